@@ -1,0 +1,21 @@
+#include "documents/paths.h"
+
+namespace vantry {
+
+std::wstring extensionOf(std::wstring_view name) {
+    const size_t dot = name.rfind(L'.');
+    if (dot == std::wstring_view::npos || dot + 1 == name.size()) return std::wstring(name);
+    return std::wstring(name.substr(dot + 1));
+}
+
+std::wstring fileNameOf(std::wstring_view path) {
+    const size_t slash = path.rfind(L'\\');
+    return std::wstring(slash == std::wstring_view::npos ? path : path.substr(slash + 1));
+}
+
+std::wstring directoryOf(std::wstring_view path) {
+    const size_t slash = path.rfind(L'\\');
+    return std::wstring(slash == std::wstring_view::npos ? path : path.substr(0, slash + 1));
+}
+
+}  // namespace vantry

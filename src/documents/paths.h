@@ -1,0 +1,19 @@
+// Path texts as the program shows and compares them. Only the backslash separates
+// folders, as on Windows.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vantry {
+
+// The text after the last "."; the whole name when it holds no "." or ends with ".".
+std::wstring extensionOf(std::wstring_view name);
+
+// The name after the last backslash (the whole path when there is none).
+std::wstring fileNameOf(std::wstring_view path);
+
+// The path up to and including its last backslash; the whole path when there is none.
+std::wstring directoryOf(std::wstring_view path);
+
+}  // namespace vantry

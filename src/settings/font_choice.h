@@ -1,0 +1,51 @@
+// Which of the two font profiles (NFO art or plain text) a document is shown in, and
+// the texts that describe a profile's style.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantry {
+
+inline constexpr std::wstring_view kAlwaysAscii = L"alwaysAscii";
+inline constexpr std::wstring_view kAlwaysAnsi = L"alwaysAnsi";
+inline constexpr std::wstring_view kExtensionSelectDefaultAscii = L"extensionSelectDefaultAscii";
+inline constexpr std::wstring_view kExtensionSelectDefaultAnsi = L"extensionSelectDefaultAnsi";
+
+inline constexpr std::wstring_view kStyleNormal = L"normal";
+inline constexpr std::wstring_view kStyleBold = L"bold";
+inline constexpr std::wstring_view kStyleItalic = L"italic";
+inline constexpr std::wstring_view kStyleBoldItalic = L"boldItalic";
+
+inline constexpr std::wstring_view kNoFileName = L"0";  // fileName of a document without a file
+
+enum class ExtensionKind { Nfo = 0, Text = 1, Neither = 2 };
+
+// By the extension of the full path, compared case-sensitively: "nfo" and "diz" are NFO
+// files, "txt" text files; no file ("0") and anything else is neither.
+ExtensionKind extensionKind(std::wstring_view fileName);
+
+// Whether the NFO profile applies under a font mode; nothing for an unknown mode.
+std::optional<bool> usesNfoProfile(std::wstring_view fontSelection, ExtensionKind kind);
+
+struct FontStyle {
+    bool bold = false;
+    bool italic = false;
+    friend bool operator==(const FontStyle&, const FontStyle&) = default;
+};
+
+// An unknown keyword gives neither flag.
+FontStyle fontStyleOf(std::wstring_view keyword);
+std::wstring_view fontStyleKeyword(FontStyle style);
+
+// One profile as the display uses it.
+struct FontProfile {
+    std::wstring face;
+    std::int32_t size = 0;    // points, for descriptions and the font chooser
+    std::int32_t height = 0;  // pixels (negative: character height); decides the drawn size
+    FontStyle style;
+};
+
+}  // namespace vantry

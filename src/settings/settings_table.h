@@ -1,0 +1,82 @@
+// The settings Vantry keeps: their numbers, registry value names, defaults, the order
+// in which start-up reads them, and the text form of their integers.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantry {
+
+enum Setting : int {
+    kWordWrap = 0,
+    kAllowTextChanges = 1,
+    kBgColor = 2,
+    kTextColor = 3,
+    kWindowPosY = 4,
+    kWindowPosX = 5,
+    kWindowWidth = 6,
+    kWindowHeight = 7,
+    kFontSelection = 8,
+    kAskToSave = 9,
+    kEscExits = 10,
+    kCopyOnSelect = 11,
+    kSearchMatchCase = 12,
+    kSearchLooped = 13,
+    kSearchFromTop = 14,
+    kCloseOnSearch = 15,
+    kWindowIsMaximized = 16,
+    kAsciiFontSize = 17,
+    kAnsiFontSize = 18,
+    kAsciiFontName = 19,
+    kAnsiFontName = 20,
+    kAsciiFontStyle = 21,
+    kAnsiFontStyle = 22,
+    kAlwaysOnTop = 23,
+    kUrlFollow = 24,
+    kShowStatusBar = 25,
+    kAsciiFontHeight = 26,
+    kAnsiFontHeight = 27,
+    kEmailFollow = 28,
+    kRecentFileCount = 29,
+    kRecentFileFullPath = 30,
+    kRecentFile01 = 31,
+};
+
+inline constexpr int kSettingCount = 51;
+inline constexpr int kRecentFileSlots = 20;
+inline constexpr std::wstring_view kSettingsKeyPath = L"\\Software\\Vantry";
+
+// Registry value name of a setting; a number outside 0..50 gives its decimal text.
+std::wstring settingName(int number);
+// Default text of a setting; a number outside 0..50 gives "0".
+std::wstring settingDefault(int number);
+
+// Start-up reads the settings in two groups: the first ends with the font settings
+// (the font is applied before the second group is read).
+inline constexpr std::array<int, 13> kFirstLoadGroup = {
+    kWordWrap, kAllowTextChanges, kBgColor, kTextColor, kAsciiFontName, kAsciiFontSize,
+    kAsciiFontStyle, kAsciiFontHeight, kAnsiFontName, kAnsiFontSize, kAnsiFontStyle,
+    kAnsiFontHeight, kFontSelection};
+inline constexpr std::array<int, 14> kSecondLoadGroupHead = {
+    kAskToSave, kEscExits, kCopyOnSelect, kUrlFollow, kEmailFollow, kShowStatusBar,
+    kWindowPosY, kWindowPosX, kWindowWidth, kWindowHeight, kWindowIsMaximized,
+    kAlwaysOnTop, kRecentFileCount, kRecentFileFullPath};  // then the recent files 31..50
+
+// Every setting number in the order start-up reads it.
+std::array<int, kSettingCount - 4> settingLoadOrder();
+
+// The settings that start-up converts to integers.
+bool isIntegerSetting(int number);
+
+// A signed 32-bit decimal integer as the program writes it ("%i"): an optional sign and
+// digits, nothing else. Anything else (empty text, spaces, overflow) gives nothing.
+std::optional<std::int32_t> parseSettingInteger(std::wstring_view text);
+std::wstring formatSettingInteger(std::int32_t value);
+
+// The text shown when a stored integer setting is not a number.
+std::wstring invalidIntegerMessage(int number, std::wstring_view storedText);
+
+}  // namespace vantry

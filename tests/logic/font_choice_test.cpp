@@ -1,0 +1,75 @@
+#include "documents/paths.h"
+#include "settings/font_choice.h"
+
+#include <gtest/gtest.h>
+
+namespace vantry {
+namespace {
+
+TEST(Paths, ExtensionFileNameAndDirectory) {
+    struct Case { const wchar_t* path; const wchar_t* extension; const wchar_t* name; const wchar_t* dir; };
+    const Case cases[] = {
+        {L"C:\\Releases\\group.nfo", L"nfo", L"group.nfo", L"C:\\Releases\\"},
+        {L"C:\\my.files\\readme", L"files\\readme", L"readme", L"C:\\my.files\\"},
+        {L"C:\\x\\name.", L"C:\\x\\name.", L"name.", L"C:\\x\\"},
+        {L"plain", L"plain", L"plain", L"plain"},
+        {L"a/b/c.txt", L"txt", L"a/b/c.txt", L"a/b/c.txt"},
+        {L"", L"", L"", L""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(extensionOf(c.path), c.extension) << c.path;
+        EXPECT_EQ(fileNameOf(c.path), c.name) << c.path;
+        EXPECT_EQ(directoryOf(c.path), c.dir) << c.path;
+    }
+}
+
+TEST(FontChoice, ExtensionKindIsCaseSensitiveOnTheWholePath) {
+    struct Case { const wchar_t* fileName; ExtensionKind kind; };
+    const Case cases[] = {
+        {L"0", ExtensionKind::Neither},
+        {L"C:\\r\\group.nfo", ExtensionKind::Nfo},
+        {L"C:\\r\\archive.diz", ExtensionKind::Nfo},
+        {L"C:\\r\\notes.txt.nfo", ExtensionKind::Nfo},
+        {L"C:\\r\\notes.txt", ExtensionKind::Text},
+        {L"C:\\r\\README.NFO", ExtensionKind::Neither},
+        {L"C:\\r\\notes.TXT", ExtensionKind::Neither},
+        {L"C:\\my.files\\readme", ExtensionKind::Neither},
+        {L"C:\\r\\name.", ExtensionKind::Neither},
+    };
+    for (const Case& c : cases) EXPECT_EQ(extensionKind(c.fileName), c.kind) << c.fileName;
+}
+
+TEST(FontChoice, ModeTimesKindPicksTheProfile) {
+    using K = ExtensionKind;
+    struct Case { std::wstring_view mode; K kind; std::optional<bool> nfo; };
+    const Case cases[] = {
+        {kAlwaysAscii, K::Nfo, true}, {kAlwaysAscii, K::Text, true}, {kAlwaysAscii, K::Neither, true},
+        {kAlwaysAnsi, K::Nfo, false}, {kAlwaysAnsi, K::Text, false}, {kAlwaysAnsi, K::Neither, false},
+        {kExtensionSelectDefaultAscii, K::Nfo, true}, {kExtensionSelectDefaultAscii, K::Text, false},
+        {kExtensionSelectDefaultAscii, K::Neither, true},
+        {kExtensionSelectDefaultAnsi, K::Nfo, true}, {kExtensionSelectDefaultAnsi, K::Text, false},
+        {kExtensionSelectDefaultAnsi, K::Neither, false},
+        {L"", K::Nfo, std::nullopt}, {L"AlwaysAscii", K::Nfo, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(usesNfoProfile(c.mode, c.kind), c.nfo)
+            << std::string(c.mode.begin(), c.mode.end()) << " kind " << static_cast<int>(c.kind);
+    }
+}
+
+TEST(FontChoice, StyleKeywordsAndFlagsRoundTrip) {
+    struct Case { std::wstring_view keyword; FontStyle style; };
+    const Case cases[] = {
+        {kStyleNormal, {false, false}}, {kStyleBold, {true, false}},
+        {kStyleItalic, {false, true}}, {kStyleBoldItalic, {true, true}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(fontStyleOf(c.keyword), c.style);
+        EXPECT_EQ(fontStyleKeyword(c.style), c.keyword);
+    }
+    EXPECT_EQ(fontStyleOf(L"Bold"), (FontStyle{false, false}));
+    EXPECT_EQ(fontStyleOf(L"underline"), (FontStyle{false, false}));
+}
+
+}  // namespace
+}  // namespace vantry

@@ -1,0 +1,68 @@
+#include "settings/settings_table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace vantry {
+namespace {
+
+TEST(SettingsTable, NamesAndDefaultsAreTheStoredOnes) {
+    struct Case { int number; const wchar_t* name; const wchar_t* defaultText; };
+    const Case cases[] = {
+        {kWordWrap, L"wordWrap", L"0"},
+        {kBgColor, L"bgColor", L"7552305"},
+        {kTextColor, L"textColor", L"16777215"},
+        {kWindowPosX, L"windowPosX", L"28"},
+        {kWindowHeight, L"windowHeight", L"702"},
+        {kFontSelection, L"fontSelection", L"extensionSelectDefaultAnsi"},
+        {kAsciiFontName, L"asciiFontName", L"ASCII VGA"},
+        {kAnsiFontHeight, L"ansiFontHeight", L"-13"},
+        {kRecentFileFullPath, L"recentFileFullPath", L"1"},
+        {kRecentFile01, L"recentFile01", L""},
+        {kRecentFile01 + 8, L"recentFile09", L""},
+        {kRecentFile01 + 9, L"recentFile10", L""},
+        {50, L"recentFile20", L""},
+        {51, L"51", L"0"},
+        {-1, L"-1", L"0"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(settingName(c.number), c.name) << c.number;
+        EXPECT_EQ(settingDefault(c.number), c.defaultText) << c.number;
+    }
+}
+
+TEST(SettingsTable, LoadOrderReadsEverySettingButTheFindOptionsOnce) {
+    const auto order = settingLoadOrder();
+    EXPECT_EQ(order[0], kWordWrap);
+    EXPECT_EQ(order[12], kFontSelection);  // the font is applied after this one
+    EXPECT_EQ(order[13], kAskToSave);
+    EXPECT_EQ(order.back(), 50);
+    for (int number = 0; number < kSettingCount; ++number) {
+        const bool findOption = number >= kSearchMatchCase && number <= kCloseOnSearch;
+        EXPECT_EQ(std::count(order.begin(), order.end(), number), findOption ? 0 : 1) << number;
+    }
+}
+
+TEST(SettingsTable, IntegerTextsAreStrictSigned32BitDecimals) {
+    struct Case { const wchar_t* text; std::optional<std::int32_t> value; };
+    const Case cases[] = {
+        {L"0", 0}, {L"7552305", 7552305}, {L"-16", -16}, {L"+5", 5},
+        {L"2147483647", 2147483647}, {L"-2147483648", -2147483647 - 1},
+        {L"2147483648", std::nullopt}, {L"", std::nullopt}, {L"-", std::nullopt},
+        {L" 1", std::nullopt}, {L"1 ", std::nullopt}, {L"abc", std::nullopt},
+        {L"1.5", std::nullopt}, {L"99999999999", std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(parseSettingInteger(c.text), c.value) << c.text;
+    EXPECT_EQ(formatSettingInteger(-2147483647 - 1), L"-2147483648");
+}
+
+TEST(SettingsTable, InvalidIntegerMessageNamesTheTextTheSettingAndTheDefault) {
+    const std::wstring message = invalidIntegerMessage(kWindowWidth, L"wide");
+    EXPECT_NE(message.find(L"'wide' is not a valid integer value"), std::wstring::npos);
+    EXPECT_NE(message.find(L"windowWidth"), std::wstring::npos);
+    EXPECT_NE(message.find(L"836"), std::wstring::npos);
+}
+
+}  // namespace
+}  // namespace vantry

@@ -1,0 +1,232 @@
+#!/usr/bin/python3
+"""Builds Vantry's NFO faces from the VGA console bitmaps.
+
+fdata.nf  - a TrueType collection with "ASCII VGA" (8x16 cells) and "ASCII EGA" (8x14)
+tfdata.nf - "ASCII", the printer face (the 8x16 shapes)
+
+Each glyph is the pixel outline of the bitmap, so the faces draw crisp cells at their
+design height. NFO art is written in code page 437 but decoded with code page 1252, so
+the character that 1252 gives a byte is drawn with the shape 437 gives the same byte
+(byte 0xDB arrives as U+00DB and draws a full block). The real Unicode box-drawing and
+block characters draw their own shapes, so UTF-8 art looks right too.
+
+Usage: make_fonts.py OUTPUT_DIR   (needs python3-fonttools and console-setup-linux)
+The output is deterministic: rerunning gives the same bytes.
+"""
+import gzip
+import struct
+import sys
+from pathlib import Path
+
+from fontTools.fontBuilder import FontBuilder
+from fontTools.pens.ttGlyphPen import TTGlyphPen
+from fontTools.ttLib.tables.O_S_2f_2 import Panose
+from fontTools.ttLib.ttCollection import TTCollection
+
+CONSOLE_FONTS = Path("/usr/share/consolefonts")
+UNITS_PER_PIXEL = 64
+CELL_WIDTH = 8
+FIXED_TIMESTAMP = 3786825600  # 2024-01-01, seconds since 1904: keeps the output stable
+
+# Code page 437 draws these shapes at the control bytes; 1252 decodes the byte to the
+# control character of the same value. Tab, LF and CR keep their meaning.
+CP437_CONTROL_SHAPES = "\u0000☺☻♥♦♣♠•◘○◙♂♀♪♫☼►◄↕‼¶§▬↨↑↓→←∟↔▲▼"
+KEPT_CONTROLS = {0x00, 0x09, 0x0A, 0x0D}
+
+
+def read_psf1(name):
+    """Returns (height, {code point: rows}) of a PSF1 console font with a Unicode table."""
+    data = gzip.decompress((CONSOLE_FONTS / name).read_bytes())
+    magic, mode, height = struct.unpack_from("<HBB", data)
+    if magic != 0x0436 or not mode & 0x02:
+        raise SystemExit(f"{name}: not a PSF1 font with a Unicode table")
+    count = 512 if mode & 0x01 else 256
+    glyphs = [data[4 + i * height: 4 + (i + 1) * height] for i in range(count)]
+    table, offset = {}, 4 + count * height
+    for index in range(count):
+        in_sequence = False
+        while True:
+            (unit,) = struct.unpack_from("<H", data, offset)
+            offset += 2
+            if unit == 0xFFFF:
+                break
+            if unit == 0xFFFE:
+                in_sequence = True  # combining sequences are not single characters
+            elif not in_sequence:
+                table.setdefault(unit, glyphs[index])
+    return height, table
+
+
+def block_rows(height, left, top, right, bottom):
+    """Rows of a filled rectangle given in eighths of the cell (0..8)."""
+    rows = []
+    for y in range(height):
+        inside_y = top * height <= y * 8 < bottom * height
+        bits = 0
+        for x in range(CELL_WIDTH):
+            if inside_y and left * CELL_WIDTH <= x * 8 < right * CELL_WIDTH:
+                bits |= 0x80 >> x
+        rows.append(bits)
+    return bytes(rows)
+
+
+def shade_rows(height, even, odd):
+    return bytes(even if y % 2 == 0 else odd for y in range(height))
+
+
+def geometric_blocks(height):
+    """U+2580-U+259F drawn from their definition: the console fonts lack some of them."""
+    shapes = {
+        0x2580: (0, 0, 8, 4),  # upper half
+        0x2588: (0, 0, 8, 8),  # full block
+        0x258C: (0, 0, 4, 8),  # left half
+        0x2590: (4, 0, 8, 8),  # right half
+        0x2594: (0, 0, 8, 1),  # upper eighth
+        0x2595: (7, 0, 8, 8),  # right eighth
+    }
+    for eighths in range(1, 8):
+        shapes[0x2580 + eighths] = (0, 8 - eighths, 8, 8)  # lower 1/8 .. 7/8
+        shapes[0x2590 - eighths] = (0, 0, eighths, 8)  # left 7/8 .. 1/8 (0x2589..0x258F)
+    blocks = {cp: block_rows(height, *box) for cp, box in shapes.items()}
+    blocks[0x2591] = shade_rows(height, 0x88, 0x22)  # light shade, 25 %
+    blocks[0x2592] = shade_rows(height, 0xAA, 0x55)  # medium shade, 50 %
+    blocks[0x2593] = shade_rows(height, 0xDD, 0x77)  # dark shade, 75 %
+    quadrants = {"ul": (0, 0, 4, 4), "ur": (4, 0, 8, 4), "ll": (0, 4, 4, 8), "lr": (4, 4, 8, 8)}
+    for cp, parts in {0x2596: "ll", 0x2597: "lr", 0x2598: "ul", 0x2599: "ul ll lr",
+                      0x259A: "ul lr", 0x259B: "ul ur ll", 0x259C: "ul ur lr",
+                      0x259D: "ur", 0x259E: "ur ll", 0x259F: "ur ll lr"}.items():
+        rows = bytearray(height)
+        for part in parts.split():
+            for y, bits in enumerate(block_rows(height, *quadrants[part])):
+                rows[y] |= bits
+        blocks[cp] = bytes(rows)
+    return blocks
+
+
+def character_map(height, table):
+    """{code point: rows} for every character the face draws."""
+    chars = dict(table)
+    chars.update(geometric_blocks(height))
+    for byte in range(0x01, 0x20):
+        if byte not in KEPT_CONTROLS and ord(CP437_CONTROL_SHAPES[byte]) in chars:
+            chars[byte] = chars[ord(CP437_CONTROL_SHAPES[byte])]
+    for byte in range(0x80, 0x100):
+        shape = bytes([byte]).decode("cp437")
+        try:
+            code_point = ord(bytes([byte]).decode("cp1252"))
+        except UnicodeDecodeError:
+            code_point = byte  # Windows decodes the five unassigned 1252 bytes to U+0080..U+009F
+        if ord(shape) in chars:
+            chars[code_point] = chars[ord(shape)]
+    chars.pop(0, None)
+    return chars
+
+
+def outline(rows, height, ascent_pixels):
+    """TrueType glyph: one rectangle per vertical stack of identical pixel runs."""
+    pen = TTGlyphPen(None)
+    open_boxes = {}  # (x0, x1) -> top row of a box still growing downwards
+
+    def close(run, top, bottom):
+        x0, x1 = (v * UNITS_PER_PIXEL for v in run)
+        y_top = (ascent_pixels - top) * UNITS_PER_PIXEL
+        y_bottom = (ascent_pixels - bottom) * UNITS_PER_PIXEL
+        pen.moveTo((x0, y_bottom))
+        pen.lineTo((x0, y_top))
+        pen.lineTo((x1, y_top))
+        pen.lineTo((x1, y_bottom))
+        pen.closePath()
+
+    for y in range(height + 1):
+        bits = rows[y] if y < height else 0
+        runs, x = set(), 0
+        while x < CELL_WIDTH:
+            if bits & (0x80 >> x):
+                start = x
+                while x < CELL_WIDTH and bits & (0x80 >> x):
+                    x += 1
+                runs.add((start, x))
+            else:
+                x += 1
+        for run in sorted(set(open_boxes) - runs):
+            close(run, open_boxes.pop(run), y)
+        for run in sorted(runs - set(open_boxes)):
+            open_boxes[run] = y
+    return pen.glyph()
+
+
+def build_face(family, height, ascent_pixels, table):
+    chars = character_map(height, table)
+    em = height * UNITS_PER_PIXEL
+    advance = CELL_WIDTH * UNITS_PER_PIXEL
+    ascent, descent = ascent_pixels * UNITS_PER_PIXEL, (height - ascent_pixels) * UNITS_PER_PIXEL
+
+    glyph_names = [".notdef", "space"]
+    glyphs = {".notdef": outline(block_rows(height, 1, 1, 7, 7), height, ascent_pixels),
+              "space": TTGlyphPen(None).glyph()}
+    cmap = {0x20: "space", 0xA0: "space"}
+    by_shape = {}
+    for code_point in sorted(chars):
+        if code_point in cmap:
+            continue
+        rows = chars[code_point]
+        name = by_shape.get(rows)
+        if name is None:
+            name = f"g{len(glyph_names):04d}"
+            by_shape[rows] = name
+            glyph_names.append(name)
+            glyphs[name] = outline(rows, height, ascent_pixels)
+        cmap[code_point] = name
+
+    builder = FontBuilder(em, isTTF=True)
+    builder.setupGlyphOrder(glyph_names)
+    builder.setupCharacterMap(cmap)
+    builder.setupGlyf(glyphs)
+    builder.setupHorizontalMetrics({name: (advance, 0) for name in glyph_names})
+    builder.setupHorizontalHeader(ascent=ascent, descent=-descent, lineGap=0)
+    builder.setupNameTable({
+        "copyright": "Glyph bitmaps: Copyright (c) 2000, 2001 by Dmitry Bolkhovityanov "
+                     "(MIT licence, see res/fonts/LICENSE).",
+        "familyName": family, "styleName": "Regular", "uniqueFontIdentifier": f"Vantry {family}",
+        "fullName": family, "version": "Version 1.0", "psName": family.replace(" ", "-"),
+    })
+    builder.setupOS2(
+        sTypoAscender=ascent, sTypoDescender=-descent, sTypoLineGap=0,
+        usWinAscent=ascent, usWinDescent=descent, xAvgCharWidth=advance,
+        fsSelection=0x40, achVendID="VNTR", usWeightClass=400,
+        # Latin 1 in the code-page ranges: without it GDI will not pick the face for
+        # ANSI_CHARSET; code page 437 marks the shapes as what they are.
+        ulCodePageRange1=0x00000001, ulCodePageRange2=0x80000000,
+        ulUnicodeRange1=0x00000003, ulUnicodeRange2=0x00000000,
+    )
+    panose = Panose()
+    for field in ("bSerifStyle", "bWeight", "bContrast", "bStrokeVariation", "bArmStyle",
+                  "bLetterForm", "bMidline", "bXHeight"):
+        setattr(panose, field, 0)
+    panose.bFamilyType, panose.bProportion = 2, 9  # text face, monospaced
+    builder.font["OS/2"].panose = panose
+    builder.setupPost(isFixedPitch=1, underlinePosition=-descent // 2, underlineThickness=UNITS_PER_PIXEL)
+    builder.setupHead(unitsPerEm=em)
+    font = builder.font
+    font["head"].created = font["head"].modified = FIXED_TIMESTAMP
+    font.recalcTimestamp = False
+    return font
+
+
+def main():
+    if len(sys.argv) != 2:
+        raise SystemExit(__doc__)
+    out = Path(sys.argv[1])
+    out.mkdir(parents=True, exist_ok=True)
+    vga_height, vga = read_psf1("Uni2-VGA16.psf.gz")
+    ega_height, ega = read_psf1("Uni2-VGA14.psf.gz")
+
+    collection = TTCollection()
+    collection.fonts = [build_face("ASCII VGA", vga_height, 12, vga),
+                        build_face("ASCII EGA", ega_height, 11, ega)]
+    collection.save(str(out / "fdata.nf"))
+    build_face("ASCII", vga_height, 12, vga).save(str(out / "tfdata.nf"))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Prepares the Wine prefix that the program and its tests run in (build/wineprefix by
+# default): a fresh prefix, the usual Windows faces mapped to fonts Debian has, and
+# the shell's browser and mailer pointed at a script that only records what it got.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${VANTRY_WINEPREFIX:-$here/build/wineprefix}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+run() { "$here/tools/wine-run.sh" "$@"; }
+
+if [ -f "$WINEPREFIX/.vantry-ready" ]; then exit 0; fi
+mkdir -p "$WINEPREFIX"
+wineboot -i >/dev/null 2>&1
+for face in "Courier New" "Courier"; do
+  run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "Liberation Mono" /f >/dev/null
+done
+for face in "MS Sans Serif" "Tahoma" "Arial"; do
+  run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "Liberation Sans" /f >/dev/null
+done
+recorder="$WINEPREFIX/shell-handoff.sh"
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s/shell-handoff.log"\n' "$WINEPREFIX" > "$recorder"
+chmod +x "$recorder"
+run reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /t REG_SZ /d "$recorder" /f >/dev/null
+run reg add 'HKCU\Software\Wine\WineBrowser' /v Mailers /t REG_SZ /d "$recorder" /f >/dev/null
+wineserver -w
+touch "$WINEPREFIX/.vantry-ready"
