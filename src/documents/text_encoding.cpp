@@ -18,11 +18,15 @@ std::string_view markBytes(TextEncoding encoding) {
 
 std::wstring decodeAs(std::string_view bytes, TextEncoding encoding,
                       const ByteTextDecoder& decoder) {
+    // Every CR or LF of the text holds a byte 0x0D or 0x0A in every encoding, so their
+    // count bounds what normalising the line breaks adds.
+    size_t lineBreakBytes = 0;
+    for (char byte : bytes) lineBreakBytes += (byte == '\r' || byte == '\n') ? 1 : 0;
     switch (encoding) {
-        case TextEncoding::Utf8: return decoder.decodeUtf8(bytes);
-        case TextEncoding::Utf16LE: return decodeUtf16(bytes, false);
-        case TextEncoding::Utf16BE: return decodeUtf16(bytes, true);
-        default: return decoder.decodeAnsi(bytes);
+        case TextEncoding::Utf8: return decoder.decodeUtf8(bytes, lineBreakBytes);
+        case TextEncoding::Utf16LE: return decodeUtf16(bytes, false, lineBreakBytes);
+        case TextEncoding::Utf16BE: return decodeUtf16(bytes, true, lineBreakBytes);
+        default: return decoder.decodeAnsi(bytes, lineBreakBytes);
     }
 }
 
@@ -59,9 +63,9 @@ DecodedDocument decodeDocument(std::string_view bytes, TextEncoding chosen,
     return document;
 }
 
-std::wstring decodeUtf16(std::string_view bytes, bool bigEndian) {
+std::wstring decodeUtf16(std::string_view bytes, bool bigEndian, size_t extraCapacity) {
     std::wstring text;
-    text.reserve(bytes.size() / 2 + 1);
+    text.reserve(bytes.size() / 2 + 1 + extraCapacity);
     const auto byteAt = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
     size_t i = 0;
     for (; i + 1 < bytes.size(); i += 2) {

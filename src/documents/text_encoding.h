@@ -25,12 +25,13 @@ std::wstring_view encodingName(TextEncoding encoding);
 TextEncoding byteOrderMarkOf(std::string_view bytes);
 
 // The system's conversions for the byte encodings (code page ANSI and UTF-8), so that
-// invalid sequences are replaced exactly as the platform does.
+// invalid sequences are replaced exactly as the platform does. The result reserves
+// extraCapacity more code units, so that the line breaks can grow in place.
 class ByteTextDecoder {
 public:
     virtual ~ByteTextDecoder() = default;
-    virtual std::wstring decodeAnsi(std::string_view bytes) const = 0;
-    virtual std::wstring decodeUtf8(std::string_view bytes) const = 0;
+    virtual std::wstring decodeAnsi(std::string_view bytes, size_t extraCapacity) const = 0;
+    virtual std::wstring decodeUtf8(std::string_view bytes, size_t extraCapacity) const = 0;
 };
 
 struct DecodedDocument {
@@ -45,7 +46,7 @@ DecodedDocument decodeDocument(std::string_view bytes, TextEncoding chosen,
                                const ByteTextDecoder& decoder);
 
 // UTF-16 of either byte order; a lone last byte becomes U+FFFD.
-std::wstring decodeUtf16(std::string_view bytes, bool bigEndian);
+std::wstring decodeUtf16(std::string_view bytes, bool bigEndian, size_t extraCapacity = 0);
 
 // In place and in one pass over the text: every CR or LF that is not part of a CR LF
 // pair becomes CR LF, and U+0000 becomes a space (the edit control would end the text

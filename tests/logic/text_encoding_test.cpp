@@ -8,8 +8,8 @@ namespace {
 // Tags what each system conversion was given, so the tests see which bytes went where.
 class TaggingDecoder : public ByteTextDecoder {
 public:
-    std::wstring decodeAnsi(std::string_view bytes) const override { return tagged(L"A:", bytes); }
-    std::wstring decodeUtf8(std::string_view bytes) const override { return tagged(L"U:", bytes); }
+    std::wstring decodeAnsi(std::string_view bytes, size_t) const override { return tagged(L"A:", bytes); }
+    std::wstring decodeUtf8(std::string_view bytes, size_t) const override { return tagged(L"U:", bytes); }
 
 private:
     static std::wstring tagged(const wchar_t* tag, std::string_view bytes) {

@@ -1,0 +1,65 @@
+# The Windows program, its window tests and its end-to-end tests.
+enable_language(RC)
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR}/src")
+if(MINGW)
+  add_link_options(-static)
+endif()
+
+add_library(vantry_win STATIC
+  src/documents/document_file.cpp
+  src/settings/display_font.cpp
+  src/settings/settings_store.cpp
+  src/shell/application.cpp
+  src/shell/message_box.cpp
+  src/shell/nfo01.cpp
+  src/shell/secondary_windows.cpp
+  src/win/edit_control.cpp
+  src/win/error.cpp
+  src/win/error_report.cpp
+  src/win/system_ui.cpp
+  src/win/window.cpp
+)
+target_link_libraries(vantry_win PUBLIC vantry_logic comctl32 comdlg32 shell32 ole32 uuid advapi32 gdi32 user32)
+
+add_executable(Vantry WIN32 src/shell/main.cpp res/vantry.rc)
+target_link_libraries(Vantry PRIVATE vantry_win)
+if(MINGW)
+  target_link_options(Vantry PRIVATE -municode)
+endif()
+
+# The program's data files stand beside the executable.
+set(VANTRY_DATA_FILES res/fonts/fdata.nf res/fonts/tfdata.nf res/readme.nfo)
+foreach(file IN LISTS VANTRY_DATA_FILES)
+  get_filename_component(name ${file} NAME)
+  configure_file(${file} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name} COPYONLY)
+endforeach()
+
+add_executable(window_tests
+  tests/window/test_support.cpp
+  tests/window/fonts_test.cpp
+  tests/window/main_window_test.cpp
+  tests/window/opening_test.cpp
+  tests/window/settings_store_test.cpp
+  res/vantry.rc
+)
+target_include_directories(window_tests PRIVATE tests)
+target_link_libraries(window_tests PRIVATE vantry_win gtest_main)
+add_test(NAME window COMMAND window_tests)
+set_tests_properties(window PROPERTIES LABELS window RUN_SERIAL TRUE)
+
+add_executable(end_to_end_tests
+  tests/end_to_end/end_to_end_test.cpp
+)
+target_include_directories(end_to_end_tests PRIVATE tests src)
+target_link_libraries(end_to_end_tests PRIVATE vantry_logic advapi32 user32 gtest_main)
+add_dependencies(end_to_end_tests Vantry)
+add_test(NAME end_to_end COMMAND end_to_end_tests)
+set_tests_properties(end_to_end PROPERTIES LABELS end_to_end RUN_SERIAL TRUE)
+
+# The portable rules also run natively, built with the sanitizers, when test.sh says where.
+if(VANTRY_NATIVE_LOGIC_TESTS)
+  add_test(NAME logic_native COMMAND ${VANTRY_NATIVE_LOGIC_TESTS})
+  set_tests_properties(logic_native PROPERTIES LABELS logic)
+endif()

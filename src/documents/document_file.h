@@ -1,0 +1,32 @@
+// Reading documents from disk: the bytes of a file, the system's text conversions and
+// the target of a shell shortcut.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "documents/text_encoding.h"
+
+namespace vantry {
+
+// The long form of a path (GetLongPathNameW); the path itself when that fails.
+std::wstring longPathOf(const std::wstring& path);
+
+// All bytes of a file, read while other programs may read and write it. Throws Error
+// "Cannot open file "<path>". <system text>" when it cannot be opened or read.
+std::string readFileBytes(const std::wstring& path);
+
+// Code page ANSI and UTF-8 through MultiByteToWideChar with no flags.
+class SystemByteTextDecoder final : public ByteTextDecoder {
+public:
+    std::wstring decodeAnsi(std::string_view bytes, size_t extraCapacity) const override;
+    std::wstring decodeUtf8(std::string_view bytes, size_t extraCapacity) const override;
+};
+
+// The path a shortcut (.lnk) points to; empty when it cannot be resolved. Returns the
+// COM status of the last step. COM must be initialised on the calling thread.
+HRESULT resolveShortcut(const std::wstring& shortcutPath, std::wstring& targetPath);
+
+}  // namespace vantry

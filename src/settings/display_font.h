@@ -1,0 +1,35 @@
+// The GDI side of the display settings: fonts from profiles, colours from their texts.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "settings/font_choice.h"
+#include "win/handles.h"
+
+namespace vantry {
+
+// Height decides the drawn size; a height of 0 falls back to the size in points.
+LOGFONTW logFontOf(const FontProfile& profile, BYTE charSet = DEFAULT_CHARSET);
+GdiObject<HFONT> createDisplayFont(const FontProfile& profile);
+
+// A stored colour: 0x00BBGGRR, or a negative system colour (0x80000000 | index).
+COLORREF colorFromSetting(std::int32_t value);
+
+// The NFO font files beside the program, registered for this process only while the
+// object lives, so the faces never outlive the program.
+class PrivateFontFile {
+public:
+    explicit PrivateFontFile(std::wstring path);
+    PrivateFontFile(const PrivateFontFile&) = delete;
+    PrivateFontFile& operator=(const PrivateFontFile&) = delete;
+    ~PrivateFontFile();
+    bool loaded() const { return loaded_; }
+
+private:
+    std::wstring path_;
+    bool loaded_ = false;
+};
+
+}  // namespace vantry

@@ -1,0 +1,46 @@
+// The main window's copy of the settings, each exactly as stored.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "settings/font_choice.h"
+#include "settings/settings_table.h"
+
+namespace vantry {
+
+struct Settings {
+    std::wstring allowTextChanges;
+    std::wstring wordWrap;
+    std::wstring escExits;
+    std::wstring copyOnSelect;
+    std::wstring askToSave;
+    std::wstring alwaysOnTop;
+    std::wstring urlFollow;
+    std::wstring emailFollow;
+    std::wstring showStatusBar;
+    std::wstring fontSelection;
+    std::wstring bgColor;
+    std::wstring textColor;
+    std::wstring asciiFontName;
+    std::wstring asciiFontSize;
+    std::wstring asciiFontStyle;
+    std::wstring asciiFontHeight;
+    std::wstring ansiFontName;
+    std::wstring ansiFontSize;
+    std::wstring ansiFontStyle;
+    std::wstring ansiFontHeight;
+    std::wstring recentFileCount;
+    std::wstring recentFileFullPath;
+    std::array<std::wstring, kRecentFileSlots> recentFile;
+
+    // The field that holds a setting; nullptr for the window placement and the Find
+    // options, which the main window does not hold.
+    std::wstring* field(int number);
+
+    // The two display profiles. Start-up has made sure their numbers are integers.
+    FontProfile nfoProfile() const;
+    FontProfile textProfile() const;
+};
+
+}  // namespace vantry

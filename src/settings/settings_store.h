@@ -1,0 +1,41 @@
+// The per-user settings key: reading a setting (storing its default on first use),
+// writing one, and the general registry operations the rest of the program needs.
+// Failures are shown as numbered messages and the program carries on; a write that
+// fails once its key is open throws, for the operation that asked for it to report.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "settings/settings_table.h"
+
+namespace vantry {
+
+class SettingsStore {
+public:
+    using MessageSink = std::function<void(const std::wstring& message)>;
+
+    // keyPath is the settings key under HKEY_CURRENT_USER, "\Software\Vantry" in the
+    // program; showError shows one of the store's messages.
+    SettingsStore(std::wstring keyPath, MessageSink showError);
+
+    const std::wstring& keyPath() const { return keyPath_; }
+
+    std::wstring readSetting(int number);
+    void writeSetting(int number, std::wstring_view text);
+
+    void writeRegistryString(std::wstring_view valueName, std::wstring_view text,
+                             std::wstring_view keyPath, HKEY root);
+    bool registryValueExists(std::wstring_view keyPath, std::wstring_view valueName, HKEY root);
+    void deleteRegistryValue(std::wstring_view keyPath, std::wstring_view valueName, HKEY root);
+    void deleteRegistryKey(std::wstring_view keyPath, HKEY root);
+
+private:
+    std::wstring keyPath_;
+    MessageSink showError_;
+};
+
+}  // namespace vantry

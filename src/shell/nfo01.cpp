@@ -1,0 +1,399 @@
+#include "shell/nfo01.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "documents/document_file.h"
+#include "documents/paths.h"
+#include "shell/edit_commands.h"
+#include "shell/message_box.h"
+#include "shell/resource.h"
+#include "win/error.h"
+#include "win/error_report.h"
+#include "win/system_ui.h"
+
+namespace vantry {
+namespace {
+
+constexpr wchar_t kOpenFilter[] =
+    L"All text files (*.nfo, *.diz, *.txt)\0*.nfo; *.diz; *.txt\0"
+    L"Info files (*.nfo, *.diz)\0*.nfo; *.diz\0"
+    L"Text files (*.txt)\0*.txt\0"
+    L"All files (*.*)\0*.*\0";
+constexpr int kObsoleteNumberedValues = 35;
+constexpr int kPositionPanelWidth = 145;
+
+std::int32_t integerOf(const std::wstring& text) { return parseSettingInteger(text).value_or(0); }
+
+void setMenuCheck(HWND window, int id, bool checked) {
+    CheckMenuItem(GetMenu(window), static_cast<UINT>(id),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// Where a minimized window goes back to, in screen coordinates.
+RECT restoredBounds(HWND window) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(window, &placement);
+    RECT bounds = placement.rcNormalPosition;
+    // The normal position is kept in work-area coordinates.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoW(MonitorFromRect(&bounds, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+        OffsetRect(&bounds, monitor.rcWork.left - monitor.rcMonitor.left,
+                   monitor.rcWork.top - monitor.rcMonitor.top);
+    }
+    return bounds;
+}
+
+}  // namespace
+
+Tnfonote::Tnfonote(MainWindowSetup setup)
+    : setup_(std::move(setup)),
+      store_(setup_.settingsKeyPath,
+             [](const std::wstring& message) { showMessageBox(message, L"Vantry", MB_OK | MB_ICONERROR); }) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    create({L"Vantry.Main", LoadIconW(instance, MAKEINTRESOURCEW(IDI_VANTRY)),
+            LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU))},
+           WS_EX_ACCEPTFILES, L"Vantry", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, {28, 5, 28 + 836, 5 + 702},
+           nullptr);
+    Memo1.create(handle(), IDC_MEMO1, false);
+    StatusBar1 = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, handle(),
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR1)), instance, nullptr);
+    if (!StatusBar1) throw Error(systemErrorText(GetLastError()));
+    const int panels[] = {kPositionPanelWidth, -1};
+    SendMessageW(StatusBar1, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(panels));
+
+    DragAcceptFiles(handle(), TRUE);
+    removeObsoleteNumberedValues();
+    programPath_ = setup_.programPath;
+    programDir_ = directoryOf(programPath_);
+    registerFontFiles();
+    loadSettings();
+    if (setup_.commandLineFile) loadDocument(*setup_.commandLineFile, L"");
+    updateStatusBar();
+}
+
+Tnfonote::~Tnfonote() {
+    Memo1.destroy();
+    destroy();
+}
+
+void Tnfonote::show() {
+    ShowWindow(handle(), startMaximized_ ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    UpdateWindow(handle());
+    SetFocus(Memo1.handle());
+}
+
+// An older layout stored settings under the names "0" to "34"; "5" marks it.
+void Tnfonote::removeObsoleteNumberedValues() {
+    if (!store_.registryValueExists(store_.keyPath(), L"5", HKEY_CURRENT_USER)) return;
+    for (int number = 0; number < kObsoleteNumberedValues; ++number) {
+        store_.deleteRegistryValue(store_.keyPath(), std::to_wstring(number), HKEY_CURRENT_USER);
+    }
+}
+
+void Tnfonote::registerFontFiles() {
+    screenFonts_ = std::make_unique<PrivateFontFile>(programDir_ + L"fdata.nf");
+    printerFonts_ = std::make_unique<PrivateFontFile>(programDir_ + L"tfdata.nf");
+}
+
+// One bad stored number must not make the program unusable: it is reported, and the
+// default takes its place, in the registry too.
+std::wstring Tnfonote::readSetting(int number) {
+    std::wstring text = store_.readSetting(number);
+    if (isIntegerSetting(number) && !parseSettingInteger(text)) {
+        showStandardErrorReport(invalidIntegerMessage(number, text));
+        text = settingDefault(number);
+        store_.writeSetting(number, text);
+    }
+    if (std::wstring* field = settings_.field(number)) *field = text;
+    return text;
+}
+
+void Tnfonote::loadSettings() {
+    for (int number : kFirstLoadGroup) readSetting(number);
+
+    const bool wrap = integerOf(settings_.wordWrap) != 0;
+    Memo1.setWordWrap(wrap);
+    setMenuCheck(handle(), IDM_WORD_WRAP, wrap);
+    const bool editable = integerOf(settings_.allowTextChanges) != 0;
+    Memo1.setReadOnly(!editable);
+    setMenuCheck(handle(), IDM_ALLOW_CHANGES, editable);
+    applyColors();
+    applyFontSelection();
+
+    std::int32_t placement[4] = {};
+    for (int number : kSecondLoadGroupHead) {
+        const std::wstring text = readSetting(number);
+        if (number >= kWindowPosY && number <= kWindowHeight) placement[number - kWindowPosY] = integerOf(text);
+        if (number == kWindowIsMaximized) startMaximized_ = integerOf(text) != 0;
+    }
+    for (int slot = 0; slot < kRecentFileSlots; ++slot) readSetting(kRecentFile01 + slot);
+
+    const bool statusVisible = settings_.showStatusBar == L"1";
+    ShowWindow(StatusBar1, statusVisible ? SW_SHOWNA : SW_HIDE);
+    setMenuCheck(handle(), IDM_STATUS_BAR, statusVisible);
+    const auto [top, left, width, height] = placement;
+    SetWindowPos(handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (settings_.alwaysOnTop == L"1") {
+        SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        setMenuCheck(handle(), IDM_ALWAYS_ON_TOP, true);
+    }
+    layoutControls();
+}
+
+void Tnfonote::applyColors() {
+    backgroundColor_ = colorFromSetting(integerOf(settings_.bgColor));
+    textColor_ = colorFromSetting(integerOf(settings_.textColor));
+    backgroundBrush_.reset(CreateSolidBrush(backgroundColor_));
+    InvalidateRect(Memo1.handle(), nullptr, TRUE);
+}
+
+LRESULT Tnfonote::colorMemo(HDC dc) {
+    SetTextColor(dc, textColor_);
+    SetBkColor(dc, backgroundColor_);
+    return reinterpret_cast<LRESULT>(backgroundBrush_.get());
+}
+
+bool Tnfonote::isWindowTopmost() const {
+    return (GetWindowLongPtrW(handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+void Tnfonote::layoutControls() {
+    RECT client{};
+    GetClientRect(handle(), &client);
+    int statusHeight = 0;
+    if (GetWindowLongPtrW(StatusBar1, GWL_STYLE) & WS_VISIBLE) {
+        SendMessageW(StatusBar1, WM_SIZE, 0, 0);
+        RECT status{};
+        GetWindowRect(StatusBar1, &status);
+        statusHeight = status.bottom - status.top;
+    }
+    MoveWindow(Memo1.handle(), 0, 0, client.right, std::max(0L, client.bottom - statusHeight), TRUE);
+}
+
+// --- documents -----------------------------------------------------------------------
+
+bool Tnfonote::loadDocument(const std::wstring& path, std::wstring_view encodingEntry) {
+    try {
+        DecodedDocument decoded;
+        {
+            const std::string bytes = readFileBytes(path);
+            decoded = decodeDocument(bytes, encodingFromName(encodingEntry), SystemByteTextDecoder{});
+        }  // the bytes are gone before the control takes its copy
+        Memo1.setText(decoded.text);
+        referenceText_ = std::move(decoded.text);
+        setDocumentEncoding(decoded.encoding);
+        document_.fileName = path;
+        applyFontSelection();
+        updateCaption();
+        return true;
+    } catch (const Error& error) {
+        showStandardErrorReport(error.message());
+    } catch (...) {
+        showMessageBox(L"Could not open file.", L"Vantry", MB_OK | MB_ICONERROR);
+    }
+    return false;
+}
+
+void Tnfonote::dropFiles(HDROP drop) {
+    struct FinishDrop {
+        HDROP drop;
+        ~FinishDrop() { DragFinish(drop); }
+    } finish{drop};
+    if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 0) return;
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring name(length + 1, L'\0');
+    DragQueryFileW(drop, 0, name.data(), length + 1);
+    name.resize(length);
+    std::wstring path = name;
+    if (extensionOf(name) == L"lnk") resolveShortcut(name, path);
+    if (askToSaveChanges()) loadDocument(path, L"");
+}
+
+bool Tnfonote::isModified() const {
+    if (static_cast<size_t>(Memo1.textLength()) != referenceText_.size()) return true;
+    return Memo1.text() != referenceText_;
+}
+
+// Saving arrives with the Save commands; until then nothing is asked.
+bool Tnfonote::askToSaveChanges() { return true; }
+
+void Tnfonote::setDocumentEncoding(TextEncoding encoding) { document_.documentEncoding = encoding; }
+
+// --- commands ------------------------------------------------------------------------
+
+void Tnfonote::New1Click() {
+    if (!askToSaveChanges()) return;
+    setDocumentEncoding(TextEncoding::None);
+    document_.fileName = kNoFileName;
+    Memo1.clear();
+    referenceText_.clear();
+    updateCaption();
+    applyFontSelection();
+}
+
+void Tnfonote::NewWindow1Click() {
+    ShellExecuteW(nullptr, L"open", programPath_.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Tnfonote::Open1Click() {
+    if (!askToSaveChanges()) return;
+    FileDialogRequest request;
+    request.owner = handle();
+    request.filter.assign(kOpenFilter, std::size(kOpenFilter) - 1);
+    request.filterIndex = openFilterIndex_;
+    request.defaultExtension = L"nfo";
+    request.encodingIndex = openEncodingIndex_;
+    const std::optional<FileDialogAnswer> answer = systemUi().fileDialog(request);
+    if (!answer) return;
+    openFilterIndex_ = answer->filterIndex;
+    const bool listed = answer->encodingIndex >= 0 &&
+                        answer->encodingIndex < static_cast<int>(kEncodingListEntries.size());
+    if (listed) openEncodingIndex_ = answer->encodingIndex;
+    loadDocument(answer->path,
+                 listed ? kEncodingListEntries[static_cast<size_t>(answer->encodingIndex)] : L"");
+}
+
+void Tnfonote::Quit1Click() { SendMessageW(handle(), WM_CLOSE, 0, 0); }
+
+bool Tnfonote::FormCloseQuery() { return askToSaveChanges(); }
+
+// The placement is the only setting written at close; a maximized window keeps the
+// normal place stored earlier so that it comes back there.
+void Tnfonote::FormClose() {
+    const bool maximized = IsZoomed(handle()) != FALSE;
+    store_.writeSetting(kWindowIsMaximized, maximized ? L"1" : L"0");
+    if (maximized) return;
+    RECT bounds{};
+    if (IsIconic(handle())) {
+        bounds = restoredBounds(handle());
+    } else {
+        GetWindowRect(handle(), &bounds);
+    }
+    store_.writeSetting(kWindowPosY, formatSettingInteger(bounds.top));
+    store_.writeSetting(kWindowPosX, formatSettingInteger(bounds.left));
+    store_.writeSetting(kWindowWidth, formatSettingInteger(bounds.right - bounds.left));
+    store_.writeSetting(kWindowHeight, formatSettingInteger(bounds.bottom - bounds.top));
+}
+
+// --- view ----------------------------------------------------------------------------
+
+void Tnfonote::updateCaption() {
+    const std::wstring title =
+        document_.fileName == kNoFileName ? L"Vantry" : fileNameOf(document_.fileName) + L" - Vantry";
+    SetWindowTextW(handle(), title.c_str());
+    setApplicationTitle(title);
+    updateStatusBar();
+}
+
+void Tnfonote::updateStatusBar() {
+    if (!(GetWindowLongPtrW(StatusBar1, GWL_STYLE) & WS_VISIBLE)) return;
+    const EditSelection selection = Memo1.selection();
+    const auto line = static_cast<DWORD>(SendMessageW(Memo1.handle(), EM_LINEFROMCHAR, selection.start, 0));
+    const auto lineStart = static_cast<DWORD>(SendMessageW(Memo1.handle(), EM_LINEINDEX, line, 0));
+    const std::wstring position = L"Ln: " + std::to_wstring(line + 1) + L", Col: " +
+                                  std::to_wstring(selection.start - lineStart + 1);
+    SendMessageW(StatusBar1, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(position.c_str()));
+    const std::wstring path = document_.fileName == kNoFileName ? L"" : document_.fileName;
+    SendMessageW(StatusBar1, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(path.c_str()));
+}
+
+ExtensionKind Tnfonote::extensionKind() const { return vantry::extensionKind(document_.fileName); }
+
+void Tnfonote::applyFontSelection() {
+    std::optional<bool> useNfo = usesNfoProfile(settings_.fontSelection, extensionKind());
+    if (!useNfo) {
+        settings_.fontSelection = settingDefault(kFontSelection);
+        store_.writeSetting(kFontSelection, settings_.fontSelection);
+        useNfo = true;
+    }
+    applyFontProfile(*useNfo);
+}
+
+void Tnfonote::applyFontProfile(bool useNfo) {
+    document_.isNfoFont = useNfo;
+    setTextFont(useNfo ? settings_.nfoProfile() : settings_.textProfile());
+}
+
+void Tnfonote::setTextFont(const FontProfile& profile) {
+    GdiObject<HFONT> font = createDisplayFont(profile);
+    Memo1.setFont(font.get());
+    memoFont_ = std::move(font);  // the old font is deleted once the control let go of it
+}
+
+// --- messages ------------------------------------------------------------------------
+
+void Tnfonote::updateEditMenu(HMENU editMenu) {
+    const EditSelection selection = Memo1.selection();
+    const EditState state{Memo1.hasFocus(),
+                          Memo1.readOnly(),
+                          SendMessageW(Memo1.handle(), EM_CANUNDO, 0, 0) != 0,
+                          selection.start != selection.end,
+                          IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE,
+                          Memo1.textLength() > 0};
+    const std::pair<int, EditCommand> commands[] = {
+        {IDM_UNDO, EditCommand::Undo}, {IDM_CUT, EditCommand::Cut}, {IDM_COPY, EditCommand::Copy},
+        {IDM_PASTE, EditCommand::Paste}, {IDM_SELECT_ALL, EditCommand::SelectAll}};
+    for (const auto& [id, command] : commands) {
+        EnableMenuItem(editMenu, static_cast<UINT>(id),
+                       MF_BYCOMMAND | (editCommandEnabled(command, state) ? MF_ENABLED : MF_GRAYED));
+    }
+}
+
+void Tnfonote::onCommand(int id) {
+    const auto enabled = [this](int itemId) {
+        return (GetMenuState(GetMenu(handle()), static_cast<UINT>(itemId), MF_BYCOMMAND) & MF_GRAYED) == 0;
+    };
+    switch (id) {
+        case IDM_NEW: New1Click(); break;
+        case IDM_NEW_WINDOW: NewWindow1Click(); break;
+        case IDM_OPEN: Open1Click(); break;
+        case IDM_EXIT: Quit1Click(); break;
+        case IDM_UNDO: if (enabled(id)) SendMessageW(Memo1.handle(), WM_UNDO, 0, 0); break;
+        case IDM_CUT: if (enabled(id)) SendMessageW(Memo1.handle(), WM_CUT, 0, 0); break;
+        case IDM_COPY: if (enabled(id)) SendMessageW(Memo1.handle(), WM_COPY, 0, 0); break;
+        case IDM_PASTE: if (enabled(id)) SendMessageW(Memo1.handle(), WM_PASTE, 0, 0); break;
+        case IDM_SELECT_ALL: if (enabled(id)) Memo1.setSelection({0, static_cast<DWORD>(-1)}); break;
+        default: break;  // commands that are not available yet are greyed in the menu
+    }
+}
+
+LRESULT Tnfonote::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (lParam == 0) onCommand(LOWORD(wParam));
+            return 0;
+        case WM_INITMENUPOPUP:
+            if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(handle()), 1)) {
+                updateEditMenu(reinterpret_cast<HMENU>(wParam));
+            }
+            return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            if (reinterpret_cast<HWND>(lParam) == Memo1.handle()) return colorMemo(reinterpret_cast<HDC>(wParam));
+            break;
+        case WM_SIZE:
+            layoutControls();
+            return 0;
+        case WM_SETFOCUS:
+            SetFocus(Memo1.handle());
+            return 0;
+        case WM_DROPFILES:
+            dropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case WM_CLOSE:
+            if (FormCloseQuery()) {
+                FormClose();
+                if (setup_.onClosed) setup_.onClosed();
+            }
+            return 0;
+        default:
+            break;
+    }
+    return Window::handleMessage(message, wParam, lParam);
+}
+
+}  // namespace vantry

@@ -1,0 +1,117 @@
+// The main window: the document in Memo1, the menu, the status bar, start-up from the
+// stored settings and the orderly close.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "documents/text_encoding.h"
+#include "settings/display_font.h"
+#include "settings/font_choice.h"
+#include "settings/settings_record.h"
+#include "settings/settings_store.h"
+#include "win/edit_control.h"
+#include "win/handles.h"
+#include "win/window.h"
+
+namespace vantry {
+
+struct DocumentState {
+    std::wstring fileName{kNoFileName};
+    TextEncoding documentEncoding = TextEncoding::None;
+    bool isNfoFont = false;
+};
+
+struct MainWindowSetup {
+    std::wstring programPath;                    // the running executable, long form
+    std::optional<std::wstring> commandLineFile; // first argument, if any
+    std::wstring settingsKeyPath{kSettingsKeyPath};
+    std::function<void()> onClosed;              // ends the message loop
+};
+
+class Tnfonote final : public Window {
+public:
+    // Runs the whole construction: settings, fonts, the command-line document. The
+    // window is left hidden; show() puts it on the screen at the stored placement.
+    explicit Tnfonote(MainWindowSetup setup);
+    ~Tnfonote() override;
+
+    void show();
+
+    // Documents.
+    bool loadDocument(const std::wstring& path, std::wstring_view encodingEntry);
+    void dropFiles(HDROP drop);
+    bool isModified() const;
+    bool askToSaveChanges();
+    void setDocumentEncoding(TextEncoding encoding);
+    const DocumentState& document() const { return document_; }
+    int openEncodingIndex() const { return openEncodingIndex_; }
+
+    // Commands of the menu.
+    void New1Click();
+    void NewWindow1Click();
+    void Open1Click();
+    void Quit1Click();
+
+    // View.
+    void updateCaption();
+    void updateStatusBar();
+    void applyFontSelection();
+    void applyFontProfile(bool useNfo);
+    void setTextFont(const FontProfile& profile);
+    ExtensionKind extensionKind() const;
+
+    const std::wstring& programPath() const { return programPath_; }
+    const std::wstring& programDir() const { return programDir_; }
+    Settings& settings() { return settings_; }
+    SettingsStore& store() { return store_; }
+    EditControl& memo() { return Memo1; }
+    HWND statusBar() const { return StatusBar1; }
+    bool isWindowTopmost() const;
+    COLORREF backgroundColor() const { return backgroundColor_; }
+    COLORREF textColor() const { return textColor_; }
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void removeObsoleteNumberedValues();
+    void registerFontFiles();
+    void loadSettings();
+    std::wstring readSetting(int number);
+    void applyColors();
+    void applyPlacementSettings();
+    void layoutControls();
+    void onCommand(int id);
+    void updateEditMenu(HMENU editMenu);
+    bool FormCloseQuery();
+    void FormClose();
+    LRESULT colorMemo(HDC dc);
+
+    MainWindowSetup setup_;
+    SettingsStore store_;
+    Settings settings_;
+    DocumentState document_;
+    std::wstring referenceText_;  // the text as last loaded or saved
+    std::wstring programPath_;
+    std::wstring programDir_;
+    std::unique_ptr<PrivateFontFile> screenFonts_;
+    std::unique_ptr<PrivateFontFile> printerFonts_;
+    EditControl Memo1;
+    HWND StatusBar1 = nullptr;
+    GdiObject<HFONT> memoFont_;
+    GdiObject<HBRUSH> backgroundBrush_;
+    COLORREF backgroundColor_ = RGB(0, 0, 128);
+    COLORREF textColor_ = RGB(255, 255, 255);
+    RECT normalBounds_{};
+    bool startMaximized_ = false;
+    int openEncodingIndex_ = 0;  // the Open dialog's encoding, kept for the run
+    int openFilterIndex_ = 1;
+};
+
+}  // namespace vantry

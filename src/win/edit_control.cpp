@@ -1,0 +1,98 @@
+#include "win/edit_control.h"
+
+#include <utility>
+
+#include "win/error.h"
+
+namespace vantry {
+
+EditControl::~EditControl() { destroy(); }
+
+void EditControl::destroy() {
+    if (handle_) DestroyWindow(std::exchange(handle_, nullptr));
+}
+
+void EditControl::create(HWND parent, int id, bool wordWrap) {
+    parent_ = parent;
+    id_ = id;
+    wordWrap_ = wordWrap;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
+                  ES_NOHIDESEL | ES_WANTRETURN;
+    if (!wordWrap) style |= WS_HSCROLL | ES_AUTOHSCROLL;
+    handle_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, 0, 0, 0, 0, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                              GetModuleHandleW(nullptr), nullptr);
+    if (!handle_) throw Error(systemErrorText(GetLastError()));
+    // Without this the control stops at 30,000 characters; 0 means as much as it can hold.
+    SendMessageW(handle_, EM_SETLIMITTEXT, 0, 0);
+    if (font_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+}
+
+void EditControl::setWordWrap(bool wordWrap) {
+    if (wordWrap == wordWrap_ && handle_) return;
+    const HWND old = handle_;
+    const std::wstring content = text();
+    const EditSelection kept = selection();
+    const int firstLine = firstVisibleLine();
+    const bool wasReadOnly = readOnly();
+    const bool focused = hasFocus();
+    RECT bounds{};
+    GetWindowRect(old, &bounds);
+    MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&bounds), 2);
+
+    create(parent_, id_, wordWrap);
+    SetWindowPos(handle_, old, bounds.left, bounds.top, bounds.right - bounds.left,
+                 bounds.bottom - bounds.top, SWP_NOACTIVATE);
+    DestroyWindow(old);
+    setText(content);
+    setReadOnly(wasReadOnly);
+    SendMessageW(handle_, EM_LINESCROLL, 0, firstLine);
+    setSelection(kept);
+    if (focused) SetFocus(handle_);
+}
+
+std::wstring EditControl::text() const {
+    std::wstring content(static_cast<size_t>(textLength()) + 1, L'\0');
+    const int copied = GetWindowTextW(handle_, content.data(), static_cast<int>(content.size()));
+    content.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return content;
+}
+
+void EditControl::setText(const std::wstring& content) {
+    if (!SetWindowTextW(handle_, content.c_str())) throw Error(L"Text exceeds memo capacity");
+    SendMessageW(handle_, EM_SETSEL, 0, 0);
+    SendMessageW(handle_, EM_SCROLLCARET, 0, 0);
+}
+
+void EditControl::clear() { SetWindowTextW(handle_, L""); }
+
+bool EditControl::readOnly() const {
+    return (GetWindowLongPtrW(handle_, GWL_STYLE) & ES_READONLY) != 0;
+}
+
+void EditControl::setReadOnly(bool readOnly) {
+    SendMessageW(handle_, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
+void EditControl::setFont(HFONT font) {
+    font_ = font;
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+EditSelection EditControl::selection() const {
+    // The positions are written in full even where the return value cannot hold them.
+    EditSelection current;
+    SendMessageW(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&current.start),
+                 reinterpret_cast<LPARAM>(&current.end));
+    return current;
+}
+
+void EditControl::setSelection(EditSelection selection) {
+    SendMessageW(handle_, EM_SETSEL, selection.start, static_cast<LPARAM>(selection.end));
+}
+
+int EditControl::firstVisibleLine() const {
+    return static_cast<int>(SendMessageW(handle_, EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
+}  // namespace vantry

@@ -1,0 +1,89 @@
+// Owners of Win32 handles: each handle is released in exactly one place.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace vantry {
+
+template <typename Handle, typename Traits>
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
+    ~UniqueHandle() { reset(); }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return Traits::valid(handle_); }
+    Handle release() { return std::exchange(handle_, Traits::invalid()); }
+    void reset(Handle handle = Traits::invalid()) {
+        if (Traits::valid(handle_)) Traits::close(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = Traits::invalid();
+};
+
+struct FileHandleTraits {
+    static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
+    static bool valid(HANDLE h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
+    static void close(HANDLE h) { CloseHandle(h); }
+};
+using UniqueFileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
+
+struct KernelHandleTraits {
+    static HANDLE invalid() { return nullptr; }
+    static bool valid(HANDLE h) { return h != nullptr; }
+    static void close(HANDLE h) { CloseHandle(h); }
+};
+using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+
+template <typename GdiHandle>
+struct GdiObjectTraits {
+    static GdiHandle invalid() { return nullptr; }
+    static bool valid(GdiHandle h) { return h != nullptr; }
+    static void close(GdiHandle h) { DeleteObject(h); }
+};
+template <typename GdiHandle>
+using GdiObject = UniqueHandle<GdiHandle, GdiObjectTraits<GdiHandle>>;
+
+struct RegistryKeyTraits {
+    static HKEY invalid() { return nullptr; }
+    static bool valid(HKEY h) { return h != nullptr; }
+    static void close(HKEY h) { RegCloseKey(h); }
+};
+using UniqueRegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
+
+// A COM interface pointer that is released once.
+template <typename Interface>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ~ComPtr() {
+        if (pointer_) pointer_->Release();
+    }
+    Interface* operator->() const { return pointer_; }
+    Interface* get() const { return pointer_; }
+    Interface** put() {
+        if (pointer_) pointer_->Release();
+        pointer_ = nullptr;
+        return &pointer_;
+    }
+    void** putVoid() { return reinterpret_cast<void**>(put()); }
+
+private:
+    Interface* pointer_ = nullptr;
+};
+
+}  // namespace vantry

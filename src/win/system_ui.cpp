@@ -1,0 +1,79 @@
+#include "win/system_ui.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "documents/text_encoding.h"
+#include "shell/resource.h"
+
+namespace vantry {
+namespace {
+
+struct EncodingChoice {
+    int index;
+};
+
+// Fills the encoding list under the file dialog and reads it back when the user confirms.
+UINT_PTR CALLBACK encodingListHook(HWND hookDialog, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        const auto* dialog = reinterpret_cast<const OPENFILENAMEW*>(lParam);
+        SetWindowLongPtrW(hookDialog, GWLP_USERDATA, static_cast<LONG_PTR>(dialog->lCustData));
+        const HWND list = GetDlgItem(hookDialog, IDC_ENCODING_LIST);
+        for (std::wstring_view entry : kEncodingListEntries) {
+            SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(entry).c_str()));
+        }
+        const auto* choice = reinterpret_cast<const EncodingChoice*>(dialog->lCustData);
+        SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(choice->index), 0);
+    } else if (message == WM_NOTIFY) {
+        const auto* notify = reinterpret_cast<const OFNOTIFYW*>(lParam);
+        if (notify->hdr.code == CDN_FILEOK) {
+            auto* choice = reinterpret_cast<EncodingChoice*>(GetWindowLongPtrW(hookDialog, GWLP_USERDATA));
+            choice->index = static_cast<int>(
+                SendDlgItemMessageW(hookDialog, IDC_ENCODING_LIST, CB_GETCURSEL, 0, 0));
+        }
+    }
+    return 0;
+}
+
+class Win32SystemUi final : public SystemUi {
+public:
+    int messageBox(HWND owner, const std::wstring& text, const std::wstring& caption,
+                   UINT style) override {
+        return MessageBoxW(owner, text.c_str(), caption.c_str(), style);
+    }
+
+    std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override {
+        std::vector<wchar_t> path(32768, L'\0');
+        request.fileName.copy(path.data(), path.size() - 1);
+        EncodingChoice choice{request.encodingIndex};
+        OPENFILENAMEW dialog{};
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = request.owner;
+        dialog.hInstance = GetModuleHandleW(nullptr);
+        dialog.lpstrFilter = request.filter.c_str();
+        dialog.nFilterIndex = static_cast<DWORD>(request.filterIndex);
+        dialog.lpstrFile = path.data();
+        dialog.nMaxFile = static_cast<DWORD>(path.size());
+        dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+        dialog.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE | OFN_ENABLESIZING |
+                       OFN_HIDEREADONLY | (request.save ? OFN_OVERWRITEPROMPT : 0);
+        dialog.lpfnHook = encodingListHook;
+        dialog.lpTemplateName = MAKEINTRESOURCEW(IDD_ENCODING_LIST);
+        dialog.lCustData = reinterpret_cast<LPARAM>(&choice);
+        const BOOL confirmed = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+        if (!confirmed) return std::nullopt;
+        return FileDialogAnswer{path.data(), choice.index, static_cast<int>(dialog.nFilterIndex)};
+    }
+};
+
+Win32SystemUi systemImplementation;
+SystemUi* current = &systemImplementation;
+
+}  // namespace
+
+SystemUi& systemUi() { return *current; }
+
+void setSystemUi(SystemUi* ui) { current = ui ? ui : &systemImplementation; }
+
+}  // namespace vantry

@@ -1,0 +1,210 @@
+// The real program, started as a user starts it, driven from this process.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "shell/resource.h"
+
+namespace {
+
+constexpr DWORD kPollLimitMs = 30000;
+
+std::wstring programFolder() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    return folder.substr(0, folder.rfind(L'\\') + 1);
+}
+
+std::wstring readSetting(const wchar_t* name) {
+    wchar_t buffer[1024] = {};
+    DWORD size = sizeof buffer;
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Vantry", name, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
+        ERROR_SUCCESS) {
+        return L"<missing>";
+    }
+    return buffer;
+}
+
+struct TopLevel {
+    HWND window;
+    DWORD process;
+    std::wstring className;
+};
+
+std::vector<TopLevel> topLevelWindows() {
+    std::vector<TopLevel> windows;
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            reinterpret_cast<std::vector<TopLevel>*>(found)->push_back({window, process, name});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// Polls until the condition holds or the limit passes.
+template <typename Condition>
+bool waitFor(Condition condition) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < kPollLimitMs) {
+        if (condition()) return true;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return condition();
+}
+
+class RunningVantry {
+public:
+    explicit RunningVantry(const std::wstring& arguments = L"") {
+        std::wstring commandLine = L"\"" + programFolder() + L"Vantry.exe\" " + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                  &startup, &info) != FALSE;
+        if (!started_) return;
+        process_ = info.hProcess;
+        processId_ = info.dwProcessId;
+        CloseHandle(info.hThread);
+        waitFor([this] { return (main_ = mainWindowOf(processId_)) != nullptr; });
+    }
+    ~RunningVantry() {
+        if (!process_) return;
+        if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+            close();
+            if (WaitForSingleObject(process_, 10000) == WAIT_TIMEOUT) TerminateProcess(process_, 1);
+        }
+        CloseHandle(process_);
+    }
+
+    static HWND mainWindowOf(DWORD process) {
+        for (const TopLevel& window : topLevelWindows()) {
+            if (window.process == process && window.className == L"Vantry.Main" && IsWindowVisible(window.window)) {
+                return window.window;
+            }
+        }
+        return nullptr;
+    }
+
+    HWND main() const { return main_; }
+    DWORD processId() const { return processId_; }
+    void close() { PostMessageW(main_, WM_CLOSE, 0, 0); }
+    bool exitedCleanly() {
+        DWORD code = 1;
+        return WaitForSingleObject(process_, kPollLimitMs) == WAIT_OBJECT_0 && GetExitCodeProcess(process_, &code) &&
+               code == 0;
+    }
+
+private:
+    bool started_ = false;
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+    HWND main_ = nullptr;
+};
+
+RECT boundsOf(HWND window) {
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    return bounds;
+}
+
+TEST(EndToEnd, StartsWithEightWindowsAndOnlyTheMainOneShowing) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Vantry");
+    RunningVantry vantry;
+    ASSERT_NE(vantry.main(), nullptr);
+    std::set<std::wstring> classes;
+    int visible = 0;
+    for (const TopLevel& window : topLevelWindows()) {
+        if (window.process != vantry.processId() || window.className.rfind(L"Vantry.", 0) != 0) continue;
+        classes.insert(window.className);
+        visible += IsWindowVisible(window.window) ? 1 : 0;
+    }
+    EXPECT_EQ(classes.size(), 8u);
+    EXPECT_EQ(visible, 1);
+    const RECT bounds = boundsOf(vantry.main());
+    EXPECT_EQ(bounds.left, 28);
+    EXPECT_EQ(bounds.top, 5);
+    EXPECT_EQ(bounds.right - bounds.left, 836);
+    EXPECT_EQ(bounds.bottom - bounds.top, 702);
+    vantry.close();
+    EXPECT_TRUE(vantry.exitedCleanly());
+}
+
+TEST(EndToEnd, OpensTheCommandLineFileAndShowsItsName) {
+    RunningVantry vantry(L"\"" + programFolder() + L"readme.nfo\" second-argument-ignored");
+    ASSERT_NE(vantry.main(), nullptr);
+    wchar_t caption[256] = {};
+    EXPECT_TRUE(waitFor([&] {
+        GetWindowTextW(vantry.main(), caption, 256);
+        return std::wstring(caption) == L"readme.nfo - Vantry";
+    })) << "caption stayed as it was";
+}
+
+TEST(EndToEnd, PlacementSurvivesARestartIncludingMaximized) {
+    {
+        RunningVantry vantry;
+        ASSERT_NE(vantry.main(), nullptr);
+        SetWindowPos(vantry.main(), nullptr, 120, 90, 640, 480, SWP_NOZORDER | SWP_NOACTIVATE);
+        vantry.close();
+        ASSERT_TRUE(vantry.exitedCleanly());
+    }
+    EXPECT_EQ(readSetting(L"windowPosX"), L"120");
+    EXPECT_EQ(readSetting(L"windowHeight"), L"480");
+    {
+        RunningVantry vantry;
+        ASSERT_NE(vantry.main(), nullptr);
+        const RECT bounds = boundsOf(vantry.main());
+        EXPECT_EQ(bounds.left, 120);
+        EXPECT_EQ(bounds.top, 90);
+        EXPECT_EQ(bounds.right - bounds.left, 640);
+        EXPECT_EQ(bounds.bottom - bounds.top, 480);
+        ShowWindow(vantry.main(), SW_MAXIMIZE);
+        ASSERT_TRUE(waitFor([&] { return IsZoomed(vantry.main()) != FALSE; }));
+        vantry.close();
+        ASSERT_TRUE(vantry.exitedCleanly());
+    }
+    EXPECT_EQ(readSetting(L"windowIsMaximized"), L"1");
+    EXPECT_EQ(readSetting(L"windowPosX"), L"120");
+    {
+        RunningVantry vantry;
+        ASSERT_NE(vantry.main(), nullptr);
+        EXPECT_TRUE(waitFor([&] { return IsZoomed(vantry.main()) != FALSE; }));
+        ShowWindow(vantry.main(), SW_RESTORE);
+        EXPECT_TRUE(waitFor([&] { return boundsOf(vantry.main()).left == 120; }));
+    }
+}
+
+TEST(EndToEnd, NewWindowStartsASecondInstance) {
+    RunningVantry first;
+    ASSERT_NE(first.main(), nullptr);
+    PostMessageW(first.main(), WM_COMMAND, IDM_NEW_WINDOW, 0);
+    DWORD secondProcess = 0;
+    ASSERT_TRUE(waitFor([&] {
+        for (const TopLevel& window : topLevelWindows()) {
+            if (window.className == L"Vantry.Main" && window.process != first.processId() &&
+                IsWindowVisible(window.window)) {
+                secondProcess = window.process;
+                return true;
+            }
+        }
+        return false;
+    }));
+    const HWND second = RunningVantry::mainWindowOf(secondProcess);
+    wchar_t caption[64] = {};
+    GetWindowTextW(second, caption, 64);
+    EXPECT_STREQ(caption, L"Vantry");
+    PostMessageW(second, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(second); }));
+    EXPECT_TRUE(IsWindow(first.main())) << "the first instance keeps running";
+}
+
+}  // namespace

@@ -1,0 +1,202 @@
+// The main window as start-up builds it: menu, edit commands, stored switches and
+// placement, the close sequence.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "shell/resource.h"
+#include "test_support.h"
+
+namespace vantry::testing {
+namespace {
+
+std::wstring menuCaption(HMENU menu, UINT item, UINT by) {
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, item, text, 128, by);
+    return text;
+}
+
+bool menuChecked(HWND window, int id) {
+    return (GetMenuState(GetMenu(window), static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+bool menuEnabled(HWND window, int id) {
+    return (GetMenuState(GetMenu(window), static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED) == 0;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    CleanSettingsKey clean;
+    ScriptedUi ui;
+};
+
+TEST_F(MainWindowTest, TheMenuHasEveryCommandWithItsShortcut) {
+    const auto window = makeMainWindow();
+    const HMENU menu = GetMenu(window->handle());
+    const wchar_t* topLevel[] = {L"&File", L"&Edit", L"&Settings", L"&View", L"&Help"};
+    ASSERT_EQ(GetMenuItemCount(menu), 5);
+    for (UINT i = 0; i < 5; ++i) EXPECT_EQ(menuCaption(menu, i, MF_BYPOSITION), topLevel[i]);
+
+    struct Item { int id; const wchar_t* caption; bool availableNow; };
+    const Item items[] = {
+        {IDM_NEW, L"&New\tCtrl+N", true}, {IDM_NEW_WINDOW, L"New &Window\tCtrl+Alt+W", true},
+        {IDM_OPEN, L"&Open...\tCtrl+O", true}, {IDM_SAVE, L"&Save\tCtrl+S", false},
+        {IDM_SAVE_AS, L"Save &As...\tCtrl+Alt+S", false}, {IDM_PRINT, L"&Print...\tCtrl+P", false},
+        {IDM_EXIT, L"&Exit\tCtrl+Q", true}, {IDM_UNDO, L"&Undo\tCtrl+Z", true},
+        {IDM_CUT, L"Cu&t\tCtrl+X", true}, {IDM_COPY, L"&Copy\tCtrl+C", true},
+        {IDM_PASTE, L"&Paste\tCtrl+V", true}, {IDM_DELETE_LINE, L"&Delete line\tShift+Del", false},
+        {IDM_FIND, L"&Find...\tCtrl+F", false}, {IDM_FIND_NEXT, L"Find &next\tF3", false},
+        {IDM_REPLACE, L"&Replace\tCtrl+R", false}, {IDM_GOTO, L"&Go to...\tCtrl+G", false},
+        {IDM_SELECT_ALL, L"Select &All\tCtrl+A", true}, {IDM_ALWAYS_ON_TOP, L"&Always on top\tCtrl+T", false},
+        {IDM_WORD_WRAP, L"&Word wrap\tCtrl+W", false}, {IDM_ALLOW_CHANGES, L"Allow &changes to text", false},
+        {IDM_OPTIONS, L"&Options...\tF5", false}, {IDM_STATUS_BAR, L"&Status bar", false},
+        {IDM_README, L"&Readme...", false}, {IDM_ABOUT, L"&About...\tF1", false},
+    };
+    for (const Item& item : items) {
+        EXPECT_EQ(menuCaption(menu, static_cast<UINT>(item.id), MF_BYCOMMAND), item.caption) << item.id;
+        if (!item.availableNow) {
+            EXPECT_FALSE(menuEnabled(window->handle(), item.id)) << item.id;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, EditCommandsAreEnabledOnlyWhenTheyCanAct) {
+    const auto window = makeMainWindow();
+    ShowWindow(window->handle(), SW_SHOWNORMAL);
+    const HWND memo = window->memo().handle();
+    const HMENU editMenu = GetSubMenu(GetMenu(window->handle()), 1);
+    SetWindowTextW(memo, L"some text");
+    if (OpenClipboard(window->handle())) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+    struct Case { const char* what; bool focus; bool readOnly; DWORD selEnd; bool undo, cut, copy, paste, all; };
+    const Case cases[] = {
+        {"caret, editable", true, false, 0, false, false, false, false, true},
+        {"selection, editable", true, false, 4, false, true, true, false, true},
+        {"selection, read-only", true, true, 4, false, false, true, false, true},
+        {"no focus", false, false, 4, false, false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SetFocus(c.focus ? memo : nullptr);
+        window->memo().setReadOnly(c.readOnly);
+        window->memo().setSelection({0, c.selEnd});
+        SendMessageW(window->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(editMenu), 1);
+        EXPECT_EQ(menuEnabled(window->handle(), IDM_UNDO), c.undo) << c.what;
+        EXPECT_EQ(menuEnabled(window->handle(), IDM_CUT), c.cut) << c.what;
+        EXPECT_EQ(menuEnabled(window->handle(), IDM_COPY), c.copy) << c.what;
+        EXPECT_EQ(menuEnabled(window->handle(), IDM_PASTE), c.paste) << c.what;
+        EXPECT_EQ(menuEnabled(window->handle(), IDM_SELECT_ALL), c.all) << c.what;
+    }
+    // Typing makes undo possible; copy then paste works through the commands.
+    SetFocus(memo);
+    window->memo().setReadOnly(false);
+    window->memo().setSelection({0, 4});
+    SendMessageW(window->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(editMenu), 1);
+    SendMessageW(window->handle(), WM_COMMAND, IDM_COPY, 0);
+    window->memo().setSelection({9, 9});
+    SendMessageW(window->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(editMenu), 1);
+    SendMessageW(window->handle(), WM_COMMAND, IDM_PASTE, 0);
+    EXPECT_EQ(window->memo().text(), L"some textsome");
+    SendMessageW(window->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(editMenu), 1);
+    EXPECT_TRUE(menuEnabled(window->handle(), IDM_UNDO));
+    EXPECT_TRUE(window->isModified());
+}
+
+TEST_F(MainWindowTest, StoredSwitchesColoursAndPlacementApplyAtStart) {
+    writeValue(L"wordWrap", L"2");
+    writeValue(L"allowTextChanges", L"0");
+    writeValue(L"bgColor", L"255");
+    writeValue(L"textColor", L"65280");
+    writeValue(L"showStatusBar", L"yes");
+    writeValue(L"alwaysOnTop", L"1");
+    writeValue(L"windowPosX", L"40");
+    writeValue(L"windowPosY", L"30");
+    writeValue(L"windowWidth", L"500");
+    writeValue(L"windowHeight", L"400");
+    const auto window = makeMainWindow();
+    const LONG_PTR memoStyle = GetWindowLongPtrW(window->memo().handle(), GWL_STYLE);
+    EXPECT_FALSE(memoStyle & WS_HSCROLL) << "word wrap shows only the vertical scroll bar";
+    EXPECT_FALSE(memoStyle & ES_AUTOHSCROLL);
+    EXPECT_TRUE(memoStyle & ES_READONLY);
+    EXPECT_TRUE(menuChecked(window->handle(), IDM_WORD_WRAP));
+    EXPECT_FALSE(menuChecked(window->handle(), IDM_ALLOW_CHANGES));
+    EXPECT_EQ(window->backgroundColor(), RGB(255, 0, 0));
+    EXPECT_EQ(window->textColor(), RGB(0, 255, 0));
+    EXPECT_FALSE(GetWindowLongPtrW(window->statusBar(), GWL_STYLE) & WS_VISIBLE) << "only \"1\" shows it";
+    EXPECT_FALSE(menuChecked(window->handle(), IDM_STATUS_BAR));
+    EXPECT_TRUE(window->isWindowTopmost());
+    EXPECT_TRUE(menuChecked(window->handle(), IDM_ALWAYS_ON_TOP));
+    RECT bounds{};
+    GetWindowRect(window->handle(), &bounds);
+    EXPECT_EQ(bounds.left, 40);
+    EXPECT_EQ(bounds.top, 30);
+    EXPECT_EQ(bounds.right - bounds.left, 500);
+    EXPECT_EQ(bounds.bottom - bounds.top, 400);
+}
+
+TEST_F(MainWindowTest, DefaultsShowWhiteOnBlueEditableWithStatusBar) {
+    const auto window = makeMainWindow();
+    EXPECT_EQ(window->backgroundColor(), RGB(49, 61, 115));
+    EXPECT_EQ(window->textColor(), RGB(255, 255, 255));
+    EXPECT_FALSE(window->memo().readOnly());
+    EXPECT_TRUE(menuChecked(window->handle(), IDM_ALLOW_CHANGES));
+    EXPECT_FALSE(menuChecked(window->handle(), IDM_WORD_WRAP));
+    EXPECT_TRUE(GetWindowLongPtrW(window->memo().handle(), GWL_STYLE) & WS_HSCROLL);
+    EXPECT_TRUE(GetWindowLongPtrW(window->statusBar(), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(window->isWindowTopmost());
+    wchar_t panel[64] = {};
+    SendMessageW(window->statusBar(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(panel));
+    EXPECT_STREQ(panel, L"Ln: 1, Col: 1");
+}
+
+TEST_F(MainWindowTest, HeightDecidesTheDrawnSize) {
+    writeValue(L"ansiFontSize", L"12");
+    writeValue(L"ansiFontHeight", L"-20");
+    writeValue(L"ansiFontStyle", L"boldItalic");
+    const auto window = makeMainWindow();
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageW(window->memo().handle(), WM_GETFONT, 0, 0));
+    const HDC dc = GetDC(window->memo().handle());
+    const HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(window->memo().handle(), dc);
+    EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, 20);
+    EXPECT_GE(metrics.tmWeight, FW_BOLD);
+    EXPECT_TRUE(metrics.tmItalic);
+}
+
+TEST_F(MainWindowTest, ClosingStoresThePlacement) {
+    bool closed = false;
+    {
+        const auto window = makeMainWindow(std::nullopt, &closed);
+        SetWindowPos(window->handle(), nullptr, 70, 60, 610, 420, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(window->handle(), WM_COMMAND, IDM_EXIT, 0);
+        EXPECT_TRUE(closed);
+    }
+    EXPECT_EQ(readValue(L"windowIsMaximized"), L"0");
+    EXPECT_EQ(readValue(L"windowPosX"), L"70");
+    EXPECT_EQ(readValue(L"windowPosY"), L"60");
+    EXPECT_EQ(readValue(L"windowWidth"), L"610");
+    EXPECT_EQ(readValue(L"windowHeight"), L"420");
+
+    const auto minimized = makeMainWindow();
+    ShowWindow(minimized->handle(), SW_SHOWNORMAL);
+    SetWindowPos(minimized->handle(), nullptr, 90, 80, 500, 300, SWP_NOZORDER);
+    ShowWindow(minimized->handle(), SW_MINIMIZE);
+    SendMessageW(minimized->handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(readValue(L"windowIsMaximized"), L"0");
+    EXPECT_EQ(readValue(L"windowPosX"), L"90");
+    EXPECT_EQ(readValue(L"windowWidth"), L"500");
+
+    const auto maximized = makeMainWindow();
+    ShowWindow(maximized->handle(), SW_SHOWMAXIMIZED);
+    SendMessageW(maximized->handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(readValue(L"windowIsMaximized"), L"1");
+    EXPECT_EQ(readValue(L"windowPosX"), L"90") << "the normal place stays as stored";
+}
+
+}  // namespace
+}  // namespace vantry::testing

@@ -1,0 +1,107 @@
+// The settings key as start-up and the store use it, on Wine's real registry.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "settings/settings_store.h"
+#include "test_support.h"
+
+namespace vantry::testing {
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    CleanSettingsKey clean;
+    ScriptedUi ui;
+    std::vector<std::wstring> shown;
+    SettingsStore store{kTestKeyPath, [this](const std::wstring& message) { shown.push_back(message); }};
+};
+
+TEST_F(SettingsStoreTest, FirstStartStoresEveryDefaultItReads) {
+    const auto window = makeMainWindow();
+    std::vector<std::wstring> expected;
+    for (int number : settingLoadOrder()) expected.push_back(settingName(number));
+    std::vector<std::wstring> stored = valueNames();  // the registry lists them by name
+    std::sort(expected.begin(), expected.end());
+    std::sort(stored.begin(), stored.end());
+    EXPECT_EQ(stored, expected);
+    for (int number : settingLoadOrder()) {
+        EXPECT_EQ(readValue(settingName(number)), settingDefault(number)) << narrow(settingName(number));
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SettingsStoreTest, StoredValuesAreReadAsTheyStand) {
+    writeValue(L"asciiFontName", L"");
+    writeValue(L"recentFile01", L"C:\\a b\\x.nfo");
+    RegSetKeyValueW(HKEY_CURRENT_USER, kTestKeyPath + 1, L"ansiFontName", REG_EXPAND_SZ, L"%WINDIR%",
+                    sizeof L"%WINDIR%");
+    const DWORD number = 1;
+    RegSetKeyValueW(HKEY_CURRENT_USER, kTestKeyPath + 1, L"textColor", REG_DWORD, &number, sizeof number);
+
+    EXPECT_EQ(store.readSetting(kAsciiFontName), L"");
+    EXPECT_EQ(store.readSetting(kRecentFile01), L"C:\\a b\\x.nfo");
+    EXPECT_EQ(store.readSetting(kAnsiFontName), L"%WINDIR%");
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(store.readSetting(kTextColor), L"");
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], L"Internal error(3).\n\nCan't read windows registry entry: textColor");
+    EXPECT_EQ(store.readSetting(kBgColor), L"7552305");  // missing: the default, now stored
+    EXPECT_EQ(readValue(L"bgColor"), L"7552305");
+}
+
+TEST_F(SettingsStoreTest, NumberedValuesOfTheOldLayoutGoOnlyWhenFiveExists) {
+    for (const wchar_t* name : {L"0", L"7", L"34", L"35", L"urlFollow"}) writeValue(name, L"x");
+    makeMainWindow();
+    EXPECT_EQ(readValue(L"7"), L"x") << "without \"5\" nothing is cleaned up";
+
+    writeValue(L"5", L"x");
+    makeMainWindow();
+    for (const wchar_t* gone : {L"0", L"5", L"7", L"34"}) EXPECT_EQ(readValue(gone), L"<missing>") << narrow(gone);
+    EXPECT_EQ(readValue(L"35"), L"x");
+    EXPECT_EQ(readValue(L"urlFollow"), L"x");
+}
+
+TEST_F(SettingsStoreTest, AKeyThatCannotBeCreatedIsReportedAndTheProgramGoesOn) {
+    // A volatile key cannot hold a lasting subkey, so the settings key cannot be made.
+    HKEY volatileKey = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\VantryWindowTests\\Volatile", 0, nullptr,
+                              REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &volatileKey, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(volatileKey);
+    const std::wstring keyPath = std::wstring(kTestKeyPath) + L"\\Volatile\\Settings";
+
+    SettingsStore unwritable(keyPath, [this](const std::wstring& message) { shown.push_back(message); });
+    unwritable.writeSetting(kWordWrap, L"1");
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], L"Internal error(2).\n\nCan't write to windows registry: " + keyPath);
+
+    MainWindowSetup setup;
+    setup.programPath = testProgramPath();
+    setup.settingsKeyPath = keyPath;
+    Tnfonote window(std::move(setup));
+    EXPECT_TRUE(IsWindow(window.handle()));
+    EXPECT_EQ(window.settings().bgColor, L"7552305") << "the defaults still apply";
+    EXPECT_FALSE(ui.messages.empty());
+}
+
+TEST_F(SettingsStoreTest, AStoredNumberThatIsNotANumberIsReportedAndReset) {
+    writeValue(L"wordWrap", L"abc");
+    writeValue(L"windowWidth", L"");
+    writeValue(L"asciiFontHeight", L"big");
+    const auto window = makeMainWindow();
+    ASSERT_TRUE(IsWindow(window->handle()));
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_NE(ui.messages[0].text.find(L"'abc' is not a valid integer value"), std::wstring::npos);
+    EXPECT_EQ(ui.messages[0].style, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_EQ(ui.messages[0].caption, L"Vantry");
+    EXPECT_EQ(readValue(L"wordWrap"), L"0");
+    EXPECT_EQ(readValue(L"windowWidth"), L"836");
+    EXPECT_EQ(readValue(L"asciiFontHeight"), L"-16");
+    RECT bounds{};
+    GetWindowRect(window->handle(), &bounds);
+    EXPECT_EQ(bounds.right - bounds.left, 836);
+}
+
+}  // namespace
+}  // namespace vantry::testing

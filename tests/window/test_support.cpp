@@ -1,0 +1,117 @@
+#include "test_support.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+namespace vantry::testing {
+namespace {
+// The program initialises COM and the common controls in its entry point; so do the tests.
+const bool startedLikeTheProgram = [] {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    return InitCommonControlsEx(&controls) != FALSE;
+}();
+}  // namespace
+
+int ScriptedUi::messageBox(HWND, const std::wstring& text, const std::wstring& caption, UINT style) {
+    messages.push_back({text, caption, style});
+    return IDOK;
+}
+
+std::optional<FileDialogAnswer> ScriptedUi::fileDialog(const FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    if (fileAnswers.empty()) return std::nullopt;
+    std::optional<FileDialogAnswer> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+CleanSettingsKey::CleanSettingsKey() { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKeyPath + 1); }
+
+CleanSettingsKey::~CleanSettingsKey() { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKeyPath + 1); }
+
+std::wstring readValue(const std::wstring& name, const wchar_t* keyPath) {
+    wchar_t buffer[4096] = {};
+    DWORD size = sizeof buffer;
+    if (RegGetValueW(HKEY_CURRENT_USER, keyPath + 1, name.c_str(), RRF_RT_REG_SZ, nullptr, buffer,
+                     &size) != ERROR_SUCCESS) {
+        return L"<missing>";
+    }
+    return buffer;
+}
+
+void writeValue(const std::wstring& name, const std::wstring& text, const wchar_t* keyPath) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, keyPath + 1, name.c_str(), REG_SZ, text.c_str(),
+                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+std::vector<std::wstring> valueNames(const wchar_t* keyPath) {
+    std::vector<std::wstring> names;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, keyPath + 1, 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+    for (DWORD index = 0;; ++index) {
+        wchar_t name[256];
+        DWORD length = 256;
+        if (RegEnumValueW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        names.emplace_back(name, length);
+    }
+    RegCloseKey(key);
+    return names;
+}
+
+TempFolder::TempFolder() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    static int counter = 0;
+    folder_ = std::wstring(temp) + L"vantry-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+              std::to_wstring(++counter) + L"\\";
+    CreateDirectoryW(folder_.c_str(), nullptr);
+}
+
+TempFolder::~TempFolder() {
+    std::wstring from = folder_.substr(0, folder_.size() - 1);
+    from.push_back(L'\0');
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NO_UI;
+    SHFileOperationW(&operation);
+}
+
+std::wstring TempFolder::file(const std::wstring& name, const std::string& bytes) const {
+    const std::wstring full = folder_ + name;
+    const HANDLE file = CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << narrow(full);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return full;
+}
+
+std::wstring testProgramPath() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
+std::unique_ptr<Tnfonote> makeMainWindow(std::optional<std::wstring> commandLineFile, bool* closed) {
+    MainWindowSetup setup;
+    setup.programPath = testProgramPath();
+    setup.commandLineFile = std::move(commandLineFile);
+    setup.settingsKeyPath = kTestKeyPath;
+    setup.onClosed = [closed] {
+        if (closed) *closed = true;
+    };
+    return std::make_unique<Tnfonote>(std::move(setup));
+}
+
+std::string narrow(const std::wstring& text) {
+    std::string result;
+    for (wchar_t c : text) result += c < 128 ? static_cast<char>(c) : '?';
+    return result;
+}
+
+}  // namespace vantry::testing

@@ -1,0 +1,71 @@
+// Helpers of the window tests: a scripted system UI, a clean settings key, temporary
+// files, and a main window built the way start-up builds it.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/nfo01.h"
+#include "win/system_ui.h"
+
+namespace vantry::testing {
+
+inline constexpr wchar_t kTestKeyPath[] = L"\\Software\\VantryWindowTests";
+
+struct AskedMessage {
+    std::wstring text;
+    std::wstring caption;
+    UINT style = 0;
+};
+
+// Answers modal UI from a script and records what was asked.
+class ScriptedUi final : public SystemUi {
+public:
+    ScriptedUi() { setSystemUi(this); }
+    ~ScriptedUi() override { setSystemUi(nullptr); }
+
+    int messageBox(HWND, const std::wstring& text, const std::wstring& caption, UINT style) override;
+    std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override;
+
+    std::vector<AskedMessage> messages;
+    std::vector<FileDialogRequest> fileDialogs;
+    std::deque<std::optional<FileDialogAnswer>> fileAnswers;  // empty: cancel
+};
+
+// Deletes the test settings key now and when it goes.
+class CleanSettingsKey {
+public:
+    CleanSettingsKey();
+    ~CleanSettingsKey();
+};
+
+std::wstring readValue(const std::wstring& name, const wchar_t* keyPath = kTestKeyPath);
+void writeValue(const std::wstring& name, const std::wstring& text, const wchar_t* keyPath = kTestKeyPath);
+std::vector<std::wstring> valueNames(const wchar_t* keyPath = kTestKeyPath);
+
+// A folder under %TEMP% removed with everything in it when the object goes.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    std::wstring file(const std::wstring& name, const std::string& bytes) const;
+    std::wstring path(const std::wstring& name) const { return folder_ + name; }
+
+private:
+    std::wstring folder_;
+};
+
+std::wstring testProgramPath();
+
+// A main window made as start-up makes it, on the test settings key.
+std::unique_ptr<Tnfonote> makeMainWindow(std::optional<std::wstring> commandLineFile = std::nullopt,
+                                         bool* closed = nullptr);
+
+std::string narrow(const std::wstring& text);
+
+}  // namespace vantry::testing
