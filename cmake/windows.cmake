@@ -58,8 +58,16 @@ add_dependencies(end_to_end_tests Vantry)
 add_test(NAME end_to_end COMMAND end_to_end_tests)
 set_tests_properties(end_to_end PROPERTIES LABELS end_to_end RUN_SERIAL TRUE)
 
+# The tests run in a Wine prefix of their own, so they never touch the settings of the
+# prefix that run.sh shows the program in.
+set(VANTRY_TEST_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix-tests)
+set_tests_properties(window end_to_end PROPERTIES ENVIRONMENT VANTRY_WINEPREFIX=${VANTRY_TEST_WINEPREFIX})
+
 # The portable rules also run natively, built with the sanitizers, when test.sh says where.
 if(VANTRY_NATIVE_LOGIC_TESTS)
   add_test(NAME logic_native COMMAND ${VANTRY_NATIVE_LOGIC_TESTS})
   set_tests_properties(logic_native PROPERTIES LABELS logic)
 endif()
+
+add_test(NAME fonts_regenerate COMMAND ${PROJECT_SOURCE_DIR}/tools/check-fonts.sh)
+set_tests_properties(fonts_regenerate PROPERTIES LABELS logic)

@@ -57,6 +57,21 @@ def read_psf1(name):
     return height, table
 
 
+def console_face(height):
+    """The VGA shapes of one height: Uni2 for the letters, FullGreek (the same VGA
+    source, complete in the code page 437 set) for the box drawing, which Uni2 only
+    approximates with single lines, and for whatever else Uni2 lacks."""
+    _, table = read_psf1(f"Uni2-VGA{height}.psf.gz")
+    _, full = read_psf1(f"FullGreek-VGA{height}.psf.gz")
+    table.update({cp: rows for cp, rows in full.items() if 0x2500 <= cp <= 0x257F})
+    for cp, rows in full.items():
+        table.setdefault(cp, rows)
+    for wanted, alias in ((0x25BA, 0x25B6), (0x25C4, 0x25C0)):  # the pointers as triangles
+        if wanted not in table and alias in table:
+            table[wanted] = table[alias]
+    return height, table
+
+
 def block_rows(height, left, top, right, bottom):
     """Rows of a filled rectangle given in eighths of the cell (0..8)."""
     rows = []
@@ -182,7 +197,13 @@ def build_face(family, height, ascent_pixels, table):
     builder.setupGlyphOrder(glyph_names)
     builder.setupCharacterMap(cmap)
     builder.setupGlyf(glyphs)
-    builder.setupHorizontalMetrics({name: (advance, 0) for name in glyph_names})
+    for glyph in glyphs.values():
+        glyph.recalcBounds(builder.font["glyf"])
+    # TrueType places a glyph by its left side bearing: it must be the outline's own
+    # left edge, or the rasteriser moves every shape to the left of its cell.
+    left_edges = {name: getattr(glyphs[name], "xMin", 0) if glyphs[name].numberOfContours else 0
+                  for name in glyph_names}
+    builder.setupHorizontalMetrics({name: (advance, left_edges[name]) for name in glyph_names})
     builder.setupHorizontalHeader(ascent=ascent, descent=-descent, lineGap=0)
     builder.setupNameTable({
         "copyright": "Glyph bitmaps: Copyright (c) 2000, 2001 by Dmitry Bolkhovityanov "
@@ -218,8 +239,8 @@ def main():
         raise SystemExit(__doc__)
     out = Path(sys.argv[1])
     out.mkdir(parents=True, exist_ok=True)
-    vga_height, vga = read_psf1("Uni2-VGA16.psf.gz")
-    ega_height, ega = read_psf1("Uni2-VGA14.psf.gz")
+    vga_height, vga = console_face(16)
+    ega_height, ega = console_face(14)
 
     collection = TTCollection()
     collection.fonts = [build_face("ASCII VGA", vga_height, 12, vga),

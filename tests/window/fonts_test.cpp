@@ -68,16 +68,22 @@ TEST_F(FontFiles, ArtCharactersDrawBoxShapesInCells) {
     EXPECT_EQ(inkedPixels(block), 8 * 16);
     for (int y = 0; y < 16; ++y) EXPECT_EQ(block[static_cast<size_t>(y)].substr(0, 9), "########.") << y;
     EXPECT_EQ(drawCharacter(L"ASCII EGA", -14, L'\x00DB'), drawCharacter(L"ASCII EGA", -14, L'\x2588'));
+    // Lines sit where the cell puts them, so that neighbouring cells join.
+    const auto corner = drawCharacter(L"ASCII VGA", -16, L'\x00C0');  // byte 0xC0: bottom-left corner
+    EXPECT_EQ(corner[0].substr(0, 9), "...##....");
+    EXPECT_EQ(corner[7].substr(0, 9), "...#####.");
 
     struct Case { wchar_t ansi; wchar_t unicode; };
     const Case sameShape[] = {{L'\x00C9', L'\x2554'}, {L'\x00B0', L'\x2591'}, {L'\x00B2', L'\x2593'},
-                              {L'\x00DF', L'\x2580'}, {L'\x00DC', L'\x2584'}, {L'\x00C4', L'\x2500'}};
+                              {L'\x00DF', L'\x2580'}, {L'\x00DC', L'\x2584'}, {L'\x00C4', L'\x2500'}, {L'\x00CD', L'\x2550'}, {L'\x00BA', L'\x2551'}};
     for (const Case& c : sameShape) {
         const auto shape = drawCharacter(L"ASCII VGA", -16, c.ansi);
         EXPECT_GT(inkedPixels(shape), 0) << std::hex << static_cast<int>(c.ansi);
         EXPECT_EQ(shape, drawCharacter(L"ASCII VGA", -16, c.unicode)) << std::hex << static_cast<int>(c.ansi);
     }
     EXPECT_EQ(inkedPixels(drawCharacter(L"ASCII VGA", -16, L'\x2584')), 8 * 8);  // lower half
+    EXPECT_NE(drawCharacter(L"ASCII VGA", -16, L'\x00CD'), drawCharacter(L"ASCII VGA", -16, L'\x00C4'))
+        << "double and single lines differ";
 }
 
 }  // namespace

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the Windows program and its tests (build/win) and, with "native", the portable
+# rules and their tests natively with AddressSanitizer and UBSan (build/native).
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+jobs=$(nproc)
+native_tests=()
+if [ "${1:-}" = native ]; then
+  cmake -S "$here" -B "$here/build/native" -DVANTRY_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+  cmake --build "$here/build/native" -j"$jobs"
+  native_tests=(-DVANTRY_NATIVE_LOGIC_TESTS="$here/build/native/logic_tests")
+fi
+cmake -S "$here" -B "$here/build/win" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" \
+  -DCMAKE_BUILD_TYPE=Release "${native_tests[@]}" >/dev/null
+cmake --build "$here/build/win" -j"$jobs"

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that build, run and test Vantry, when any is missing.
+set -euo pipefail
+packages=(
+  cmake g++ googletest                         # native build of the portable rules and tests
+  g++-mingw-w64-x86-64-posix                   # the Windows program
+  wine64 xvfb xauth x11-utils xdotool imagemagick  # running it on a (virtual) display
+  fonts-liberation                             # faces Wine substitutes for the Windows ones
+  python3-fonttools console-setup-linux        # regenerating the NFO faces
+)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
