@@ -3,9 +3,6 @@ enable_language(RC)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR}/src")
-if(MINGW)
-  add_link_options(-static)
-endif()
 
 add_library(vantry_win STATIC
   src/documents/document_file.cpp
@@ -71,3 +68,9 @@ endif()
 
 add_test(NAME fonts_regenerate COMMAND ${PROJECT_SOURCE_DIR}/tools/check-fonts.sh)
 set_tests_properties(fonts_regenerate PROPERTIES LABELS logic)
+
+add_executable(open_timer bench/open_timer.cpp)
+target_link_libraries(open_timer PRIVATE psapi user32)
+if(MINGW)
+  target_link_options(open_timer PRIVATE -municode)
+endif()

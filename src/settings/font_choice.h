@@ -46,6 +46,7 @@ struct FontProfile {
     std::int32_t size = 0;    // points, for descriptions and the font chooser
     std::int32_t height = 0;  // pixels (negative: character height); decides the drawn size
     FontStyle style;
+    friend bool operator==(const FontProfile&, const FontProfile&) = default;
 };
 
 }  // namespace vantry

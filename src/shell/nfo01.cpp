@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "documents/document_file.h"
 #include "documents/paths.h"
@@ -183,11 +184,9 @@ bool Tnfonote::loadDocument(const std::wstring& path, std::wstring_view encoding
             const std::string bytes = readFileBytes(path);
             decoded = decodeDocument(bytes, encodingFromName(encodingEntry), SystemByteTextDecoder{});
         }  // the bytes are gone before the control takes its copy
-        Memo1.setText(decoded.text);
+        showNewDocument(path, decoded.text);
         referenceText_ = std::move(decoded.text);
         setDocumentEncoding(decoded.encoding);
-        document_.fileName = path;
-        applyFontSelection();
         updateCaption();
         return true;
     } catch (const Error& error) {
@@ -196,6 +195,27 @@ bool Tnfonote::loadDocument(const std::wstring& path, std::wstring_view encoding
         showMessageBox(L"Could not open file.", L"Vantry", MB_OK | MB_ICONERROR);
     }
     return false;
+}
+
+// The font follows the new file and is set while the control is empty: a new font on a
+// large text makes the control lay all of it out again. If the control cannot take the
+// text, the previous document comes back as it was last loaded or saved.
+void Tnfonote::showNewDocument(const std::wstring& path, const std::wstring& text) {
+    const std::wstring previousFile = std::exchange(document_.fileName, path);
+    Memo1.clear();
+    applyFontSelection();
+    try {
+        Memo1.setText(text);
+    } catch (const Error&) {
+        document_.fileName = previousFile;
+        applyFontSelection();
+        try {
+            Memo1.setText(referenceText_);
+        } catch (const Error&) {
+            // the first failure is the one to report
+        }
+        throw;
+    }
 }
 
 void Tnfonote::dropFiles(HDROP drop) {
@@ -319,6 +339,8 @@ void Tnfonote::applyFontProfile(bool useNfo) {
 }
 
 void Tnfonote::setTextFont(const FontProfile& profile) {
+    if (profile == memoFontProfile_ && memoFont_) return;  // no needless layout of the whole text
+    memoFontProfile_ = profile;
     GdiObject<HFONT> font = createDisplayFont(profile);
     Memo1.setFont(font.get());
     memoFont_ = std::move(font);  // the old font is deleted once the control let go of it

@@ -80,6 +80,7 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void showNewDocument(const std::wstring& path, const std::wstring& text);
     void removeObsoleteNumberedValues();
     void registerFontFiles();
     void loadSettings();
@@ -105,6 +106,7 @@ private:
     EditControl Memo1;
     HWND StatusBar1 = nullptr;
     GdiObject<HFONT> memoFont_;
+    FontProfile memoFontProfile_;
     GdiObject<HBRUSH> backgroundBrush_;
     COLORREF backgroundColor_ = RGB(0, 0, 128);
     COLORREF textColor_ = RGB(255, 255, 255);
