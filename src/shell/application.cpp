@@ -14,11 +14,14 @@ TmessageDialog* messageDialog = nullptr;
 TFileInfoDialog* FileInfoDialog = nullptr;
 
 namespace {
+
+// Creates one secondary window and makes it reachable program-wide.
 template <typename T>
-T* publish(std::unique_ptr<T>& window, T*& instance) {
+void createWindow(std::unique_ptr<T>& window, T*& instance, HWND owner) {
+    window = std::make_unique<T>(owner);
     instance = window.get();
-    return instance;
 }
+
 }  // namespace
 
 Application::Application(std::wstring programPath, std::optional<std::wstring> commandLineFile) {
@@ -27,25 +30,20 @@ Application::Application(std::wstring programPath, std::optional<std::wstring> c
     setup.commandLineFile = std::move(commandLineFile);
     setup.onClosed = [] { PostQuitMessage(0); };
     nfonote_ = std::make_unique<Tnfonote>(std::move(setup));
-    publish(nfonote_, nfonote);
+    nfonote = nfonote_.get();
     const HWND owner = nfonote_->handle();
-    about_ = std::make_unique<Tabout>(owner);
-    publish(about_, about);
-    options_ = std::make_unique<TOptions>(owner);
-    publish(options_, Options);
-    myFind_ = std::make_unique<TMyFind>(owner);
-    publish(myFind_, MyFind);
-    goto_ = std::make_unique<TGoto>(owner);
-    publish(goto_, Goto);
-    readMe_ = std::make_unique<TReadMe>(owner);
-    publish(readMe_, ReadMe);
-    messageDialog_ = std::make_unique<TmessageDialog>(owner);
-    publish(messageDialog_, messageDialog);
-    fileInfoDialog_ = std::make_unique<TFileInfoDialog>(owner);
-    publish(fileInfoDialog_, FileInfoDialog);
+    createWindow(about_, about, owner);
+    createWindow(options_, Options, owner);
+    createWindow(myFind_, MyFind, owner);
+    createWindow(goto_, Goto, owner);
+    createWindow(readMe_, ReadMe, owner);
+    createWindow(messageDialog_, messageDialog, owner);
+    createWindow(fileInfoDialog_, FileInfoDialog, owner);
 }
 
 Application::~Application() {
+    // The windows go in reverse order of creation (the members' order); nothing may
+    // reach them through the program-wide names meanwhile.
     FileInfoDialog = nullptr;
     messageDialog = nullptr;
     ReadMe = nullptr;
