@@ -348,37 +348,52 @@ void Tnfonote::setTextFont(const FontProfile& profile) {
 
 // --- messages ------------------------------------------------------------------------
 
-void Tnfonote::updateEditMenu(HMENU editMenu) {
+EditState Tnfonote::editState() const {
     const EditSelection selection = Memo1.selection();
-    const EditState state{Memo1.hasFocus(),
-                          Memo1.readOnly(),
-                          SendMessageW(Memo1.handle(), EM_CANUNDO, 0, 0) != 0,
-                          selection.start != selection.end,
-                          IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE,
-                          Memo1.textLength() > 0};
-    const std::pair<int, EditCommand> commands[] = {
-        {IDM_UNDO, EditCommand::Undo}, {IDM_CUT, EditCommand::Cut}, {IDM_COPY, EditCommand::Copy},
-        {IDM_PASTE, EditCommand::Paste}, {IDM_SELECT_ALL, EditCommand::SelectAll}};
-    for (const auto& [id, command] : commands) {
+    return {Memo1.hasFocus(),
+            Memo1.readOnly(),
+            SendMessageW(Memo1.handle(), EM_CANUNDO, 0, 0) != 0,
+            selection.start != selection.end,
+            IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE,
+            Memo1.textLength() > 0};
+}
+
+namespace {
+constexpr std::pair<int, EditCommand> kEditCommands[] = {
+    {IDM_UNDO, EditCommand::Undo}, {IDM_CUT, EditCommand::Cut}, {IDM_COPY, EditCommand::Copy},
+    {IDM_PASTE, EditCommand::Paste}, {IDM_SELECT_ALL, EditCommand::SelectAll}};
+}  // namespace
+
+void Tnfonote::updateEditMenu(HMENU editMenu) {
+    const EditState state = editState();
+    for (const auto& [id, command] : kEditCommands) {
         EnableMenuItem(editMenu, static_cast<UINT>(id),
                        MF_BYCOMMAND | (editCommandEnabled(command, state) ? MF_ENABLED : MF_GRAYED));
     }
 }
 
+// The edit commands act on the text only when their rule allows it at this moment.
+void Tnfonote::runEditCommand(EditCommand command) {
+    if (!editCommandEnabled(command, editState())) return;
+    const HWND memo = Memo1.handle();
+    switch (command) {
+        case EditCommand::Undo: SendMessageW(memo, WM_UNDO, 0, 0); break;
+        case EditCommand::Cut: SendMessageW(memo, WM_CUT, 0, 0); break;
+        case EditCommand::Copy: SendMessageW(memo, WM_COPY, 0, 0); break;
+        case EditCommand::Paste: SendMessageW(memo, WM_PASTE, 0, 0); break;
+        case EditCommand::SelectAll: Memo1.setSelection({0, static_cast<DWORD>(-1)}); break;
+    }
+}
+
 void Tnfonote::onCommand(int id) {
-    const auto enabled = [this](int itemId) {
-        return (GetMenuState(GetMenu(handle()), static_cast<UINT>(itemId), MF_BYCOMMAND) & MF_GRAYED) == 0;
-    };
+    for (const auto& [commandId, command] : kEditCommands) {
+        if (commandId == id) return runEditCommand(command);
+    }
     switch (id) {
         case IDM_NEW: New1Click(); break;
         case IDM_NEW_WINDOW: NewWindow1Click(); break;
         case IDM_OPEN: Open1Click(); break;
         case IDM_EXIT: Quit1Click(); break;
-        case IDM_UNDO: if (enabled(id)) SendMessageW(Memo1.handle(), WM_UNDO, 0, 0); break;
-        case IDM_CUT: if (enabled(id)) SendMessageW(Memo1.handle(), WM_CUT, 0, 0); break;
-        case IDM_COPY: if (enabled(id)) SendMessageW(Memo1.handle(), WM_COPY, 0, 0); break;
-        case IDM_PASTE: if (enabled(id)) SendMessageW(Memo1.handle(), WM_PASTE, 0, 0); break;
-        case IDM_SELECT_ALL: if (enabled(id)) Memo1.setSelection({0, static_cast<DWORD>(-1)}); break;
         default: break;  // commands that are not available yet are greyed in the menu
     }
 }
@@ -411,6 +426,11 @@ LRESULT Tnfonote::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 FormClose();
                 if (setup_.onClosed) setup_.onClosed();
             }
+            return 0;
+        case WM_QUERYENDSESSION:  // the session ends: the same question as a close
+            return FormCloseQuery() ? TRUE : FALSE;
+        case WM_ENDSESSION:
+            if (wParam) FormClose();
             return 0;
         default:
             break;

@@ -15,6 +15,7 @@
 #include "settings/font_choice.h"
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
+#include "shell/edit_commands.h"
 #include "win/edit_control.h"
 #include "win/handles.h"
 #include "win/window.h"
@@ -89,7 +90,9 @@ private:
     void applyPlacementSettings();
     void layoutControls();
     void onCommand(int id);
+    EditState editState() const;
     void updateEditMenu(HMENU editMenu);
+    void runEditCommand(EditCommand command);
     bool FormCloseQuery();
     void FormClose();
     LRESULT colorMemo(HDC dc);
