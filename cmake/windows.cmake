@@ -12,9 +12,13 @@ add_library(vantry_win STATIC
   src/shell/message_box.cpp
   src/shell/nfo01.cpp
   src/shell/secondary_windows.cpp
+  src/shell/view_state.cpp
+  src/tools/link_detection.cpp
+  src/tools/link_handlers.cpp
   src/win/edit_control.cpp
   src/win/error.cpp
   src/win/error_report.cpp
+  src/win/shell_open.cpp
   src/win/system_ui.cpp
   src/win/window.cpp
 )
@@ -39,6 +43,8 @@ add_executable(window_tests
   tests/window/main_window_test.cpp
   tests/window/opening_test.cpp
   tests/window/settings_store_test.cpp
+  tests/window/view_state_test.cpp
+  tests/window/links_test.cpp
   res/vantry.rc
 )
 target_include_directories(window_tests PRIVATE tests)

@@ -12,6 +12,7 @@
 #include "shell/resource.h"
 #include "win/error.h"
 #include "win/error_report.h"
+#include "win/shell_open.h"
 #include "win/system_ui.h"
 
 namespace vantry {
@@ -26,11 +27,6 @@ constexpr int kObsoleteNumberedValues = 35;
 constexpr int kPositionPanelWidth = 145;
 
 std::int32_t integerOf(const std::wstring& text) { return parseSettingInteger(text).value_or(0); }
-
-void setMenuCheck(HWND window, int id, bool checked) {
-    CheckMenuItem(GetMenu(window), static_cast<UINT>(id),
-                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
 
 // Where a minimized window goes back to, in screen coordinates.
 RECT restoredBounds(HWND window) {
@@ -59,13 +55,16 @@ Tnfonote::Tnfonote(MainWindowSetup setup)
             LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU))},
            WS_EX_ACCEPTFILES, L"Vantry", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, {28, 5, 28 + 836, 5 + 702},
            nullptr);
+    setApplicationTitle(L"Vantry");  // the title follows the caption
     Memo1.create(handle(), IDC_MEMO1, false);
+    Memo1.setMessageHook(memoHook, reinterpret_cast<DWORD_PTR>(this));
     StatusBar1 = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, handle(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR1)), instance, nullptr);
     if (!StatusBar1) throw Error(systemErrorText(GetLastError()));
     const int panels[] = {kPositionPanelWidth, -1};
     SendMessageW(StatusBar1, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(panels));
 
+    createTooltip();
     DragAcceptFiles(handle(), TRUE);
     removeObsoleteNumberedValues();
     programPath_ = setup_.programPath;
@@ -118,10 +117,11 @@ void Tnfonote::loadSettings() {
 
     const bool wrap = integerOf(settings_.wordWrap) != 0;
     Memo1.setWordWrap(wrap);
-    setMenuCheck(handle(), IDM_WORD_WRAP, wrap);
+    attachTooltipToMemo();
+    setSwitchCheck(IDM_WORD_WRAP, wrap);
     const bool editable = integerOf(settings_.allowTextChanges) != 0;
     Memo1.setReadOnly(!editable);
-    setMenuCheck(handle(), IDM_ALLOW_CHANGES, editable);
+    setSwitchCheck(IDM_ALLOW_CHANGES, editable);
     applyColors();
     applyFontSelection();
 
@@ -135,12 +135,12 @@ void Tnfonote::loadSettings() {
 
     const bool statusVisible = settings_.showStatusBar == L"1";
     ShowWindow(StatusBar1, statusVisible ? SW_SHOWNA : SW_HIDE);
-    setMenuCheck(handle(), IDM_STATUS_BAR, statusVisible);
+    setSwitchCheck(IDM_STATUS_BAR, statusVisible);
     const auto [top, left, width, height] = placement;
     SetWindowPos(handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     if (settings_.alwaysOnTop == L"1") {
         SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        setMenuCheck(handle(), IDM_ALWAYS_ON_TOP, true);
+        setSwitchCheck(IDM_ALWAYS_ON_TOP, true);
     }
     layoutControls();
 }
@@ -256,7 +256,7 @@ void Tnfonote::New1Click() {
 }
 
 void Tnfonote::NewWindow1Click() {
-    ShellExecuteW(nullptr, L"open", programPath_.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    shellOpen(programPath_);
 }
 
 void Tnfonote::Open1Click() {
@@ -299,27 +299,7 @@ void Tnfonote::FormClose() {
     store_.writeSetting(kWindowHeight, formatSettingInteger(bounds.bottom - bounds.top));
 }
 
-// --- view ----------------------------------------------------------------------------
-
-void Tnfonote::updateCaption() {
-    const std::wstring title =
-        document_.fileName == kNoFileName ? L"Vantry" : fileNameOf(document_.fileName) + L" - Vantry";
-    SetWindowTextW(handle(), title.c_str());
-    setApplicationTitle(title);
-    updateStatusBar();
-}
-
-void Tnfonote::updateStatusBar() {
-    if (!(GetWindowLongPtrW(StatusBar1, GWL_STYLE) & WS_VISIBLE)) return;
-    const EditSelection selection = Memo1.selection();
-    const auto line = static_cast<DWORD>(SendMessageW(Memo1.handle(), EM_LINEFROMCHAR, selection.start, 0));
-    const auto lineStart = static_cast<DWORD>(SendMessageW(Memo1.handle(), EM_LINEINDEX, line, 0));
-    const std::wstring position = L"Ln: " + std::to_wstring(line + 1) + L", Col: " +
-                                  std::to_wstring(selection.start - lineStart + 1);
-    SendMessageW(StatusBar1, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(position.c_str()));
-    const std::wstring path = document_.fileName == kNoFileName ? L"" : document_.fileName;
-    SendMessageW(StatusBar1, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(path.c_str()));
-}
+// --- fonts ---------------------------------------------------------------------------
 
 ExtensionKind Tnfonote::extensionKind() const { return vantry::extensionKind(document_.fileName); }
 
@@ -394,8 +374,70 @@ void Tnfonote::onCommand(int id) {
         case IDM_NEW_WINDOW: NewWindow1Click(); break;
         case IDM_OPEN: Open1Click(); break;
         case IDM_EXIT: Quit1Click(); break;
+        case IDM_ALWAYS_ON_TOP: Topmost1Click(); break;
+        case IDM_WORD_WRAP: Wordwrap1Click(); break;
+        case IDM_ALLOW_CHANGES: Readonly1Click(); break;
+        case IDM_STATUS_BAR: Statusbar2Click(); break;
         default: break;  // commands that are not available yet are greyed in the menu
     }
+}
+
+// The text control's messages that the main window handles: keys before the control
+// acts on them, presses and releases after it has placed the caret, the pointer shape.
+LRESULT CALLBACK Tnfonote::memoHook(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR self) {
+    try {
+        return reinterpret_cast<Tnfonote*>(self)->memoMessage(memo, message, wParam, lParam);
+    } catch (const Error& error) {
+        showStandardErrorReport(error.message());
+    } catch (...) {
+        showStandardErrorReport(L"");
+    }
+    return 0;
+}
+
+LRESULT Tnfonote::memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int x = static_cast<short>(LOWORD(lParam));
+    const int y = static_cast<short>(HIWORD(lParam));
+    switch (message) {
+        case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: {
+            MSG relayed{memo, message, wParam, lParam, 0, {x, y}};
+            SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+            break;
+        }
+        default:
+            break;
+    }
+    switch (message) {
+        case WM_KEYDOWN:
+            Memo1KeyDown(wParam);
+            break;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT && pointerOverAddress_) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        default:
+            break;
+    }
+    const LRESULT result = DefSubclassProc(memo, message, wParam, lParam);
+    switch (message) {
+        case WM_KEYUP: Memo1KeyUp(wParam); break;
+        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+        case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
+            Memo1MouseDown(x, y);
+            break;
+        case WM_LBUTTONDBLCLK:  // the second press of a double click
+            Memo1MouseDown(x, y);
+            Memo1DblClick();
+            break;
+        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: Memo1MouseUp(wParam, x, y); break;
+        case WM_MOUSEMOVE: Memo1MouseMove(x, y); break;
+        default: break;
+    }
+    return result;
 }
 
 LRESULT Tnfonote::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -16,6 +16,7 @@
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
 #include "shell/edit_commands.h"
+#include "tools/link_scan.h"
 #include "win/edit_control.h"
 #include "win/handles.h"
 #include "win/window.h"
@@ -59,6 +60,24 @@ public:
     void Open1Click();
     void Quit1Click();
 
+    // View state: the switches of the Settings and View menus, keys and presses.
+    void Wordwrap1Click();
+    void Readonly1Click();
+    void Topmost1Click();
+    void Statusbar2Click();
+    void Memo1KeyDown(WPARAM key);
+    void Memo1KeyUp(WPARAM key);
+    void Memo1MouseDown(int x, int y);
+
+    // Addresses under the pointer.
+    void Memo1MouseMove(int x, int y);
+    void Memo1MouseUp(WPARAM keys, int x, int y);
+    void Memo1DblClick();
+    std::optional<std::wstring> linkAt(int x, int y, bool collect, AddressKind kind) const;
+    bool pointerOverAddress() const { return pointerOverAddress_; }
+    const std::wstring& tooltipText() const { return tooltipText_; }
+    HWND tooltip() const { return tooltip_.get(); }
+
     // View.
     void updateCaption();
     void updateStatusBar();
@@ -82,6 +101,14 @@ protected:
 
 private:
     void showNewDocument(const std::wstring& path, const std::wstring& text);
+    static LRESULT CALLBACK memoHook(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR self);
+    LRESULT memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lParam);
+    void createTooltip();
+    void attachTooltipToMemo();
+    void showAddressPointer(bool overAddress, std::wstring_view tooltipText);
+    void followAddress(AddressKind kind, const std::wstring& address);
+    void setSwitchCheck(int menuId, bool checked);
     void removeObsoleteNumberedValues();
     void registerFontFiles();
     void loadSettings();
@@ -117,6 +144,13 @@ private:
     bool startMaximized_ = false;
     int openEncodingIndex_ = 0;  // the Open dialog's encoding, kept for the run
     int openFilterIndex_ = 1;
+    POINT press_{0, 0};  // where the last mouse button went down in Memo1
+    UniqueWindow tooltip_;
+    std::wstring tooltipText_;
+    bool tooltipActive_ = false;
+    bool pointerOverAddress_ = false;
+    std::wstring shownPosition_;
+    std::wstring shownPath_;
 };
 
 }  // namespace vantry

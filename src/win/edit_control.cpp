@@ -1,5 +1,6 @@
 #include "win/edit_control.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "win/error.h"
@@ -9,7 +10,9 @@ namespace vantry {
 EditControl::~EditControl() { destroy(); }
 
 void EditControl::destroy() {
-    if (handle_) DestroyWindow(std::exchange(handle_, nullptr));
+    if (!handle_) return;
+    if (hook_) RemoveWindowSubclass(handle_, hook_, 1);
+    DestroyWindow(std::exchange(handle_, nullptr));
 }
 
 void EditControl::create(HWND parent, int id, bool wordWrap) {
@@ -26,6 +29,13 @@ void EditControl::create(HWND parent, int id, bool wordWrap) {
     // Without this the control stops at 30,000 characters; 0 means as much as it can hold.
     SendMessageW(handle_, EM_SETLIMITTEXT, 0, 0);
     if (font_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    if (hook_) SetWindowSubclass(handle_, hook_, 1, hookData_);
+}
+
+void EditControl::setMessageHook(SUBCLASSPROC hook, DWORD_PTR data) {
+    hook_ = hook;
+    hookData_ = data;
+    if (handle_) SetWindowSubclass(handle_, hook_, 1, hookData_);
 }
 
 void EditControl::setWordWrap(bool wordWrap) {
@@ -40,14 +50,16 @@ void EditControl::setWordWrap(bool wordWrap) {
     GetWindowRect(old, &bounds);
     MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&bounds), 2);
 
+    if (hook_) RemoveWindowSubclass(old, hook_, 1);
     create(parent_, id_, wordWrap);
     SetWindowPos(handle_, old, bounds.left, bounds.top, bounds.right - bounds.left,
                  bounds.bottom - bounds.top, SWP_NOACTIVATE);
     DestroyWindow(old);
     setText(content);
     setReadOnly(wasReadOnly);
-    SendMessageW(handle_, EM_LINESCROLL, 0, firstLine);
+    // Selecting may scroll the caret into view, so the scrolling comes last.
     setSelection(kept);
+    SendMessageW(handle_, EM_LINESCROLL, 0, firstLine - firstVisibleLine());
     if (focused) SetFocus(handle_);
 }
 
@@ -77,6 +89,29 @@ void EditControl::setReadOnly(bool readOnly) {
 void EditControl::setFont(HFONT font) {
     font_ = font;
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    LOGFONTW description{};
+    GetObjectW(font, sizeof description, &description);
+    fontHeight_ = description.lfHeight < 0 ? -description.lfHeight : description.lfHeight;
+    if (fontHeight_ == 0) {
+        const HDC dc = GetDC(handle_);
+        const HGDIOBJ old = SelectObject(dc, font);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, old);
+        ReleaseDC(handle_, dc);
+        fontHeight_ = metrics.tmHeight;
+    }
+}
+
+std::wstring EditControl::lineText(DWORD line) const {
+    const DWORD start = lineIndex(line);
+    if (start == static_cast<DWORD>(-1)) return {};
+    const DWORD length = std::min<DWORD>(lineLength(start), 0xFFFF);
+    std::wstring text(std::max<DWORD>(length, 1), L'\0');
+    text[0] = static_cast<wchar_t>(text.size());  // EM_GETLINE reads the room from the first unit
+    const auto copied = static_cast<size_t>(SendMessageW(handle_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));
+    text.resize(std::min<size_t>(copied, length));
+    return text;
 }
 
 EditSelection EditControl::selection() const {

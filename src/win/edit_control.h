@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -23,6 +24,8 @@ public:
 
     void create(HWND parent, int id, bool wordWrap);
     void destroy();
+    // Routes the control's messages through `hook` first; kept across re-creation.
+    void setMessageHook(SUBCLASSPROC hook, DWORD_PTR data);
     HWND handle() const { return handle_; }
     bool wordWrap() const { return wordWrap_; }
     // Re-creates the control with the new wrapping; keeps text, selection, first visible
@@ -39,8 +42,19 @@ public:
     bool readOnly() const;
     void setReadOnly(bool readOnly);
     void setFont(HFONT font);
+    // The character height of the font in pixels.
+    int fontHeight() const { return fontHeight_; }
 
     EditSelection selection() const;
+    // The text of the control's line `line` (display line while wrapping), without its
+    // line break; at most the first 65,535 code units of a longer line.
+    std::wstring lineText(DWORD line) const;
+    DWORD lineCount() const { return static_cast<DWORD>(SendMessageW(handle_, EM_GETLINECOUNT, 0, 0)); }
+    DWORD lineIndex(DWORD line) const { return static_cast<DWORD>(SendMessageW(handle_, EM_LINEINDEX, line, 0)); }
+    DWORD lineFromChar(DWORD index) const {
+        return static_cast<DWORD>(SendMessageW(handle_, EM_LINEFROMCHAR, index, 0));
+    }
+    DWORD lineLength(DWORD index) const { return static_cast<DWORD>(SendMessageW(handle_, EM_LINELENGTH, index, 0)); }
     void setSelection(EditSelection selection);
     int firstVisibleLine() const;
     bool hasFocus() const { return GetFocus() == handle_; }
@@ -51,6 +65,9 @@ private:
     int id_ = 0;
     bool wordWrap_ = false;
     HFONT font_ = nullptr;  // owned by the main window
+    int fontHeight_ = 0;
+    SUBCLASSPROC hook_ = nullptr;
+    DWORD_PTR hookData_ = 0;
 };
 
 }  // namespace vantry

@@ -47,6 +47,13 @@ struct KernelHandleTraits {
 };
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 
+struct WindowTraits {
+    static HWND invalid() { return nullptr; }
+    static bool valid(HWND h) { return h != nullptr; }
+    static void close(HWND h) { DestroyWindow(h); }
+};
+using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
+
 template <typename GdiHandle>
 struct GdiObjectTraits {
     static GdiHandle invalid() { return nullptr; }

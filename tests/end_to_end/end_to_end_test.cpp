@@ -183,6 +183,43 @@ TEST(EndToEnd, PlacementSurvivesARestartIncludingMaximized) {
     }
 }
 
+struct ViewState {
+    bool topmost;
+    bool wrapping;
+    bool statusBar;
+    bool operator==(const ViewState&) const = default;
+};
+
+ViewState viewStateOf(HWND main) {
+    const HWND memo = FindWindowExW(main, nullptr, L"Edit", nullptr);
+    const HWND status = FindWindowExW(main, nullptr, L"msctls_statusbar32", nullptr);
+    return {(GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
+            (GetWindowLongPtrW(memo, GWL_STYLE) & WS_HSCROLL) == 0,
+            (GetWindowLongPtrW(status, GWL_STYLE) & WS_VISIBLE) != 0};
+}
+
+TEST(EndToEnd, SwitchesSurviveARestart) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Vantry");
+    const ViewState switched{true, true, false};
+    {
+        RunningVantry vantry;
+        ASSERT_NE(vantry.main(), nullptr);
+        EXPECT_EQ(viewStateOf(vantry.main()), (ViewState{false, false, true}));
+        for (int command : {IDM_ALWAYS_ON_TOP, IDM_WORD_WRAP, IDM_STATUS_BAR}) {
+            PostMessageW(vantry.main(), WM_COMMAND, static_cast<WPARAM>(command), 0);
+        }
+        EXPECT_TRUE(waitFor([&] { return viewStateOf(vantry.main()) == switched; }));
+        vantry.close();
+        ASSERT_TRUE(vantry.exitedCleanly());
+    }
+    EXPECT_EQ(readSetting(L"alwaysOnTop"), L"1");
+    EXPECT_EQ(readSetting(L"wordWrap"), L"1");
+    EXPECT_EQ(readSetting(L"showStatusBar"), L"0");
+    RunningVantry again;
+    ASSERT_NE(again.main(), nullptr);
+    EXPECT_EQ(viewStateOf(again.main()), switched);
+}
+
 TEST(EndToEnd, NewWindowStartsASecondInstance) {
     RunningVantry first;
     ASSERT_NE(first.main(), nullptr);

@@ -48,9 +48,9 @@ TEST_F(MainWindowTest, TheMenuHasEveryCommandWithItsShortcut) {
         {IDM_PASTE, L"&Paste\tCtrl+V", true}, {IDM_DELETE_LINE, L"&Delete line\tShift+Del", false},
         {IDM_FIND, L"&Find...\tCtrl+F", false}, {IDM_FIND_NEXT, L"Find &next\tF3", false},
         {IDM_REPLACE, L"&Replace\tCtrl+R", false}, {IDM_GOTO, L"&Go to...\tCtrl+G", false},
-        {IDM_SELECT_ALL, L"Select &All\tCtrl+A", true}, {IDM_ALWAYS_ON_TOP, L"&Always on top\tCtrl+T", false},
-        {IDM_WORD_WRAP, L"&Word wrap\tCtrl+W", false}, {IDM_ALLOW_CHANGES, L"Allow &changes to text", false},
-        {IDM_OPTIONS, L"&Options...\tF5", false}, {IDM_STATUS_BAR, L"&Status bar", false},
+        {IDM_SELECT_ALL, L"Select &All\tCtrl+A", true}, {IDM_ALWAYS_ON_TOP, L"&Always on top\tCtrl+T", true},
+        {IDM_WORD_WRAP, L"&Word wrap\tCtrl+W", true}, {IDM_ALLOW_CHANGES, L"Allow &changes to text", true},
+        {IDM_OPTIONS, L"&Options...\tF5", false}, {IDM_STATUS_BAR, L"&Status bar", true},
         {IDM_README, L"&Readme...", false}, {IDM_ABOUT, L"&About...\tF1", false},
     };
     for (const Item& item : items) {

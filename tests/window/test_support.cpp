@@ -108,6 +108,25 @@ std::unique_ptr<Tnfonote> makeMainWindow(std::optional<std::wstring> commandLine
     return std::make_unique<Tnfonote>(std::move(setup));
 }
 
+void pumpMessages() {
+    MSG message;
+    for (int i = 0; i < 1000 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+POINT pointAt(HWND memo, DWORD index) {
+    const LRESULT cell = SendMessageW(memo, EM_POSFROMCHAR, index, 0);
+    return {static_cast<short>(LOWORD(cell)) + 2, static_cast<short>(HIWORD(cell)) + 4};
+}
+
+std::wstring statusPanel(HWND statusBar, int panel) {
+    wchar_t text[512] = {};
+    SendMessageW(statusBar, SB_GETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 std::string narrow(const std::wstring& text) {
     std::string result;
     for (wchar_t c : text) result += c < 128 ? static_cast<char>(c) : '?';

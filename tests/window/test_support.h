@@ -68,4 +68,12 @@ std::unique_ptr<Tnfonote> makeMainWindow(std::optional<std::wstring> commandLine
 
 std::string narrow(const std::wstring& text);
 
+// Dispatches what is waiting in this thread's queue (posted closes, for one).
+void pumpMessages();
+
+// The client point inside the cell of a character of the text control.
+POINT pointAt(HWND memo, DWORD index);
+
+std::wstring statusPanel(HWND statusBar, int panel);
+
 }  // namespace vantry::testing
