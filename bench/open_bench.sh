@@ -25,3 +25,7 @@ for megabytes in 1 10 50; do
   result=$(tools/wine-run.sh build/win/bin/open_timer.exe "$(tools/wine-run.sh winepath -w build/win/bin/Vantry.exe 2>/dev/null)" "$file")
   printf '%-8s %s\n' "${megabytes} MB" "$result"
 done
+
+echo
+file=$(tools/wine-run.sh winepath -w "$work/bench10.nfo" 2>/dev/null)
+tools/wine-run.sh build/win/bin/pointer_bench.exe "$file"

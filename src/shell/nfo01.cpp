@@ -413,6 +413,9 @@ LRESULT Tnfonote::memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lPa
         case WM_KEYDOWN:
             Memo1KeyDown(wParam);
             break;
+        case WM_SIZE:  // wrapped lines break anew
+            Memo1.noteChange();
+            break;
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT && pointerOverAddress_) {
                 SetCursor(LoadCursorW(nullptr, IDC_HAND));
@@ -444,6 +447,7 @@ LRESULT Tnfonote::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             if (lParam == 0) onCommand(LOWORD(wParam));
+            if (reinterpret_cast<HWND>(lParam) == Memo1.handle() && HIWORD(wParam) == EN_CHANGE) Memo1.noteChange();
             return 0;
         case WM_INITMENUPOPUP:
             if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(handle()), 1)) {

@@ -16,6 +16,7 @@
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
 #include "shell/edit_commands.h"
+#include "tools/link_detection.h"
 #include "tools/link_scan.h"
 #include "win/edit_control.h"
 #include "win/handles.h"
@@ -73,7 +74,7 @@ public:
     void Memo1MouseMove(int x, int y);
     void Memo1MouseUp(WPARAM keys, int x, int y);
     void Memo1DblClick();
-    std::optional<std::wstring> linkAt(int x, int y, bool collect, AddressKind kind) const;
+    std::optional<std::wstring> linkAt(int x, int y, bool collect, AddressKind kind);
     bool pointerOverAddress() const { return pointerOverAddress_; }
     const std::wstring& tooltipText() const { return tooltipText_; }
     HWND tooltip() const { return tooltip_.get(); }
@@ -134,6 +135,7 @@ private:
     std::unique_ptr<PrivateFontFile> screenFonts_;
     std::unique_ptr<PrivateFontFile> printerFonts_;
     EditControl Memo1;
+    PointedTextReader pointedText_{Memo1};
     HWND StatusBar1 = nullptr;
     GdiObject<HFONT> memoFont_;
     FontProfile memoFontProfile_;

@@ -11,6 +11,7 @@ constexpr DWORD kNoPosition = static_cast<DWORD>(-1);
 struct PointedCharacter {
     DWORD index;
     DWORD line;
+    DWORD lineStart;
 };
 
 // EM_CHARFROMPOS answers in 16 bits each; the full values follow from the lines in
@@ -23,7 +24,7 @@ std::optional<PointedCharacter> characterAt(const EditControl& memo, int x, int 
     if (line >= memo.lineCount()) return std::nullopt;
     const DWORD start = memo.lineIndex(line);
     if (start == kNoPosition) return std::nullopt;
-    return PointedCharacter{start + static_cast<WORD>(LOWORD(nearest) - static_cast<WORD>(start)), line};
+    return PointedCharacter{start + static_cast<WORD>(LOWORD(nearest) - static_cast<WORD>(start)), line, start};
 }
 
 bool withinTolerance(const EditControl& memo, DWORD index, int x, int y) {
@@ -37,30 +38,43 @@ bool withinTolerance(const EditControl& memo, DWORD index, int x, int y) {
 
 }  // namespace
 
-std::optional<PointedText> textAt(const EditControl& memo, int x, int y) {
-    const std::optional<PointedCharacter> pointed = characterAt(memo, x, y);
-    if (!pointed || !withinTolerance(memo, pointed->index, x, y)) return std::nullopt;
+std::optional<PointedText> PointedTextReader::textAt(int x, int y) {
+    const std::optional<PointedCharacter> pointed = characterAt(memo_, x, y);
+    if (!pointed || !withinTolerance(memo_, pointed->index, x, y)) return std::nullopt;
+    if (!last_ || last_->line != pointed->line || last_->lineStart != pointed->lineStart ||
+        last_->version != memo_.version()) {
+        last_ = readLine(pointed->line, pointed->lineStart);
+    }
+    return PointedText{last_->text, last_->lineOffset + (pointed->index - pointed->lineStart)};
+}
 
-    DWORD firstStart = memo.lineIndex(pointed->line);
-    PointedText result{memo.lineText(pointed->line), pointed->index - firstStart};
-    // A display line that ends where the next begins was split by the wrapping.
-    for (DWORD first = pointed->line; first > 0 && result.column <= kLongestBackwardScan; --first) {
-        const DWORD previousStart = memo.lineIndex(first - 1);
-        const DWORD previousLength = memo.lineLength(previousStart);
+PointedTextReader::LineWindow PointedTextReader::readLine(DWORD line, DWORD lineStart) const {
+    LineWindow window{line, lineStart, memo_.version(), memo_.lineText(line, lineStart), 0};
+    if (!memo_.wordWrap()) return window;  // without wrapping every line ends with a line break
+
+    // A display line that ends where the next begins was split by the wrapping. Joined
+    // as far as a scan from anywhere in the line can reach.
+    const size_t lineLength = window.text.size();
+    DWORD firstStart = lineStart;
+    for (DWORD first = line; first > 0 && window.lineOffset <= kLongestBackwardScan; --first) {
+        const DWORD previousStart = memo_.lineIndex(first - 1);
+        const DWORD previousLength = memo_.lineLength(previousStart);
         if (previousStart + previousLength != firstStart) break;
-        result.text.insert(0, memo.lineText(first - 1));
-        result.column += previousLength;
+        window.text.insert(0, memo_.lineText(first - 1, previousStart));
+        window.lineOffset += previousLength;
         firstStart = previousStart;
     }
-    const DWORD lines = memo.lineCount();
-    DWORD lastStart = memo.lineIndex(pointed->line);
-    for (DWORD last = pointed->line; last + 1 < lines && result.text.size() - result.column <= kLongestScan; ++last) {
-        const DWORD nextStart = memo.lineIndex(last + 1);
-        if (lastStart + memo.lineLength(lastStart) != nextStart) break;
-        result.text += memo.lineText(last + 1);
-        lastStart = nextStart;
+    const DWORD lines = memo_.lineCount();
+    DWORD lastEnd = lineStart + static_cast<DWORD>(lineLength);
+    for (DWORD next = line + 1; next < lines && window.text.size() - window.lineOffset - lineLength <= kLongestScan;
+         ++next) {
+        const DWORD nextStart = memo_.lineIndex(next);
+        if (nextStart != lastEnd) break;
+        const std::wstring nextText = memo_.lineText(next, nextStart);
+        window.text += nextText;
+        lastEnd = nextStart + static_cast<DWORD>(nextText.size());
     }
-    return result;
+    return window;
 }
 
 std::optional<std::wstring> addressIn(const std::optional<PointedText>& pointed, AddressKind kind,

@@ -48,8 +48,8 @@ void Tnfonote::attachTooltipToMemo() {
     SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-std::optional<std::wstring> Tnfonote::linkAt(int x, int y, bool collect, AddressKind kind) const {
-    return addressIn(textAt(Memo1, x, y), kind, collect);
+std::optional<std::wstring> Tnfonote::linkAt(int x, int y, bool collect, AddressKind kind) {
+    return addressIn(pointedText_.textAt(x, y), kind, collect);
 }
 
 void Tnfonote::showAddressPointer(bool overAddress, std::wstring_view text) {
@@ -76,7 +76,7 @@ void Tnfonote::showAddressPointer(bool overAddress, std::wstring_view text) {
 void Tnfonote::Memo1MouseMove(int x, int y) {
     const bool webOn = settings_.urlFollow != kFollowNone;
     const bool emailOn = settings_.emailFollow != kFollowNone;
-    const std::optional<PointedText> pointed = webOn || emailOn ? textAt(Memo1, x, y) : std::nullopt;
+    const std::optional<PointedText> pointed = webOn || emailOn ? pointedText_.textAt(x, y) : std::nullopt;
     if (webOn && addressIn(pointed, AddressKind::Web, false)) {
         showAddressPointer(true, followTooltip(AddressKind::Web, settings_.urlFollow));
     } else if (emailOn && addressIn(pointed, AddressKind::Email, false)) {

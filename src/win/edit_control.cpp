@@ -16,6 +16,7 @@ void EditControl::destroy() {
 }
 
 void EditControl::create(HWND parent, int id, bool wordWrap) {
+    noteChange();
     parent_ = parent;
     id_ = id;
     wordWrap_ = wordWrap;
@@ -71,12 +72,16 @@ std::wstring EditControl::text() const {
 }
 
 void EditControl::setText(const std::wstring& content) {
+    noteChange();
     if (!SetWindowTextW(handle_, content.c_str())) throw Error(L"Text exceeds memo capacity");
     SendMessageW(handle_, EM_SETSEL, 0, 0);
     SendMessageW(handle_, EM_SCROLLCARET, 0, 0);
 }
 
-void EditControl::clear() { SetWindowTextW(handle_, L""); }
+void EditControl::clear() {
+    noteChange();
+    SetWindowTextW(handle_, L"");
+}
 
 bool EditControl::readOnly() const {
     return (GetWindowLongPtrW(handle_, GWL_STYLE) & ES_READONLY) != 0;
@@ -87,6 +92,7 @@ void EditControl::setReadOnly(bool readOnly) {
 }
 
 void EditControl::setFont(HFONT font) {
+    noteChange();
     font_ = font;
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     LOGFONTW description{};
@@ -103,10 +109,9 @@ void EditControl::setFont(HFONT font) {
     }
 }
 
-std::wstring EditControl::lineText(DWORD line) const {
-    const DWORD start = lineIndex(line);
-    if (start == static_cast<DWORD>(-1)) return {};
-    const DWORD length = std::min<DWORD>(lineLength(start), 0xFFFF);
+std::wstring EditControl::lineText(DWORD line, DWORD lineStart) const {
+    if (lineStart == static_cast<DWORD>(-1)) return {};
+    const DWORD length = std::min<DWORD>(lineLength(lineStart), 0xFFFF);
     std::wstring text(std::max<DWORD>(length, 1), L'\0');
     text[0] = static_cast<wchar_t>(text.size());  // EM_GETLINE reads the room from the first unit
     const auto copied = static_cast<size_t>(SendMessageW(handle_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <string>
 
 namespace vantry {
@@ -32,6 +33,10 @@ public:
     // line, font, read-only state, focus and place.
     void setWordWrap(bool wordWrap);
 
+    // Changes whenever the text or its layout into lines may have changed.
+    std::uint64_t version() const { return version_; }
+    void noteChange() { ++version_; }
+
     int textLength() const { return GetWindowTextLengthW(handle_); }
     std::wstring text() const;
     // Replaces the whole text; the caret goes to the start. Throws Error when the
@@ -48,7 +53,8 @@ public:
     EditSelection selection() const;
     // The text of the control's line `line` (display line while wrapping), without its
     // line break; at most the first 65,535 code units of a longer line.
-    std::wstring lineText(DWORD line) const;
+    std::wstring lineText(DWORD line) const { return lineText(line, lineIndex(line)); }
+    std::wstring lineText(DWORD line, DWORD lineStart) const;
     DWORD lineCount() const { return static_cast<DWORD>(SendMessageW(handle_, EM_GETLINECOUNT, 0, 0)); }
     DWORD lineIndex(DWORD line) const { return static_cast<DWORD>(SendMessageW(handle_, EM_LINEINDEX, line, 0)); }
     DWORD lineFromChar(DWORD index) const {
@@ -66,6 +72,7 @@ private:
     bool wordWrap_ = false;
     HFONT font_ = nullptr;  // owned by the main window
     int fontHeight_ = 0;
+    std::uint64_t version_ = 0;
     SUBCLASSPROC hook_ = nullptr;
     DWORD_PTR hookData_ = 0;
 };
