@@ -110,6 +110,7 @@ private:
     void showAddressPointer(bool overAddress, std::wstring_view tooltipText);
     void followAddress(AddressKind kind, const std::wstring& address);
     void setSwitchCheck(int menuId, bool checked);
+    void flipSwitch(int setting, int menuId, const std::function<void(bool)>& apply);
     void removeObsoleteNumberedValues();
     void registerFontFiles();
     void loadSettings();

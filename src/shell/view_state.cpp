@@ -15,36 +15,35 @@ void Tnfonote::setSwitchCheck(int menuId, bool checked) {
     CheckMenuItem(GetMenu(handle()), static_cast<UINT>(menuId), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-// Each switch stores its new value first, then changes the window and its check mark;
-// a stored value other than "0" and "1" leaves the switch alone.
+// A switch stores its new value first, then changes the window and its check mark; a
+// stored value other than "0" and "1" leaves the switch alone.
+void Tnfonote::flipSwitch(int setting, int menuId, const std::function<void(bool)>& apply) {
+    std::wstring& copy = *settings_.field(setting);
+    if (copy != L"0" && copy != L"1") return;
+    const bool on = copy == L"0";
+    store_.writeSetting(setting, on ? L"1" : L"0");
+    apply(on);
+    setSwitchCheck(menuId, on);
+    copy = on ? L"1" : L"0";
+}
+
 void Tnfonote::Wordwrap1Click() {
-    if (settings_.wordWrap != L"0" && settings_.wordWrap != L"1") return;
-    const bool wrap = settings_.wordWrap == L"0";
-    store_.writeSetting(kWordWrap, wrap ? L"1" : L"0");
-    Memo1.setWordWrap(wrap);  // keeps text, selection, first visible line, font, read-only state
-    attachTooltipToMemo();
-    layoutControls();
-    setSwitchCheck(IDM_WORD_WRAP, wrap);
-    settings_.wordWrap = wrap ? L"1" : L"0";
+    flipSwitch(kWordWrap, IDM_WORD_WRAP, [this](bool wrap) {
+        Memo1.setWordWrap(wrap);  // keeps text, selection, first visible line, font, read-only state
+        attachTooltipToMemo();
+        layoutControls();
+    });
 }
 
 void Tnfonote::Readonly1Click() {
-    if (settings_.allowTextChanges != L"0" && settings_.allowTextChanges != L"1") return;
-    const bool editable = settings_.allowTextChanges == L"0";
-    store_.writeSetting(kAllowTextChanges, editable ? L"1" : L"0");
-    Memo1.setReadOnly(!editable);
-    setSwitchCheck(IDM_ALLOW_CHANGES, editable);
-    settings_.allowTextChanges = editable ? L"1" : L"0";
+    flipSwitch(kAllowTextChanges, IDM_ALLOW_CHANGES, [this](bool editable) { Memo1.setReadOnly(!editable); });
 }
 
 void Tnfonote::Topmost1Click() {
-    if (settings_.alwaysOnTop != L"0" && settings_.alwaysOnTop != L"1") return;
-    const bool topmost = settings_.alwaysOnTop == L"0";
-    store_.writeSetting(kAlwaysOnTop, topmost ? L"1" : L"0");
-    SetWindowPos(handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    setSwitchCheck(IDM_ALWAYS_ON_TOP, topmost);
-    settings_.alwaysOnTop = topmost ? L"1" : L"0";
+    flipSwitch(kAlwaysOnTop, IDM_ALWAYS_ON_TOP, [this](bool topmost) {
+        SetWindowPos(handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    });
 }
 
 void Tnfonote::Statusbar2Click() {

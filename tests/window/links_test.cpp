@@ -122,11 +122,7 @@ TEST_F(LinksTest, CopyOnSelectCopiesTheDraggedSelection) {
     const EditSelection caret = window->memo().selection();
     EXPECT_EQ(caret.start, 5u);
     EXPECT_EQ(caret.end, 5u);
-    ASSERT_TRUE(OpenClipboard(window->handle()));
-    const auto* copied = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
-    EXPECT_STREQ(copied, L"visit");
-    GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
-    CloseClipboard();
+    EXPECT_EQ(clipboardText(window->handle()), L"visit");
 }
 
 TEST_F(LinksTest, AddressesAreFoundWhereverTheyStand) {

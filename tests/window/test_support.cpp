@@ -127,6 +127,17 @@ std::wstring statusPanel(HWND statusBar, int panel) {
     return text;
 }
 
+std::wstring clipboardText(HWND owner) {
+    if (!OpenClipboard(owner)) return L"<clipboard busy>";
+    std::wstring text;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
 std::string narrow(const std::wstring& text) {
     std::string result;
     for (wchar_t c : text) result += c < 128 ? static_cast<char>(c) : '?';

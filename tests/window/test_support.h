@@ -75,5 +75,6 @@ void pumpMessages();
 POINT pointAt(HWND memo, DWORD index);
 
 std::wstring statusPanel(HWND statusBar, int panel);
+std::wstring clipboardText(HWND owner);
 
 }  // namespace vantry::testing

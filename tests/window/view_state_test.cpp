@@ -88,11 +88,7 @@ TEST_F(ViewStateTest, ReadOnlyTextCanBeSelectedAndCopiedButNotTyped) {
     EXPECT_EQ(window->memo().text(), L"fixed text");
     window->memo().setSelection({0, 5});
     SendMessageW(window->handle(), WM_COMMAND, IDM_COPY, 0);
-    ASSERT_TRUE(OpenClipboard(window->handle()));
-    const auto* copied = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
-    EXPECT_STREQ(copied, L"fixed");
-    GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
-    CloseClipboard();
+    EXPECT_EQ(clipboardText(window->handle()), L"fixed");
 }
 
 TEST_F(ViewStateTest, StatusBarShowsTheSelectionStartAndThePath) {
