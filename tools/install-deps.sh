@@ -16,4 +16,4 @@ done
 echo "Installing: ${missing[*]}"
 sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
 $sudo apt-get update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}" >/dev/null
