@@ -53,7 +53,6 @@ public:
     bool askToSaveChanges();
     void setDocumentEncoding(TextEncoding encoding);
     const DocumentState& document() const { return document_; }
-    int openEncodingIndex() const { return openEncodingIndex_; }
 
     // Commands of the menu.
     void New1Click();

@@ -51,9 +51,8 @@ public:
     int fontHeight() const { return fontHeight_; }
 
     EditSelection selection() const;
-    // The text of the control's line `line` (display line while wrapping), without its
-    // line break; at most the first 65,535 code units of a longer line.
-    std::wstring lineText(DWORD line) const { return lineText(line, lineIndex(line)); }
+    // The text of the control's line `line` (display line while wrapping), which starts
+    // at `lineStart`, without its line break; at most the first 65,535 code units.
     std::wstring lineText(DWORD line, DWORD lineStart) const;
     DWORD lineCount() const { return static_cast<DWORD>(SendMessageW(handle_, EM_GETLINECOUNT, 0, 0)); }
     DWORD lineIndex(DWORD line) const { return static_cast<DWORD>(SendMessageW(handle_, EM_LINEINDEX, line, 0)); }

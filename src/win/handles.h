@@ -40,13 +40,6 @@ struct FileHandleTraits {
 };
 using UniqueFileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
 
-struct KernelHandleTraits {
-    static HANDLE invalid() { return nullptr; }
-    static bool valid(HANDLE h) { return h != nullptr; }
-    static void close(HANDLE h) { CloseHandle(h); }
-};
-using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
-
 struct WindowTraits {
     static HWND invalid() { return nullptr; }
     static bool valid(HWND h) { return h != nullptr; }
