@@ -17,14 +17,6 @@ std::wstring menuCaption(HMENU menu, UINT item, UINT by) {
     return text;
 }
 
-bool menuChecked(HWND window, int id) {
-    return (GetMenuState(GetMenu(window), static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
-bool menuEnabled(HWND window, int id) {
-    return (GetMenuState(GetMenu(window), static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED) == 0;
-}
-
 class MainWindowTest : public ::testing::Test {
 protected:
     CleanSettingsKey clean;

@@ -138,6 +138,14 @@ std::wstring clipboardText(HWND owner) {
     return text;
 }
 
+bool menuChecked(HWND window, int id) {
+    return (GetMenuState(GetMenu(window), static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+bool menuEnabled(HWND window, int id) {
+    return (GetMenuState(GetMenu(window), static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED) == 0;
+}
+
 std::string narrow(const std::wstring& text) {
     std::string result;
     for (wchar_t c : text) result += c < 128 ? static_cast<char>(c) : '?';

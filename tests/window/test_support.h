@@ -77,4 +77,8 @@ POINT pointAt(HWND memo, DWORD index);
 std::wstring statusPanel(HWND statusBar, int panel);
 std::wstring clipboardText(HWND owner);
 
+// The state of a main-menu item, by command.
+bool menuChecked(HWND window, int id);
+bool menuEnabled(HWND window, int id);
+
 }  // namespace vantry::testing

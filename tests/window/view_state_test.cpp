@@ -15,9 +15,7 @@ class ViewStateTest : public ::testing::Test {
 protected:
     void open(const std::string& text) { ASSERT_TRUE(window->loadDocument(folder.file(L"doc.txt", text), L"")); }
     void command(int id) { SendMessageW(window->handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
-    bool checked(int id) {
-        return (GetMenuState(GetMenu(window->handle()), static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
-    }
+    bool checked(int id) { return menuChecked(window->handle(), id); }
     HWND memo() { return window->memo().handle(); }
     void keyUp() { SendMessageW(memo(), WM_KEYUP, VK_RIGHT, 0); }
 
