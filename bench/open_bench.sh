@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Opening large NFO files: time from process start until the text is shown, and the
-# peak working set, for files of 1, 10 and 50 MB. Run after ./test.sh or tools/build.sh.
+# peak working set, for files of 1, 10 and 50 MB; then pointer moves and saving on the
+# 10 MB file. Run after ./test.sh or tools/build.sh.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -29,3 +30,6 @@ done
 echo
 file=$(tools/wine-run.sh winepath -w "$work/bench10.nfo" 2>/dev/null)
 tools/wine-run.sh build/win/bin/pointer_bench.exe "$file"
+
+echo
+tools/wine-run.sh build/win/bin/save_bench.exe "$file" "$(tools/wine-run.sh winepath -w "$work/saved.nfo" 2>/dev/null)"

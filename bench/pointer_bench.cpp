@@ -1,23 +1,14 @@
 // Cost of the address test that runs on every pointer move, and of switching word
 // wrap, over a 10 MB NFO document. Usage: pointer_bench FILE
-#include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
-
 #include <cstdio>
 #include <string>
 
-#include "shell/nfo01.h"
+#include "bench_window.h"
 #include "shell/resource.h"
 
 namespace {
 
-double secondsSince(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
+using vantry::bench::secondsSince;
 
 // Moves the pointer over every cell of a grid across the visible text, many times.
 double microsecondsPerMove(vantry::Tnfonote& window) {
@@ -43,17 +34,8 @@ double microsecondsPerMove(vantry::Tnfonote& window) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 2) return 2;
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VantryBench");
-    wchar_t program[MAX_PATH];
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    vantry::MainWindowSetup setup;
-    setup.programPath = program;
-    setup.commandLineFile = argv[1];
-    setup.settingsKeyPath = L"\\Software\\VantryBench";
-    vantry::Tnfonote window(std::move(setup));
+    vantry::bench::BenchWindow bench(argv[1]);
+    vantry::Tnfonote& window = *bench;
     window.show();
     const HWND memo = window.memo().handle();
     const DWORD middle = static_cast<DWORD>(window.memo().textLength() / 2);
@@ -68,6 +50,5 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageW(window.handle(), WM_COMMAND, IDM_WORD_WRAP, 0);
         std::printf("switching word wrap %s: %.2f s\n", wrapped ? "off" : "on", secondsSince(start));
     }
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VantryBench");
     return 0;
 }

@@ -6,11 +6,15 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR}/src")
 
 add_library(vantry_win STATIC
   src/documents/document_file.cpp
+  src/documents/file_saving.cpp
+  src/documents/recent_files_menu.cpp
   src/settings/display_font.cpp
   src/settings/settings_store.cpp
   src/shell/application.cpp
+  src/shell/document_saving.cpp
   src/shell/message_box.cpp
   src/shell/nfo01.cpp
+  src/shell/recent_menu.cpp
   src/shell/secondary_windows.cpp
   src/shell/view_state.cpp
   src/tools/link_detection.cpp
@@ -42,6 +46,8 @@ add_executable(window_tests
   tests/window/fonts_test.cpp
   tests/window/main_window_test.cpp
   tests/window/opening_test.cpp
+  tests/window/recent_files_test.cpp
+  tests/window/saving_test.cpp
   tests/window/settings_store_test.cpp
   tests/window/view_state_test.cpp
   tests/window/links_test.cpp
@@ -85,4 +91,10 @@ add_executable(pointer_bench bench/pointer_bench.cpp res/vantry.rc)
 target_link_libraries(pointer_bench PRIVATE vantry_win)
 if(MINGW)
   target_link_options(pointer_bench PRIVATE -municode)
+endif()
+
+add_executable(save_bench bench/save_bench.cpp res/vantry.rc)
+target_link_libraries(save_bench PRIVATE vantry_win)
+if(MINGW)
+  target_link_options(save_bench PRIVATE -municode)
 endif()

@@ -85,7 +85,7 @@ bool isIntegerSetting(int number) {
         case kWordWrap: case kAllowTextChanges: case kBgColor: case kTextColor:
         case kWindowPosY: case kWindowPosX: case kWindowWidth: case kWindowHeight:
         case kWindowIsMaximized: case kAsciiFontSize: case kAnsiFontSize:
-        case kAsciiFontHeight: case kAnsiFontHeight:
+        case kAsciiFontHeight: case kAnsiFontHeight: case kRecentFileCount:
             return true;
         default:
             return false;

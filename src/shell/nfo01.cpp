@@ -71,6 +71,8 @@ Tnfonote::Tnfonote(MainWindowSetup setup)
     programDir_ = directoryOf(programPath_);
     registerFontFiles();
     loadSettings();
+    recentMenu_.attach(GetSubMenu(GetMenu(handle()), 0), IDM_PRINT, IDM_RECENT_FILE_FIRST);
+    refreshRecentMenu();
     if (setup_.commandLineFile) loadDocument(*setup_.commandLineFile, L"");
     updateStatusBar();
 }
@@ -124,6 +126,7 @@ void Tnfonote::loadSettings() {
     setSwitchCheck(IDM_ALLOW_CHANGES, editable);
     applyColors();
     applyFontSelection();
+    setSaveFilterOrder();
 
     std::int32_t placement[4] = {};
     for (int number : kSecondLoadGroupHead) {
@@ -188,6 +191,8 @@ bool Tnfonote::loadDocument(const std::wstring& path, std::wstring_view encoding
         referenceText_ = std::move(decoded.text);
         setDocumentEncoding(decoded.encoding);
         updateCaption();
+        addRecentFile(document_.fileName);
+        setSaveFilterOrder();
         return true;
     } catch (const Error& error) {
         showStandardErrorReport(error.message());
@@ -237,11 +242,6 @@ bool Tnfonote::isModified() const {
     if (static_cast<size_t>(Memo1.textLength()) != referenceText_.size()) return true;
     return Memo1.text() != referenceText_;
 }
-
-// Saving arrives with the Save commands; until then nothing is asked.
-bool Tnfonote::askToSaveChanges() { return true; }
-
-void Tnfonote::setDocumentEncoding(TextEncoding encoding) { document_.documentEncoding = encoding; }
 
 // --- commands ------------------------------------------------------------------------
 
@@ -369,10 +369,13 @@ void Tnfonote::onCommand(int id) {
     for (const auto& [commandId, command] : kEditCommands) {
         if (commandId == id) return runEditCommand(command);
     }
+    if (const int place = recentMenu_.placeOf(static_cast<UINT>(id)); place >= 0) return RecentItemClick(place);
     switch (id) {
         case IDM_NEW: New1Click(); break;
         case IDM_NEW_WINDOW: NewWindow1Click(); break;
         case IDM_OPEN: Open1Click(); break;
+        case IDM_SAVE: Save1Click(); break;
+        case IDM_SAVE_AS: SaveAs1Click(); break;
         case IDM_EXIT: Quit1Click(); break;
         case IDM_ALWAYS_ON_TOP: Topmost1Click(); break;
         case IDM_WORD_WRAP: Wordwrap1Click(); break;

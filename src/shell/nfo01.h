@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "documents/recent_files_menu.h"
+#include "documents/save_filters.h"
 #include "documents/text_encoding.h"
 #include "settings/display_font.h"
 #include "settings/font_choice.h"
@@ -53,6 +55,22 @@ public:
     bool askToSaveChanges();
     void setDocumentEncoding(TextEncoding encoding);
     const DocumentState& document() const { return document_; }
+
+    // Saving.
+    void Save1Click();
+    void SaveAs1Click();
+    bool saveDocument();
+    bool saveDocumentAs();
+    bool writeDocument(const std::wstring& path, TextEncoding encoding);
+    void setSaveFilterOrder();
+    const SaveDialogState& saveDialog() const { return saveDialog_; }
+
+    // The recent files in the File menu.
+    void addRecentFile(const std::wstring& path);
+    void removeRecentFile(const std::wstring& path);
+    void clearRecentFiles();
+    void refreshRecentMenu();
+    void RecentItemClick(int place);
 
     // Commands of the menu.
     void New1Click();
@@ -110,6 +128,7 @@ private:
     void followAddress(AddressKind kind, const std::wstring& address);
     void setSwitchCheck(int menuId, bool checked);
     void flipSwitch(int setting, int menuId, const std::function<void(bool)>& apply);
+    void storeRecentFiles();
     void removeObsoleteNumberedValues();
     void registerFontFiles();
     void loadSettings();
@@ -144,6 +163,8 @@ private:
     COLORREF textColor_ = RGB(255, 255, 255);
     RECT normalBounds_{};
     bool startMaximized_ = false;
+    SaveDialogState saveDialog_;
+    RecentFilesMenu recentMenu_;
     int openEncodingIndex_ = 0;  // the Open dialog's encoding, kept for the run
     int openFilterIndex_ = 1;
     POINT press_{0, 0};  // where the last mouse button went down in Memo1

@@ -244,4 +244,99 @@ TEST(EndToEnd, NewWindowStartsASecondInstance) {
     EXPECT_TRUE(IsWindow(first.main())) << "the first instance keeps running";
 }
 
+// A visible dialog of the process (a file dialog or a message box).
+HWND dialogOf(DWORD process) {
+    for (const TopLevel& window : topLevelWindows()) {
+        if (window.process == process && window.className == L"#32770" && IsWindowVisible(window.window)) {
+            return window.window;
+        }
+    }
+    return nullptr;
+}
+
+HWND descendantWithId(HWND parent, int id) {
+    struct Search { int id; HWND found; } search{id, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (GetDlgCtrlID(child) != s->id) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string fileBytes(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string bytes(4096, '\0');
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+TEST(EndToEnd, SavesThroughTheRealSaveDialogAndAsksBeforeClosingOnUnsavedChanges) {
+    constexpr int kFileNameCombo = 0x47C, kFileNameEdit = 0x480, kUtf8Entry = 2;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring notes = std::wstring(temp) + L"vantry-e2e-notes.txt";
+    const std::wstring saved = std::wstring(temp) + L"vantry-e2e-saved.nfo";
+    DeleteFileW(saved.c_str());
+    {
+        const HANDLE file = CreateFileW(notes.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, "abc", 3, &written, nullptr);
+        CloseHandle(file);
+    }
+    RunningVantry vantry(L"\"" + notes + L"\"");
+    ASSERT_NE(vantry.main(), nullptr);
+    const HWND memo = FindWindowExW(vantry.main(), nullptr, L"Edit", nullptr);
+    PostMessageW(memo, WM_CHAR, L'X', 0);
+
+    PostMessageW(vantry.main(), WM_COMMAND, IDM_SAVE_AS, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (dialog = dialogOf(vantry.processId())) != nullptr; }));
+    HWND name = descendantWithId(dialog, kFileNameCombo);
+    if (!name) name = descendantWithId(dialog, kFileNameEdit);
+    const HWND encoding = descendantWithId(dialog, IDC_ENCODING_LIST);
+    ASSERT_NE(name, nullptr);
+    ASSERT_NE(encoding, nullptr);
+    wchar_t shownName[MAX_PATH] = {};
+    GetWindowTextW(name, shownName, MAX_PATH);
+    EXPECT_STREQ(shownName, L"") << "the file name box is emptied before every showing";
+    EXPECT_EQ(SendMessageW(encoding, CB_GETCOUNT, 0, 0), 5);
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(saved.c_str()));
+    SendMessageW(encoding, CB_SETCURSEL, kUtf8Entry, 0);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(waitFor([&] { return fileBytes(saved) == "\xEF\xBB\xBFXabc"; })) << fileBytes(saved);
+    wchar_t caption[256] = {};
+    EXPECT_TRUE(waitFor([&] {
+        GetWindowTextW(vantry.main(), caption, 256);
+        return std::wstring(caption) == L"vantry-e2e-saved.nfo - Vantry";
+    }));
+    EXPECT_TRUE(waitFor([&] { return readSetting(L"recentFile01") == saved; }));
+
+    PostMessageW(memo, WM_CHAR, L'Y', 0);
+    PostMessageW(vantry.main(), WM_COMMAND, IDM_SAVE, 0);
+    EXPECT_TRUE(waitFor([&] { return fileBytes(saved) == "XYabc"; })) << "Save writes the opened file's encoding";
+
+    PostMessageW(memo, WM_CHAR, L'Z', 0);
+    vantry.close();
+    HWND question = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (question = dialogOf(vantry.processId())) != nullptr; }));
+    wchar_t questionCaption[64] = {};
+    GetWindowTextW(question, questionCaption, 64);
+    EXPECT_STREQ(questionCaption, L"Vantry");
+    PostMessageW(question, WM_COMMAND, IDNO, 0);
+    EXPECT_TRUE(vantry.exitedCleanly());
+    EXPECT_EQ(fileBytes(saved), "XYabc") << "No drops the change";
+    DeleteFileW(saved.c_str());
+    DeleteFileW(notes.c_str());
+}
+
 }  // namespace

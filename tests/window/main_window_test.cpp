@@ -33,8 +33,8 @@ TEST_F(MainWindowTest, TheMenuHasEveryCommandWithItsShortcut) {
     struct Item { int id; const wchar_t* caption; bool availableNow; };
     const Item items[] = {
         {IDM_NEW, L"&New\tCtrl+N", true}, {IDM_NEW_WINDOW, L"New &Window\tCtrl+Alt+W", true},
-        {IDM_OPEN, L"&Open...\tCtrl+O", true}, {IDM_SAVE, L"&Save\tCtrl+S", false},
-        {IDM_SAVE_AS, L"Save &As...\tCtrl+Alt+S", false}, {IDM_PRINT, L"&Print...\tCtrl+P", false},
+        {IDM_OPEN, L"&Open...\tCtrl+O", true}, {IDM_SAVE, L"&Save\tCtrl+S", true},
+        {IDM_SAVE_AS, L"Save &As...\tCtrl+Alt+S", true}, {IDM_PRINT, L"&Print...\tCtrl+P", false},
         {IDM_EXIT, L"&Exit\tCtrl+Q", true}, {IDM_UNDO, L"&Undo\tCtrl+Z", true},
         {IDM_CUT, L"Cu&t\tCtrl+X", true}, {IDM_COPY, L"&Copy\tCtrl+C", true},
         {IDM_PASTE, L"&Paste\tCtrl+V", true}, {IDM_DELETE_LINE, L"&Delete line\tShift+Del", false},

@@ -22,21 +22,6 @@ protected:
     std::unique_ptr<Tnfonote> window = makeMainWindow();
 };
 
-// Drops files on the window as the shell does: a DROPFILES block in global memory.
-void dropOn(HWND window, const std::vector<std::wstring>& paths) {
-    std::wstring list;
-    for (const std::wstring& path : paths) list += path + L'\0';
-    list += L'\0';
-    const size_t bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
-    const HGLOBAL memory = GlobalAlloc(GHND, bytes);
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // DragFinish frees it
-}
-
 void makeShortcut(const std::wstring& shortcut, const std::wstring& target) {
     IShellLinkW* link = nullptr;
     ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,

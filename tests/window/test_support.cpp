@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,10 @@ const bool startedLikeTheProgram = [] {
 
 int ScriptedUi::messageBox(HWND, const std::wstring& text, const std::wstring& caption, UINT style) {
     messages.push_back({text, caption, style});
-    return IDOK;
+    if (messageAnswers.empty()) return IDOK;
+    const int answer = messageAnswers.front();
+    messageAnswers.pop_front();
+    return answer;
 }
 
 std::optional<FileDialogAnswer> ScriptedUi::fileDialog(const FileDialogRequest& request) {
@@ -91,6 +95,30 @@ std::wstring TempFolder::file(const std::wstring& name, const std::string& bytes
     return full;
 }
 
+std::string fileBytes(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string bytes;
+    char chunk[65536];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) bytes.append(chunk, read);
+    CloseHandle(file);
+    return bytes;
+}
+
+std::vector<std::wstring> folderNames(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
 std::wstring testProgramPath() {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -106,6 +134,21 @@ std::unique_ptr<Tnfonote> makeMainWindow(std::optional<std::wstring> commandLine
         if (closed) *closed = true;
     };
     return std::make_unique<Tnfonote>(std::move(setup));
+}
+
+// Drops files on the window as the shell does: a DROPFILES block in global memory.
+void dropOn(HWND window, const std::vector<std::wstring>& paths) {
+    std::wstring list;
+    for (const std::wstring& path : paths) list += path + L'\0';
+    list += L'\0';
+    const size_t bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GHND, bytes);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // DragFinish frees it
 }
 
 void pumpMessages() {

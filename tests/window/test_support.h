@@ -33,6 +33,7 @@ public:
     std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override;
 
     std::vector<AskedMessage> messages;
+    std::deque<int> messageAnswers;  // empty: IDOK
     std::vector<FileDialogRequest> fileDialogs;
     std::deque<std::optional<FileDialogAnswer>> fileAnswers;  // empty: cancel
 };
@@ -55,10 +56,16 @@ public:
     ~TempFolder();
     std::wstring file(const std::wstring& name, const std::string& bytes) const;
     std::wstring path(const std::wstring& name) const { return folder_ + name; }
+    const std::wstring& folder() const { return folder_; }
 
 private:
     std::wstring folder_;
 };
+
+// All bytes of a file; "<missing>" when it cannot be read.
+std::string fileBytes(const std::wstring& path);
+// The names in a folder, "." and ".." left out.
+std::vector<std::wstring> folderNames(const std::wstring& folder);
 
 std::wstring testProgramPath();
 
@@ -67,6 +74,9 @@ std::unique_ptr<Tnfonote> makeMainWindow(std::optional<std::wstring> commandLine
                                          bool* closed = nullptr);
 
 std::string narrow(const std::wstring& text);
+
+// Drops files on the window as the shell does.
+void dropOn(HWND window, const std::vector<std::wstring>& paths);
 
 // Dispatches what is waiting in this thread's queue (posted closes, for one).
 void pumpMessages();

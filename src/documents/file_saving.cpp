@@ -1,0 +1,126 @@
+#include "documents/file_saving.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "documents/paths.h"
+#include "win/error.h"
+#include "win/handles.h"
+
+namespace vantry {
+namespace {
+
+constexpr DWORD kChunkSize = 1u << 20;
+constexpr int kTemporaryNameAttempts = 100;
+
+[[noreturn]] void throwFileError(const wchar_t* what, const std::wstring& path, DWORD code) {
+    throw Error(std::wstring(what) + L" \"" + path + L"\". " + systemErrorText(code));
+}
+
+bool writeWithWin32(HANDLE file, const char* data, DWORD size, DWORD& written) {
+    return WriteFile(file, data, size, &written, nullptr) != FALSE;
+}
+
+// A new, empty file in the target's folder (so that moving it over the target never
+// crosses volumes), removed again unless it has taken the target's place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::wstring& target) {
+        static unsigned counter = 0;
+        DWORD code = ERROR_FILE_EXISTS;
+        for (int attempt = 0; attempt < kTemporaryNameAttempts && code == ERROR_FILE_EXISTS; ++attempt) {
+            path_ = directoryOf(target) + L"~vantry-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                    std::to_wstring(++counter) + L".tmp";
+            if (path_ == target) continue;
+            file_.reset(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                    nullptr));
+            if (file_) return;
+            code = GetLastError();
+        }
+        throwFileError(L"Cannot create file", target, code);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        file_.reset();
+        if (!kept_) DeleteFileW(path_.c_str());
+    }
+
+    HANDLE handle() const { return file_.get(); }
+    const std::wstring& path() const { return path_; }
+    void close() { file_.reset(); }
+    void keep() { kept_ = true; }
+
+private:
+    std::wstring path_;
+    UniqueFileHandle file_;
+    bool kept_ = false;
+};
+
+void writeAll(HANDLE file, std::string_view bytes, const FileChunkWriter& writeChunk, const std::wstring& path) {
+    while (!bytes.empty()) {
+        const DWORD size = static_cast<DWORD>(std::min<size_t>(bytes.size(), kChunkSize));
+        DWORD written = 0;
+        SetLastError(ERROR_SUCCESS);
+        if (!writeChunk(file, bytes.data(), size, written) || written == 0) {
+            const DWORD code = GetLastError();
+            throwFileError(L"Cannot write file", path, code != ERROR_SUCCESS ? code : ERROR_WRITE_FAULT);
+        }
+        bytes.remove_prefix(written);
+    }
+    if (!FlushFileBuffers(file)) throwFileError(L"Cannot write file", path, GetLastError());
+}
+
+}  // namespace
+
+void saveFileBytes(const std::wstring& path, std::string_view bytes, const FileChunkWriter& writeChunk) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+        throwFileError(L"Cannot create file", path, ERROR_ACCESS_DENIED);
+    }
+    TemporaryFile temporary(path);
+    writeAll(temporary.handle(), bytes, writeChunk ? writeChunk : FileChunkWriter(writeWithWin32), path);
+    temporary.close();
+
+    const bool replaced =
+        exists ? ReplaceFileW(path.c_str(), temporary.path().c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                              nullptr, nullptr) != FALSE
+               : MoveFileExW(temporary.path().c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+    if (!replaced) throwFileError(L"Cannot create file", path, GetLastError());
+    temporary.keep();
+    // Windows keeps the replaced file's attributes; make sure of it where that is not so.
+    if (exists && GetFileAttributesW(path.c_str()) != attributes) SetFileAttributesW(path.c_str(), attributes);
+}
+
+bool SystemByteTextEncoder::encodeAnsi(std::wstring_view text, bool exactOnly, std::string& out) const {
+    if (text.empty()) return true;
+    if (text.size() > static_cast<size_t>(INT_MAX)) throw Error(L"Text too large to save");
+    const int units = static_cast<int>(text.size());
+    const DWORD flags = exactOnly ? WC_NO_BEST_FIT_CHARS : 0;
+    const int length = WideCharToMultiByte(CP_ACP, flags, text.data(), units, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) throw Error(systemErrorText(GetLastError()));
+    const size_t start = out.size();
+    out.resize(start + static_cast<size_t>(length));
+    BOOL usedDefault = FALSE;
+    WideCharToMultiByte(CP_ACP, flags, text.data(), units, out.data() + start, length, nullptr,
+                        exactOnly ? &usedDefault : nullptr);
+    if (usedDefault) {
+        out.resize(start);
+        return false;
+    }
+    return true;
+}
+
+void SystemByteTextEncoder::encodeUtf8(std::wstring_view text, std::string& out) const {
+    if (text.empty()) return;
+    if (text.size() > static_cast<size_t>(INT_MAX)) throw Error(L"Text too large to save");
+    const int units = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), units, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) throw Error(systemErrorText(GetLastError()));
+    const size_t start = out.size();
+    out.resize(start + static_cast<size_t>(length));
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), units, out.data() + start, length, nullptr, nullptr);
+}
+
+}  // namespace vantry

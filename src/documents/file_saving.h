@@ -1,0 +1,32 @@
+// Writing documents to disk so that a failed save never damages the file that was
+// there: the bytes go to a new file beside it, which then takes its place in one step.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "documents/text_encoder.h"
+
+namespace vantry {
+
+// WriteFile's contract; tests put a failing one in its place.
+using FileChunkWriter = std::function<bool(HANDLE file, const char* data, DWORD size, DWORD& written)>;
+
+// Creates or replaces `path` with exactly `bytes`. An existing file keeps its
+// attributes and security (ReplaceFileW). A read-only file is refused. On any failure
+// the temporary file is removed, `path` is left as it was, and Error is thrown:
+// "Cannot create file "<path>". <system text>" when the file cannot be made or put in
+// place, "Cannot write file "<path>". <system text>" when writing fails.
+void saveFileBytes(const std::wstring& path, std::string_view bytes, const FileChunkWriter& writeChunk = {});
+
+// Code page ANSI and UTF-8 through WideCharToMultiByte.
+class SystemByteTextEncoder final : public ByteTextEncoder {
+public:
+    bool encodeAnsi(std::wstring_view text, bool exactOnly, std::string& out) const override;
+    void encodeUtf8(std::wstring_view text, std::string& out) const override;
+};
+
+}  // namespace vantry

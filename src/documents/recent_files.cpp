@@ -1,0 +1,72 @@
+#include "documents/recent_files.h"
+
+#include <algorithm>
+
+namespace vantry {
+namespace {
+
+constexpr int kFullPathCaptionLength = 100;
+constexpr int kFileNameCaptionLength = 70;
+
+std::wstring menuText(std::wstring_view text) {
+    std::wstring escaped;
+    escaped.reserve(text.size());
+    for (const wchar_t c : text) {
+        if (c == L'&') escaped += L'&';
+        escaped += c;
+    }
+    return escaped;
+}
+
+}  // namespace
+
+int recentFileCountOf(std::wstring_view setting) {
+    const std::optional<std::int32_t> count = parseSettingInteger(setting);
+    return std::clamp<std::int32_t>(count.value_or(kDefaultRecentFileCount), 0, kRecentFileSlots);
+}
+
+void addRecentFile(RecentFileList& list, const std::wstring& path, int count) {
+    if (std::find(list.begin(), list.end(), path) == list.end()) {
+        std::move_backward(list.begin(), list.end() - 1, list.end());
+        list.front() = path;
+    }
+    for (int place = std::max(count, 0); place < kRecentFileSlots; ++place) list[static_cast<size_t>(place)].clear();
+}
+
+bool removeRecentFile(RecentFileList& list, std::wstring_view path) {
+    const auto found = std::find(list.begin(), list.end(), path);
+    if (found == list.end()) return false;
+    std::move(found + 1, list.end(), found);
+    list.back().clear();
+    return true;
+}
+
+std::wstring truncateText(std::wstring_view text, int maximum) {
+    if (maximum < 0 || text.size() <= static_cast<size_t>(maximum)) return std::wstring(text);
+    return std::wstring(text.substr(0, static_cast<size_t>(maximum))) + L"...";
+}
+
+std::wstring shortFileName(std::wstring_view path, int maximum) {
+    const size_t slash = path.rfind(L'\\');
+    if (slash != std::wstring_view::npos && slash + 1 < path.size()) path.remove_prefix(slash + 1);
+    return truncateText(path, maximum);
+}
+
+std::array<RecentMenuItem, kRecentFileSlots> recentMenuItems(const RecentFileList& list,
+                                                             std::wstring_view countSetting,
+                                                             std::wstring_view fullPathSetting) {
+    const int count = recentFileCountOf(countSetting);
+    const bool fullPath = fullPathSetting == L"1";
+    std::array<RecentMenuItem, kRecentFileSlots> items;
+    for (int place = 0; place < kRecentFileSlots; ++place) {
+        const std::wstring& path = list[static_cast<size_t>(place)];
+        if (path.empty()) continue;
+        RecentMenuItem& item = items[static_cast<size_t>(place)];
+        item.visible = place < count;
+        item.caption = menuText(fullPath ? truncateText(path, kFullPathCaptionLength)
+                                         : shortFileName(path, kFileNameCaptionLength));
+    }
+    return items;
+}
+
+}  // namespace vantry

@@ -1,0 +1,46 @@
+#include "documents/recent_files_menu.h"
+
+#include "win/error.h"
+
+namespace vantry {
+namespace {
+
+int positionOf(HMENU menu, UINT command) {
+    const int count = GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position) {
+        if (GetMenuItemID(menu, position) == command) return position;
+    }
+    throw Error(L"The File menu has no place for the recent files");
+}
+
+}  // namespace
+
+void RecentFilesMenu::attach(HMENU fileMenu, UINT afterCommand, UINT firstCommand) {
+    menu_ = fileMenu;
+    afterCommand_ = afterCommand;
+    firstCommand_ = firstCommand;
+    shown_ = 0;
+}
+
+void RecentFilesMenu::show(const std::array<RecentMenuItem, kRecentFileSlots>& items) {
+    const int separator = positionOf(menu_, afterCommand_) + 1;
+    if (shown_ > 0) {
+        for (int item = 0; item <= shown_; ++item) DeleteMenu(menu_, static_cast<UINT>(separator), MF_BYPOSITION);
+        shown_ = 0;
+    }
+    int position = separator + 1;
+    for (size_t place = 0; place < items.size(); ++place) {
+        if (!items[place].visible) continue;
+        if (shown_ == 0) InsertMenuW(menu_, static_cast<UINT>(separator), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+        InsertMenuW(menu_, static_cast<UINT>(position++), MF_BYPOSITION | MF_STRING,
+                    firstCommand_ + static_cast<UINT>(place), items[place].caption.c_str());
+        ++shown_;
+    }
+}
+
+int RecentFilesMenu::placeOf(UINT command) const {
+    if (command < firstCommand_ || command >= firstCommand_ + kRecentFileSlots) return -1;
+    return static_cast<int>(command - firstCommand_);
+}
+
+}  // namespace vantry

@@ -1,0 +1,90 @@
+// The main window's saving: File > Save and Save As, the one routine that writes, the
+// Save dialog's filter order and the question that protects unsaved changes.
+#include "shell/nfo01.h"
+
+#include "documents/file_saving.h"
+#include "documents/text_encoder.h"
+#include "shell/message_box.h"
+#include "win/system_ui.h"
+
+namespace vantry {
+namespace {
+
+constexpr wchar_t kUnmappableQuestion[] =
+    L"The text holds characters that the ANSI code page cannot store. Saving replaces them "
+    L"with similar characters or \"?\".\n\n"
+    L"Choose OK to save anyway, or Cancel and save with a UTF-8 or UTF-16 encoding to keep them.";
+
+}  // namespace
+
+void Tnfonote::Save1Click() { saveDocument(); }
+
+void Tnfonote::SaveAs1Click() { saveDocumentAs(); }
+
+bool Tnfonote::saveDocument() {
+    if (document_.fileName == kNoFileName) return saveDocumentAs();
+    return writeDocument(document_.fileName, document_.documentEncoding);
+}
+
+// Save As writes with the encoding chosen in its dialog; the document keeps the encoding
+// it was opened with for the next Save.
+bool Tnfonote::saveDocumentAs() {
+    FileDialogRequest request;
+    request.owner = handle();
+    request.save = true;
+    request.filter = saveFilterList(saveDialog_.nfoFirst);
+    request.filterIndex = saveDialog_.filterIndex;
+    request.defaultExtension = L"txt";
+    request.encodingIndex = saveDialog_.encodingIndex;
+    const std::optional<FileDialogAnswer> answer = systemUi().fileDialog(request);
+    if (!answer) return false;
+    saveDialog_.filterIndex = answer->filterIndex;
+    TextEncoding encoding = TextEncoding::None;
+    if (answer->encodingIndex >= 0 && answer->encodingIndex < static_cast<int>(kEncodingListEntries.size())) {
+        saveDialog_.encodingIndex = answer->encodingIndex;
+        encoding = encodingFromName(kEncodingListEntries[static_cast<size_t>(answer->encodingIndex)]);
+    }
+    if (!writeDocument(answer->path, encoding)) return false;
+    updateCaption();
+    applyFontSelection();
+    addRecentFile(document_.fileName);
+    return true;
+}
+
+// Throws when the file cannot be written; the file on disk is then as it was. False
+// when the user would rather not lose characters that the code page cannot store.
+bool Tnfonote::writeDocument(const std::wstring& path, TextEncoding encoding) {
+    std::wstring text = Memo1.text();
+    const SystemByteTextEncoder encoder;
+    std::optional<std::string> bytes = encodeForSaving(text, encoding, encoder, false);
+    if (!bytes) {
+        if (showMessageBox(kUnmappableQuestion, L"Vantry", MB_OKCANCEL | MB_ICONWARNING) != IDOK) return false;
+        bytes = encodeForSaving(text, encoding, encoder, true);
+    }
+    saveFileBytes(path, *bytes);
+    bytes.reset();
+    document_.fileName = path;
+    referenceText_ = std::move(text);
+    return true;
+}
+
+bool Tnfonote::askToSaveChanges() {
+    if (settings_.askToSave != L"1") return true;
+    if (!isModified()) return true;
+    switch (showMessageBox(L"Save changes to text?", L"Vantry", MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+        case IDYES: return saveDocument();
+        case IDNO: return true;
+        default: return false;
+    }
+}
+
+void Tnfonote::setSaveFilterOrder() {
+    saveDialog_.nfoFirst = nfoFilterFirst(extensionKind(), settings_.fontSelection);
+}
+
+void Tnfonote::setDocumentEncoding(TextEncoding encoding) {
+    document_.documentEncoding = encoding;
+    saveDialog_.encodingIndex = static_cast<int>(encoding);  // the list follows the enumeration
+}
+
+}  // namespace vantry

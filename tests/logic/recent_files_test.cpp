@@ -1,0 +1,87 @@
+// The recent-files list and the captions of its menu items.
+#include <gtest/gtest.h>
+
+#include "documents/recent_files.h"
+
+namespace vantry {
+namespace {
+
+RecentFileList listOf(std::initializer_list<const wchar_t*> paths) {
+    RecentFileList list;
+    size_t place = 0;
+    for (const wchar_t* path : paths) list[place++] = path;
+    return list;
+}
+
+TEST(RecentFiles, AddingKeepsNewestFirstUpToTheCount) {
+    struct Case { const char* what; RecentFileList before; const wchar_t* path; int count; RecentFileList after; };
+    const Case cases[] = {
+        {"first file", {}, L"C:\\a.nfo", 6, listOf({L"C:\\a.nfo"})},
+        {"count 0 empties all", listOf({L"x", L"y"}), L"z", 0, {}},
+        {"seventh file drops the oldest", listOf({L"6", L"5", L"4", L"3", L"2", L"1"}), L"7", 6,
+         listOf({L"7", L"6", L"5", L"4", L"3", L"2"})},
+        {"a listed file keeps its place", listOf({L"a", L"b", L"c", L"d", L"e"}), L"d", 6,
+         listOf({L"a", L"b", L"c", L"d", L"e"})},
+        {"case makes another path", listOf({L"C:\\A.NFO"}), L"c:\\a.nfo", 6, listOf({L"c:\\a.nfo", L"C:\\A.NFO"})},
+        {"a lowered count cuts the surplus", listOf({L"a", L"b", L"c"}), L"b", 2, listOf({L"a", L"b"})},
+        {"twenty at most", listOf({L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9", L"10", L"11", L"12", L"13",
+                                   L"14", L"15", L"16", L"17", L"18", L"19", L"20"}),
+         L"new", 20,
+         listOf({L"new", L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9", L"10", L"11", L"12", L"13", L"14",
+                 L"15", L"16", L"17", L"18", L"19"})},
+    };
+    for (const Case& c : cases) {
+        RecentFileList list = c.before;
+        addRecentFile(list, c.path, c.count);
+        EXPECT_EQ(list, c.after) << c.what;
+    }
+}
+
+TEST(RecentFiles, RemovingMovesTheLaterPlacesUp) {
+    RecentFileList list = listOf({L"a", L"b", L"c"});
+    EXPECT_TRUE(removeRecentFile(list, L"b"));
+    EXPECT_EQ(list, listOf({L"a", L"c"}));
+    EXPECT_FALSE(removeRecentFile(list, L"B"));
+    EXPECT_EQ(list, listOf({L"a", L"c"}));
+}
+
+TEST(RecentFiles, CountTextsAreClampedAndBadOnesFallBackToSix) {
+    struct Case { const wchar_t* text; int count; };
+    const Case cases[] = {{L"0", 0}, {L"6", 6}, {L"20", 20}, {L"21", 20}, {L"-3", 0}, {L"abc", 6}, {L"", 6}};
+    for (const Case& c : cases) EXPECT_EQ(recentFileCountOf(c.text), c.count) << c.text;
+}
+
+TEST(RecentFiles, ShorteningTexts) {
+    EXPECT_EQ(shortFileName(L"C:\\dir\\a.nfo", -1), L"a.nfo");
+    EXPECT_EQ(shortFileName(L"C:\\dir\\", -1), L"C:\\dir\\");
+    EXPECT_EQ(shortFileName(L"C:/dir/a.nfo", -1), L"C:/dir/a.nfo");
+    EXPECT_EQ(shortFileName(L"C:\\dir\\abcdef", 3), L"abc...");
+    EXPECT_EQ(truncateText(L"abcdef", 3), L"abc...");
+    EXPECT_EQ(truncateText(L"abc", 3), L"abc");
+    EXPECT_EQ(truncateText(L"abc", -1), L"abc");
+    EXPECT_EQ(truncateText(L"abc", 0), L"...");
+}
+
+TEST(RecentFiles, MenuCaptionsFollowTheSettings) {
+    const std::wstring longPath = L"C:\\" + std::wstring(108, L'd') + L"\\file.nfo";  // 120 characters
+    ASSERT_EQ(longPath.size(), 120u);
+    const RecentFileList list = listOf({longPath.c_str(), L"C:\\R&D\\a&b.nfo", L"C:\\c.txt"});
+
+    const auto full = recentMenuItems(list, L"2", L"1");
+    EXPECT_EQ(full[0].caption, longPath.substr(0, 100) + L"...");
+    EXPECT_EQ(full[1].caption, L"C:\\R&&D\\a&&b.nfo");
+    EXPECT_TRUE(full[0].visible);
+    EXPECT_TRUE(full[1].visible);
+    EXPECT_FALSE(full[2].visible) << "beyond the count: kept, not shown";
+    EXPECT_EQ(full[2].caption, L"C:\\c.txt");
+    EXPECT_FALSE(full[3].visible);
+    EXPECT_EQ(full[3].caption, L"");
+
+    const auto names = recentMenuItems(list, L"6", L"0");
+    EXPECT_EQ(names[0].caption, L"file.nfo");
+    EXPECT_EQ(names[1].caption, L"a&&b.nfo");
+    EXPECT_TRUE(names[2].visible);
+}
+
+}  // namespace
+}  // namespace vantry

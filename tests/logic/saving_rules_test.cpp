@@ -1,0 +1,93 @@
+// What a saved file holds, and which filter the Save dialog lists first.
+#include <gtest/gtest.h>
+
+#include "documents/save_filters.h"
+#include "documents/text_encoder.h"
+
+namespace vantry {
+namespace {
+
+// Latin-1 as the "code page": exact below U+0100; otherwise '?' (or, with replacement
+// allowed, a best fit for one known character).
+class Latin1Encoder : public ByteTextEncoder {
+public:
+    bool encodeAnsi(std::wstring_view text, bool exactOnly, std::string& out) const override {
+        std::string bytes;
+        for (wchar_t c : text) {
+            if (c < 0x100) {
+                bytes += static_cast<char>(c);
+            } else if (exactOnly) {
+                return false;
+            } else {
+                bytes += c == L'\x2554' ? '+' : '?';
+            }
+        }
+        out += bytes;
+        return true;
+    }
+    void encodeUtf8(std::wstring_view text, std::string& out) const override {
+        for (wchar_t c : text) out += c < 0x80 ? std::string(1, static_cast<char>(c)) : std::string("<u>");
+    }
+};
+
+TEST(SavingRules, EachEncodingWritesItsMarkThenTheTextAsHeld) {
+    using E = TextEncoding;
+    struct Case { const char* what; std::wstring text; E encoding; std::string bytes; };
+    const Case cases[] = {
+        {"empty, Default", L"", E::None, ""},
+        {"empty, UTF-8", L"", E::Utf8, "\xEF\xBB\xBF"},
+        {"empty, UTF-16 LE", L"", E::Utf16LE, "\xFF\xFE"},
+        {"empty, UTF-16 BE", L"", E::Utf16BE, "\xFE\xFF"},
+        {"three lines, ANSI", L"a\r\nb\r\nc", E::Ansi, "a\r\nb\r\nc"},
+        {"art kept byte for byte", L"\xDB\xB2\r\n", E::None, "\xDB\xB2\r\n"},
+        {"UTF-8 goes through the system", L"a\xE9", E::Utf8, "\xEF\xBB\xBF" "a<u>"},
+        {"UTF-16 LE", L"A\r\n\x2554", E::Utf16LE, std::string("\xFF\xFE" "A\0\r\0\n\0\x54\x25", 10)},
+        {"UTF-16 BE", L"A\r\n\x2554", E::Utf16BE, std::string("\xFE\xFF\0A\0\r\0\n\x25\x54", 10)},
+        {"a surrogate pair as two units", L"\xD83D\xDE00", E::Utf16BE, std::string("\xFE\xFF\xD8\x3D\xDE\x00", 6)},
+    };
+    const Latin1Encoder encoder;
+    for (const Case& c : cases) {
+        const std::optional<std::string> bytes = encodeForSaving(c.text, c.encoding, encoder, false);
+        ASSERT_TRUE(bytes) << c.what;
+        EXPECT_EQ(*bytes, c.bytes) << c.what;
+    }
+}
+
+TEST(SavingRules, AnsiAsksBeforeReplacingCharactersTheCodePageLacks) {
+    const Latin1Encoder encoder;
+    for (const TextEncoding encoding : {TextEncoding::None, TextEncoding::Ansi}) {
+        EXPECT_FALSE(encodeForSaving(L"box \x2554 and \x4E2D", encoding, encoder, false));
+        EXPECT_EQ(encodeForSaving(L"box \x2554 and \x4E2D", encoding, encoder, true), "box + and ?");
+    }
+    // The Unicode encodings hold every character: nothing to ask.
+    for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+        EXPECT_TRUE(encodeForSaving(L"\x2554", encoding, encoder, false));
+    }
+}
+
+TEST(SavingRules, TheExtensionDecidesTheFirstFilterThenTheFontMode) {
+    using K = ExtensionKind;
+    struct Case { K kind; const wchar_t* mode; bool nfoFirst; };
+    const Case cases[] = {
+        {K::Nfo, L"alwaysAnsi", true},
+        {K::Nfo, L"anything", true},
+        {K::Text, L"alwaysAscii", false},
+        {K::Neither, L"alwaysAscii", true},
+        {K::Neither, L"extensionSelectDefaultAscii", true},
+        {K::Neither, L"alwaysAnsi", false},
+        {K::Neither, L"extensionSelectDefaultAnsi", false},
+        {K::Neither, L"unknown", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(nfoFilterFirst(c.kind, c.mode), c.nfoFirst) << static_cast<int>(c.kind);
+}
+
+TEST(SavingRules, FilterListsInTheirTwoOrders) {
+    using namespace std::string_literals;
+    EXPECT_EQ(saveFilterList(true),
+              L"nfo file (*.nfo)\0*.nfo\0Text file (*.txt)\0*.txt\0diz file (*.diz)\0*.diz\0All files (*.*)\0*.*\0"s);
+    EXPECT_EQ(saveFilterList(false),
+              L"Text file (*.txt)\0*.txt\0nfo file (*.nfo)\0*.nfo\0diz file (*.diz)\0*.diz\0All files (*.*)\0*.*\0"s);
+}
+
+}  // namespace
+}  // namespace vantry
