@@ -10,6 +10,10 @@ namespace vantry {
 // The text after the last "."; the whole name when it holds no "." or ends with ".".
 std::wstring extensionOf(std::wstring_view name);
 
+// Whether extensionOf(name) is `extension`, without regard to case, as Windows compares
+// extensions ("README.NFO" is an NFO file). `extension` is lower-case ASCII.
+bool hasExtension(std::wstring_view name, std::wstring_view extension);
+
 // The name after the last backslash (the whole path when there is none).
 std::wstring fileNameOf(std::wstring_view path);
 

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "settings/font_choice.h"
 #include "win/handles.h"
@@ -31,5 +33,8 @@ private:
     std::wstring path_;
     bool loaded_ = false;
 };
+
+// Tests: hear of each font file as it is released (an empty function stops it).
+void setFontFileReleaseObserver(std::function<void(const std::wstring& path)> observer);
 
 }  // namespace vantry

@@ -6,9 +6,8 @@ namespace vantry {
 
 ExtensionKind extensionKind(std::wstring_view fileName) {
     if (fileName == kNoFileName) return ExtensionKind::Neither;
-    const std::wstring extension = extensionOf(fileName);
-    if (extension == L"nfo" || extension == L"diz") return ExtensionKind::Nfo;
-    if (extension == L"txt") return ExtensionKind::Text;
+    if (hasExtension(fileName, L"nfo") || hasExtension(fileName, L"diz")) return ExtensionKind::Nfo;
+    if (hasExtension(fileName, L"txt")) return ExtensionKind::Text;
     return ExtensionKind::Neither;
 }
 

@@ -23,7 +23,7 @@ inline constexpr std::wstring_view kNoFileName = L"0";  // fileName of a documen
 
 enum class ExtensionKind { Nfo = 0, Text = 1, Neither = 2 };
 
-// By the extension of the full path, compared case-sensitively: "nfo" and "diz" are NFO
+// By the extension of the full path, without regard to case: "nfo" and "diz" are NFO
 // files, "txt" text files; no file ("0") and anything else is neither.
 ExtensionKind extensionKind(std::wstring_view fileName);
 

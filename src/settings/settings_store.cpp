@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "win/error.h"
@@ -34,11 +35,15 @@ std::wstring readText(HKEY key, const std::wstring& valueName) {
     LSTATUS status = RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size);
     if (status != ERROR_SUCCESS) throw Error(systemErrorText(static_cast<DWORD>(status)));
     if (type != REG_SZ && type != REG_EXPAND_SZ) throw Error(L"Invalid data type for '" + valueName + L"'");
+    // Room for an odd last byte, which no whole code unit holds; the text is taken from
+    // the length read, since the stored data need not end with a zero.
     std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');
+    size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
     status = RegQueryValueExW(key, valueName.c_str(), nullptr, &type,
                               reinterpret_cast<BYTE*>(data.data()), &size);
     if (status != ERROR_SUCCESS) throw Error(systemErrorText(static_cast<DWORD>(status)));
-    return std::wstring(data.data());
+    const std::wstring_view text(data.data(), std::min<size_t>(size / sizeof(wchar_t), data.size()));
+    return std::wstring(text.substr(0, text.find(L'\0')));
 }
 
 }  // namespace

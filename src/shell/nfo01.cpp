@@ -80,6 +80,13 @@ Tnfonote::Tnfonote(MainWindowSetup setup)
 Tnfonote::~Tnfonote() {
     Memo1.destroy();
     destroy();
+    FormDestroy();
+}
+
+// The font files go in the order they came.
+void Tnfonote::FormDestroy() {
+    screenFonts_.reset();
+    printerFonts_.reset();
 }
 
 void Tnfonote::show() {
@@ -234,7 +241,7 @@ void Tnfonote::dropFiles(HDROP drop) {
     DragQueryFileW(drop, 0, name.data(), length + 1);
     name.resize(length);
     std::wstring path = name;
-    if (extensionOf(name) == L"lnk") resolveShortcut(name, path);
+    if (hasExtension(name, L"lnk")) resolveShortcut(name, path);
     if (askToSaveChanges()) loadDocument(path, L"");
 }
 

@@ -142,6 +142,7 @@ private:
     void runEditCommand(EditCommand command);
     bool FormCloseQuery();
     void FormClose();
+    void FormDestroy();
     LRESULT colorMemo(HDC dc);
 
     MainWindowSetup setup_;

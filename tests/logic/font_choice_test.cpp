@@ -23,7 +23,7 @@ TEST(Paths, ExtensionFileNameAndDirectory) {
     }
 }
 
-TEST(FontChoice, ExtensionKindIsCaseSensitiveOnTheWholePath) {
+TEST(FontChoice, ExtensionKindIgnoresCaseAsWindowsDoes) {
     struct Case { const wchar_t* fileName; ExtensionKind kind; };
     const Case cases[] = {
         {L"0", ExtensionKind::Neither},
@@ -31,8 +31,14 @@ TEST(FontChoice, ExtensionKindIsCaseSensitiveOnTheWholePath) {
         {L"C:\\r\\archive.diz", ExtensionKind::Nfo},
         {L"C:\\r\\notes.txt.nfo", ExtensionKind::Nfo},
         {L"C:\\r\\notes.txt", ExtensionKind::Text},
-        {L"C:\\r\\README.NFO", ExtensionKind::Neither},
-        {L"C:\\r\\notes.TXT", ExtensionKind::Neither},
+        {L"C:\\r\\README.NFO", ExtensionKind::Nfo},
+        {L"C:\\r\\FILE_ID.DIZ", ExtensionKind::Nfo},
+        {L"C:\\r\\Group.Nfo", ExtensionKind::Nfo},
+        {L"C:\\r\\notes.TXT", ExtensionKind::Text},
+        {L"C:\\r\\notes.tXt", ExtensionKind::Text},
+        {L"C:\\r\\notes.nfoo", ExtensionKind::Neither},
+        {L"C:\\r\\notes.nf", ExtensionKind::Neither},
+        {L"C:\\r\\NFO", ExtensionKind::Neither},
         {L"C:\\my.files\\readme", ExtensionKind::Neither},
         {L"C:\\r\\name.", ExtensionKind::Neither},
     };

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace vantry {
 namespace {
@@ -20,16 +21,19 @@ TEST(SettingsTable, RecentFilesAndUnknownNumbersAreNamedAsStored) {
     }
 }
 
-TEST(SettingsTable, LoadOrderReadsEverySettingButTheFindOptionsOnce) {
-    const auto order = settingLoadOrder();
-    EXPECT_EQ(order[0], kWordWrap);
-    EXPECT_EQ(order[12], kFontSelection);  // the font is applied after this one
-    EXPECT_EQ(order[13], kAskToSave);
-    EXPECT_EQ(order.back(), 50);
-    for (int number = 0; number < kSettingCount; ++number) {
-        const bool findOption = number >= kSearchMatchCase && number <= kCloseOnSearch;
-        EXPECT_EQ(std::count(order.begin(), order.end(), number), findOption ? 0 : 1) << number;
-    }
+TEST(SettingsTable, StartUpReadsTheSettingsInTheDocumentedOrder) {
+    std::vector<std::wstring> expected = {
+        L"wordWrap", L"allowTextChanges", L"bgColor", L"textColor", L"asciiFontName", L"asciiFontSize",
+        L"asciiFontStyle", L"asciiFontHeight", L"ansiFontName", L"ansiFontSize", L"ansiFontStyle",
+        L"ansiFontHeight", L"fontSelection",  // the font is applied here
+        L"askToSave", L"escExits", L"copyOnSelect", L"urlFollow", L"emailFollow", L"showStatusBar",
+        L"windowPosY", L"windowPosX", L"windowWidth", L"windowHeight", L"windowIsMaximized", L"alwaysOnTop",
+        L"recentFileCount", L"recentFileFullPath"};
+    for (int n = 1; n <= 20; ++n) expected.push_back((n < 10 ? L"recentFile0" : L"recentFile") + std::to_wstring(n));
+    std::vector<std::wstring> order;
+    for (int number : settingLoadOrder()) order.push_back(settingName(number));
+    EXPECT_EQ(order, expected);
+    EXPECT_EQ(settingName(kFirstLoadGroup.back()), L"fontSelection");
 }
 
 TEST(SettingsTable, IntegerTextsAreStrictSigned32BitDecimals) {

@@ -46,12 +46,11 @@ int inkedPixels(const std::vector<std::string>& rows) {
     return count;
 }
 
-TEST_F(FontFiles, EachFaceResolvesToItselfForTheAnsiCharacterSet) {
+TEST_F(FontFiles, EachFaceResolvesToItselfAsTheProgramAsksForIt) {
     ASSERT_TRUE(screen.loaded());
     ASSERT_TRUE(printer.loaded());
     for (const wchar_t* face : {L"ASCII VGA", L"ASCII EGA", L"ASCII"}) {
-        const LOGFONTW wanted = logFontOf({face, 12, -16, {}}, ANSI_CHARSET);
-        const GdiObject<HFONT> font(CreateFontIndirectW(&wanted));
+        const GdiObject<HFONT> font = createDisplayFont({face, 12, -16, {}});
         const HDC dc = CreateCompatibleDC(nullptr);
         const HGDIOBJ old = SelectObject(dc, font.get());
         wchar_t resolved[LF_FACESIZE] = {};
@@ -84,6 +83,16 @@ TEST_F(FontFiles, ArtCharactersDrawBoxShapesInCells) {
     EXPECT_EQ(inkedPixels(drawCharacter(L"ASCII VGA", -16, L'\x2584')), 8 * 8);  // lower half
     EXPECT_NE(drawCharacter(L"ASCII VGA", -16, L'\x00CD'), drawCharacter(L"ASCII VGA", -16, L'\x00C4'))
         << "double and single lines differ";
+}
+
+TEST(FontFileLifetime, TheMainWindowReleasesTheFontFilesInTheOrderItRegisteredThem) {
+    CleanSettingsKey clean;
+    ScriptedUi ui;
+    std::vector<std::wstring> released;
+    setFontFileReleaseObserver([&released](const std::wstring& path) { released.push_back(fileNameOf(path)); });
+    makeMainWindow().reset();
+    setFontFileReleaseObserver(nullptr);
+    EXPECT_EQ(released, (std::vector<std::wstring>{L"fdata.nf", L"tfdata.nf"}));
 }
 
 }  // namespace

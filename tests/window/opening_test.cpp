@@ -85,7 +85,7 @@ TEST_F(OpeningTest, AFileAnotherProgramHasOpenForWritingStillOpens) {
     EXPECT_EQ(window->memo().text(), L"busy");
 }
 
-TEST_F(OpeningTest, ADropOpensTheFirstFileAndFollowsLowerCaseShortcuts) {
+TEST_F(OpeningTest, ADropOpensTheFirstFileAndFollowsShortcuts) {
     const std::wstring first = folder.file(L"first.nfo", "one");
     dropOn(window->handle(), {first, folder.file(L"second.nfo", "two"), folder.file(L"third.nfo", "three")});
     EXPECT_EQ(window->document().fileName, first);
@@ -97,9 +97,10 @@ TEST_F(OpeningTest, ADropOpensTheFirstFileAndFollowsLowerCaseShortcuts) {
     EXPECT_EQ(window->document().fileName, target);
     EXPECT_EQ(window->memo().text(), L"target");
 
-    ASSERT_TRUE(MoveFileW(folder.path(L"link.lnk").c_str(), folder.path(L"upper.LNK").c_str()));
-    dropOn(window->handle(), {folder.path(L"upper.LNK")});
-    EXPECT_EQ(window->document().fileName, folder.path(L"upper.LNK")) << "only \"lnk\" is followed";
+    const std::wstring other = folder.file(L"other.nfo", "other");
+    makeShortcut(folder.path(L"UPPER.LNK"), other);
+    dropOn(window->handle(), {folder.path(L"UPPER.LNK")});
+    EXPECT_EQ(window->document().fileName, other) << "extensions compare without case";
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -146,7 +147,9 @@ TEST_F(OpeningTest, TheFontFollowsTheModeAndTheFileName) {
     struct Case { const wchar_t* mode; const wchar_t* name; bool nfo; };
     const Case cases[] = {
         {L"extensionSelectDefaultAnsi", L"a.nfo", true},
-        {L"extensionSelectDefaultAnsi", L"README.NFO", false},
+        {L"extensionSelectDefaultAnsi", L"README.NFO", true},
+        {L"extensionSelectDefaultAnsi", L"FILE_ID.DIZ", true},
+        {L"extensionSelectDefaultAnsi", L"Notes.Txt", false},
         {L"extensionSelectDefaultAnsi", L"b.diz", true},
         {L"extensionSelectDefaultAnsi", L"notes.txt.nfo", true},
         {L"extensionSelectDefaultAnsi", L"c.txt", false},

@@ -17,17 +17,33 @@ protected:
     SettingsStore store{kTestKeyPath, [this](const std::wstring& message) { shown.push_back(message); }};
 };
 
-TEST_F(SettingsStoreTest, FirstStartStoresEveryDefaultItReads) {
+TEST_F(SettingsStoreTest, FirstStartStoresTheDocumentedDefaults) {
     const auto window = makeMainWindow();
-    std::vector<std::wstring> expected;
-    for (int number : settingLoadOrder()) expected.push_back(settingName(number));
-    std::vector<std::wstring> stored = valueNames();  // the registry lists them by name
+    std::vector<std::pair<std::wstring, std::wstring>> expected = {
+        {L"wordWrap", L"0"}, {L"allowTextChanges", L"1"}, {L"bgColor", L"7552305"}, {L"textColor", L"16777215"},
+        {L"windowPosY", L"5"}, {L"windowPosX", L"28"}, {L"windowWidth", L"836"}, {L"windowHeight", L"702"},
+        {L"fontSelection", L"extensionSelectDefaultAnsi"}, {L"askToSave", L"1"}, {L"escExits", L"1"},
+        {L"copyOnSelect", L"0"}, {L"windowIsMaximized", L"0"}, {L"asciiFontSize", L"12"}, {L"ansiFontSize", L"10"},
+        {L"asciiFontName", L"ASCII VGA"}, {L"ansiFontName", L"Courier New"}, {L"asciiFontStyle", L"normal"},
+        {L"ansiFontStyle", L"normal"}, {L"alwaysOnTop", L"0"}, {L"urlFollow", L"ctrlClick"}, {L"showStatusBar", L"1"},
+        {L"asciiFontHeight", L"-16"}, {L"ansiFontHeight", L"-13"}, {L"emailFollow", L"ctrlClick"},
+        {L"recentFileCount", L"6"}, {L"recentFileFullPath", L"1"}};
+    for (int n = 1; n <= 20; ++n) expected.push_back({(n < 10 ? L"recentFile0" : L"recentFile") + std::to_wstring(n), L""});
+    std::vector<std::pair<std::wstring, std::wstring>> stored;
+    for (const std::wstring& name : valueNames()) stored.push_back({name, readValue(name)});
     std::sort(expected.begin(), expected.end());
-    std::sort(stored.begin(), stored.end());
-    EXPECT_EQ(stored, expected);
-    for (int number : settingLoadOrder()) {
-        EXPECT_EQ(readValue(settingName(number)), settingDefault(number)) << narrow(settingName(number));
-    }
+    std::sort(stored.begin(), stored.end());  // the registry lists values by name
+    EXPECT_EQ(stored, expected) << "the four Find options are stored by the Find window, not at start-up";
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SettingsStoreTest, ATextValueOfOddLengthIsReadUpToItsLastWholeCharacter) {
+    // "Terminal" and half a character, with no terminating zero.
+    RegSetKeyValueW(HKEY_CURRENT_USER, kTestKeyPath + 1, L"asciiFontName", REG_SZ, L"TerminalX", 17);
+    RegSetKeyValueW(HKEY_CURRENT_USER, kTestKeyPath + 1, L"ansiFontName", REG_SZ, L"Lucida\0junk", 22);
+    const auto window = makeMainWindow();
+    EXPECT_EQ(window->settings().asciiFontName, L"Terminal");
+    EXPECT_EQ(window->settings().ansiFontName, L"Lucida") << "a zero inside ends the text";
     EXPECT_TRUE(ui.messages.empty());
 }
 
