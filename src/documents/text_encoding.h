@@ -16,6 +16,10 @@ inline constexpr std::array<std::wstring_view, 5> kEncodingListEntries = {
     L"Default", L"ANSI", L"UTF-8 (Default Unicode)", L"UTF-16 (Little Endian)",
     L"UTF-16 (Big Endian)"};
 
+inline constexpr bool isEncodingListIndex(int index) {
+    return index >= 0 && index < static_cast<int>(kEncodingListEntries.size());
+}
+
 // Exact, case-sensitive; "Default", "" and any unknown text give None.
 TextEncoding encodingFromName(std::wstring_view name);
 std::wstring_view encodingName(TextEncoding encoding);

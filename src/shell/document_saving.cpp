@@ -37,13 +37,13 @@ bool Tnfonote::saveDocumentAs() {
     request.defaultExtension = L"txt";
     request.encodingIndex = saveDialog_.encodingIndex;
     const std::optional<FileDialogAnswer> answer = systemUi().fileDialog(request);
+    if (isEncodingListIndex(request.encodingIndex)) saveDialog_.encodingIndex = request.encodingIndex;
     if (!answer) return false;
     saveDialog_.filterIndex = answer->filterIndex;
-    TextEncoding encoding = TextEncoding::None;
-    if (answer->encodingIndex >= 0 && answer->encodingIndex < static_cast<int>(kEncodingListEntries.size())) {
-        saveDialog_.encodingIndex = answer->encodingIndex;
-        encoding = encodingFromName(kEncodingListEntries[static_cast<size_t>(answer->encodingIndex)]);
-    }
+    const TextEncoding encoding =
+        isEncodingListIndex(answer->encodingIndex)
+            ? encodingFromName(kEncodingListEntries[static_cast<size_t>(answer->encodingIndex)])
+            : TextEncoding::None;
     if (!writeDocument(answer->path, encoding)) return false;
     updateCaption();
     applyFontSelection();

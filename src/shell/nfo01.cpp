@@ -25,6 +25,7 @@ constexpr wchar_t kOpenFilter[] =
     L"All files (*.*)\0*.*\0";
 constexpr int kObsoleteNumberedValues = 35;
 constexpr int kPositionPanelWidth = 145;
+constexpr int kStatusBarHeight = 19;
 
 std::int32_t integerOf(const std::wstring& text) { return parseSettingInteger(text).value_or(0); }
 
@@ -58,7 +59,9 @@ Tnfonote::Tnfonote(MainWindowSetup setup)
     setApplicationTitle(L"Vantry");  // the title follows the caption
     Memo1.create(handle(), IDC_MEMO1, false);
     Memo1.setMessageHook(memoHook, reinterpret_cast<DWORD_PTR>(this));
-    StatusBar1 = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, handle(),
+    // Placed by layoutControls, at the height the program gives it.
+    StatusBar1 = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                                 0, 0, 0, 0, handle(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR1)), instance, nullptr);
     if (!StatusBar1) throw Error(systemErrorText(GetLastError()));
     const int panels[] = {kPositionPanelWidth, -1};
@@ -172,17 +175,18 @@ bool Tnfonote::isWindowTopmost() const {
     return (GetWindowLongPtrW(handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
+// A minimized window is not laid out: a text control of no size would break every
+// wrapped line, and break them all again on restore.
 void Tnfonote::layoutControls() {
+    if (IsIconic(handle())) return;
     RECT client{};
     GetClientRect(handle(), &client);
     int statusHeight = 0;
     if (GetWindowLongPtrW(StatusBar1, GWL_STYLE) & WS_VISIBLE) {
-        SendMessageW(StatusBar1, WM_SIZE, 0, 0);
-        RECT status{};
-        GetWindowRect(StatusBar1, &status);
-        statusHeight = status.bottom - status.top;
+        statusHeight = std::min<int>(kStatusBarHeight, client.bottom);
+        MoveWindow(StatusBar1, 0, client.bottom - statusHeight, client.right, statusHeight, TRUE);
     }
-    MoveWindow(Memo1.handle(), 0, 0, client.right, std::max(0L, client.bottom - statusHeight), TRUE);
+    MoveWindow(Memo1.handle(), 0, 0, client.right, client.bottom - statusHeight, TRUE);
 }
 
 // --- documents -----------------------------------------------------------------------
@@ -211,8 +215,10 @@ bool Tnfonote::loadDocument(const std::wstring& path, std::wstring_view encoding
 
 // The font follows the new file and is set while the control is empty: a new font on a
 // large text makes the control lay all of it out again. If the control cannot take the
-// text, the previous document comes back as it was last loaded or saved.
+// text, the previous document comes back as it was, unsaved edits included.
 void Tnfonote::showNewDocument(const std::wstring& path, const std::wstring& text) {
+    const bool edited = isModified();
+    const std::wstring editedText = edited ? Memo1.text() : std::wstring();
     const std::wstring previousFile = std::exchange(document_.fileName, path);
     Memo1.clear();
     applyFontSelection();
@@ -222,7 +228,7 @@ void Tnfonote::showNewDocument(const std::wstring& path, const std::wstring& tex
         document_.fileName = previousFile;
         applyFontSelection();
         try {
-            Memo1.setText(referenceText_);
+            Memo1.setText(edited ? editedText : referenceText_);
         } catch (const Error&) {
             // the first failure is the one to report
         }
@@ -275,11 +281,10 @@ void Tnfonote::Open1Click() {
     request.defaultExtension = L"nfo";
     request.encodingIndex = openEncodingIndex_;
     const std::optional<FileDialogAnswer> answer = systemUi().fileDialog(request);
+    if (isEncodingListIndex(request.encodingIndex)) openEncodingIndex_ = request.encodingIndex;
     if (!answer) return;
     openFilterIndex_ = answer->filterIndex;
-    const bool listed = answer->encodingIndex >= 0 &&
-                        answer->encodingIndex < static_cast<int>(kEncodingListEntries.size());
-    if (listed) openEncodingIndex_ = answer->encodingIndex;
+    const bool listed = isEncodingListIndex(answer->encodingIndex);
     loadDocument(answer->path,
                  listed ? kEncodingListEntries[static_cast<size_t>(answer->encodingIndex)] : L"");
 }

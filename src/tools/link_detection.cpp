@@ -30,8 +30,10 @@ std::optional<PointedCharacter> characterAt(const EditControl& memo, int x, int 
 bool withinTolerance(const EditControl& memo, DWORD index, int x, int y) {
     const LRESULT position = SendMessageW(memo.handle(), EM_POSFROMCHAR, index, 0);
     if (position == -1) return false;
-    const int cellX = static_cast<short>(LOWORD(position));
-    const int cellY = static_cast<short>(HIWORD(position));
+    // Unsigned, as the control reports cells in view: a character partly scrolled off
+    // the left or top edge is far from any point of the client area.
+    const int cellX = LOWORD(position);
+    const int cellY = HIWORD(position);
     const int tolerance = std::max(memo.fontHeight(), 8);
     return std::abs(x - cellX) < tolerance && std::abs(y - cellY) < tolerance;
 }

@@ -15,6 +15,13 @@ namespace {
 constexpr int kTooltipDelayMs = 90;
 constexpr int kTooltipReshowMs = 20;
 constexpr int kTooltipShowMs = 8000;
+
+// The hand shows only where the gesture would hand something to the shell: "https:/x"
+// reads as an address but is never opened.
+bool opensFrom(const std::optional<PointedText>& pointed, AddressKind kind) {
+    const std::optional<std::wstring> address = addressIn(pointed, kind, false);
+    return address && isOpenableAddress(shellTarget(kind, *address));
+}
 }  // namespace
 
 // The tooltip is a window of its own, without an owner: under Wine, a window that owns
@@ -77,9 +84,9 @@ void Tnfonote::Memo1MouseMove(int x, int y) {
     const bool webOn = settings_.urlFollow != kFollowNone;
     const bool emailOn = settings_.emailFollow != kFollowNone;
     const std::optional<PointedText> pointed = webOn || emailOn ? pointedText_.textAt(x, y) : std::nullopt;
-    if (webOn && addressIn(pointed, AddressKind::Web, false)) {
+    if (webOn && opensFrom(pointed, AddressKind::Web)) {
         showAddressPointer(true, followTooltip(AddressKind::Web, settings_.urlFollow));
-    } else if (emailOn && addressIn(pointed, AddressKind::Email, false)) {
+    } else if (emailOn && opensFrom(pointed, AddressKind::Email)) {
         showAddressPointer(true, followTooltip(AddressKind::Email, settings_.emailFollow));
     } else {
         showAddressPointer(false, {});

@@ -73,7 +73,11 @@ std::wstring EditControl::text() const {
 
 void EditControl::setText(const std::wstring& content) {
     noteChange();
-    if (!SetWindowTextW(handle_, content.c_str())) throw Error(L"Text exceeds memo capacity");
+    // A control that cannot hold all of it may keep only a part: that is a refusal too.
+    if (content.size() > testLimit_ || !SetWindowTextW(handle_, content.c_str()) ||
+        static_cast<size_t>(textLength()) != content.size()) {
+        throw Error(L"Text exceeds memo capacity");
+    }
     SendMessageW(handle_, EM_SETSEL, 0, 0);
     SendMessageW(handle_, EM_SCROLLCARET, 0, 0);
 }

@@ -15,7 +15,7 @@ struct EncodingChoice {
 };
 
 // Fills the encoding list under the file dialog and reads it back when the user confirms.
-UINT_PTR CALLBACK encodingListHook(HWND hookDialog, UINT message, WPARAM, LPARAM lParam) {
+UINT_PTR CALLBACK encodingListHook(HWND hookDialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         const auto* dialog = reinterpret_cast<const OPENFILENAMEW*>(lParam);
         SetWindowLongPtrW(hookDialog, GWLP_USERDATA, static_cast<LONG_PTR>(dialog->lCustData));
@@ -25,12 +25,15 @@ UINT_PTR CALLBACK encodingListHook(HWND hookDialog, UINT message, WPARAM, LPARAM
         }
         const auto* choice = reinterpret_cast<const EncodingChoice*>(dialog->lCustData);
         SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(choice->index), 0);
-    } else if (message == WM_NOTIFY) {
-        const auto* notify = reinterpret_cast<const OFNOTIFYW*>(lParam);
-        if (notify->hdr.code == CDN_FILEOK) {
+    } else {
+        // Read as it changes, so that a choice made before Cancel is remembered too.
+        const bool changed = message == WM_COMMAND && LOWORD(wParam) == IDC_ENCODING_LIST &&
+                             HIWORD(wParam) == CBN_SELCHANGE;
+        const bool confirmed = message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_FILEOK;
+        if (changed || confirmed) {
             auto* choice = reinterpret_cast<EncodingChoice*>(GetWindowLongPtrW(hookDialog, GWLP_USERDATA));
-            choice->index = static_cast<int>(
-                SendDlgItemMessageW(hookDialog, IDC_ENCODING_LIST, CB_GETCURSEL, 0, 0));
+            choice->index =
+                static_cast<int>(SendDlgItemMessageW(hookDialog, IDC_ENCODING_LIST, CB_GETCURSEL, 0, 0));
         }
     }
     return 0;
@@ -43,7 +46,7 @@ public:
         return MessageBoxW(owner, text.c_str(), caption.c_str(), style);
     }
 
-    std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override {
+    std::optional<FileDialogAnswer> fileDialog(FileDialogRequest& request) override {
         std::vector<wchar_t> path(32768, L'\0');
         request.fileName.copy(path.data(), path.size() - 1);
         EncodingChoice choice{request.encodingIndex};
@@ -62,6 +65,7 @@ public:
         dialog.lpTemplateName = MAKEINTRESOURCEW(IDD_ENCODING_LIST);
         dialog.lCustData = reinterpret_cast<LPARAM>(&choice);
         const BOOL confirmed = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+        request.encodingIndex = choice.index;
         if (!confirmed) return std::nullopt;
         return FileDialogAnswer{path.data(), choice.index, static_cast<int>(dialog.nFilterIndex)};
     }

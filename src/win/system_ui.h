@@ -16,7 +16,8 @@ struct FileDialogRequest {
     int filterIndex = 1;            // 1-based, as the system counts
     std::wstring defaultExtension;
     std::wstring fileName;
-    int encodingIndex = 0;          // selection of the added encoding list
+    int encodingIndex = 0;          // selection of the added encoding list; on return, the
+                                    // selection as the dialog closed, even when cancelled
 };
 
 struct FileDialogAnswer {
@@ -32,7 +33,7 @@ public:
     virtual int messageBox(HWND owner, const std::wstring& text, const std::wstring& caption,
                            UINT style) = 0;
     // Nothing when the user cancels.
-    virtual std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<FileDialogAnswer> fileDialog(FileDialogRequest& request) = 0;
 };
 
 // The UI in use: the system's unless a test put another in place (nullptr restores it).

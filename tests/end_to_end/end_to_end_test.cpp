@@ -339,4 +339,32 @@ TEST(EndToEnd, SavesThroughTheRealSaveDialogAndAsksBeforeClosingOnUnsavedChanges
     DeleteFileW(notes.c_str());
 }
 
+TEST(EndToEnd, TheOpenDialogKeepsAnEncodingChosenBeforeCancel) {
+    constexpr int kUtf16LEEntry = 3;
+    RunningVantry vantry;
+    ASSERT_NE(vantry.main(), nullptr);
+    HWND dialog = nullptr;
+    HWND encoding = nullptr;
+    const auto showOpenDialog = [&] {
+        PostMessageW(vantry.main(), WM_COMMAND, IDM_OPEN, 0);
+        dialog = nullptr;
+        return waitFor([&] { return (dialog = dialogOf(vantry.processId())) != nullptr; }) &&
+               (encoding = descendantWithId(dialog, IDC_ENCODING_LIST)) != nullptr;
+    };
+    ASSERT_TRUE(showOpenDialog());
+    EXPECT_EQ(SendMessageW(encoding, CB_GETCURSEL, 0, 0), 0);
+    SendMessageW(encoding, CB_SETCURSEL, kUtf16LEEntry, 0);  // as a user's choice: selection, then notice
+    SendMessageW(GetParent(encoding), WM_COMMAND, MAKEWPARAM(IDC_ENCODING_LIST, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(encoding));
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    const HWND cancelled = dialog;
+    ASSERT_TRUE(waitFor([&] { return !IsWindow(cancelled); }));
+
+    ASSERT_TRUE(showOpenDialog());
+    EXPECT_EQ(SendMessageW(encoding, CB_GETCURSEL, 0, 0), kUtf16LEEntry);
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    const HWND last = dialog;
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(last); }));
+}
+
 }  // namespace

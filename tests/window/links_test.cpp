@@ -147,5 +147,30 @@ TEST_F(LinksTest, AddressesAreFoundWhereverTheyStand) {
     EXPECT_EQ(opened, std::vector<std::wstring>{L"http://far.example/x"});
 }
 
+TEST_F(LinksTest, NoHandWhereTheGestureWouldOpenNothing) {
+    open("https:/one https//two http://three\r\n");
+    struct Case { DWORD at; bool hand; };
+    const Case cases[] = {{2, false}, {13, false}, {25, true}};
+    for (const Case& c : cases) {
+        move(pointAt(memo(), c.at));
+        EXPECT_EQ(window->pointerOverAddress(), c.hand) << c.at;
+    }
+
+    // A character partly scrolled off the left edge is not under the pointer.
+    open("http://example.com/" + std::string(400, 'a') + "\r\n");
+    const int y = pointAt(memo(), 0).y;
+    DWORD partial = 0;
+    for (WORD percent = 1; percent < 100 && !partial; ++percent) {
+        SendMessageW(memo(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, percent), 0);
+        const DWORD index = LOWORD(SendMessageW(memo(), EM_CHARFROMPOS, 0, MAKELPARAM(1, y)));
+        if (static_cast<short>(LOWORD(SendMessageW(memo(), EM_POSFROMCHAR, index, 0))) < 0) partial = index;
+    }
+    ASSERT_NE(partial, 0u) << "no scroll position left a character partly in view";
+    move({1, y});
+    EXPECT_FALSE(window->pointerOverAddress());
+    move(pointAt(memo(), partial + 1));
+    EXPECT_TRUE(window->pointerOverAddress()) << "the next character is whole";
+}
+
 }  // namespace
 }  // namespace vantry::testing

@@ -190,5 +190,65 @@ TEST_F(MainWindowTest, ClosingStoresThePlacement) {
     EXPECT_EQ(readValue(L"windowPosX"), L"90") << "the normal place stays as stored";
 }
 
+TEST_F(MainWindowTest, TheShortcutsAreTheDocumentedKeys) {
+    const HACCEL table = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    ASSERT_NE(table, nullptr);
+    std::vector<ACCEL> entries(static_cast<size_t>(CopyAcceleratorTableW(table, nullptr, 0)));
+    CopyAcceleratorTableW(table, entries.data(), static_cast<int>(entries.size()));
+    const auto commandOf = [&entries](BYTE modifiers, WORD key) {
+        for (const ACCEL& entry : entries) {
+            if (entry.key == key && (entry.fVirt & ~FNOINVERT) == (FVIRTKEY | modifiers)) return static_cast<int>(entry.cmd);
+        }
+        return 0;
+    };
+    struct Case { BYTE modifiers; WORD key; int command; };
+    const Case cases[] = {
+        {FCONTROL, 'N', IDM_NEW}, {FCONTROL | FALT, 'W', IDM_NEW_WINDOW}, {FCONTROL, 'O', IDM_OPEN},
+        {FCONTROL, 'S', IDM_SAVE}, {FCONTROL | FALT, 'S', IDM_SAVE_AS}, {FCONTROL, 'P', IDM_PRINT},
+        {FCONTROL, 'Q', IDM_EXIT}, {FCONTROL, 'Z', IDM_UNDO}, {FCONTROL, 'X', IDM_CUT}, {FCONTROL, 'C', IDM_COPY},
+        {FCONTROL, 'V', IDM_PASTE}, {FSHIFT, VK_DELETE, IDM_DELETE_LINE}, {FCONTROL, 'F', IDM_FIND},
+        {0, VK_F3, IDM_FIND_NEXT}, {FCONTROL, 'R', IDM_REPLACE}, {FCONTROL, 'G', IDM_GOTO},
+        {FCONTROL, 'A', IDM_SELECT_ALL}, {FCONTROL, 'T', IDM_ALWAYS_ON_TOP}, {FCONTROL, 'W', IDM_WORD_WRAP},
+        {0, VK_F5, IDM_OPTIONS}, {0, VK_F1, IDM_ABOUT},
+        {FCONTROL | FSHIFT, 'S', 0}, {FCONTROL | FSHIFT, 'W', 0},  // Alt, not Shift
+    };
+    for (const Case& c : cases) EXPECT_EQ(commandOf(c.modifiers, c.key), c.command) << c.key << " " << int(c.modifiers);
+    EXPECT_EQ(entries.size(), 21u);
+    DestroyAcceleratorTable(table);
+}
+
+// The text control fills the client area above a 19-pixel status bar; a minimized
+// window keeps the layout it had, so wrapped text is not broken anew twice.
+TEST_F(MainWindowTest, LayoutKeepsA19PixelStatusBarAndIsLeftAloneWhileMinimized) {
+    writeValue(L"wordWrap", L"1");
+    const auto window = makeMainWindow();
+    window->show();
+    const auto boundsOf = [](HWND control) {
+        RECT bounds{};
+        GetWindowRect(control, &bounds);
+        return bounds;
+    };
+    RECT client{};
+    GetClientRect(window->handle(), &client);
+    const RECT status = boundsOf(window->statusBar());
+    const RECT memo = boundsOf(window->memo().handle());
+    EXPECT_EQ(status.bottom - status.top, 19);
+    EXPECT_EQ(memo.bottom - memo.top, client.bottom - 19);
+    EXPECT_EQ(memo.right - memo.left, client.right);
+
+    const auto version = window->memo().version();
+    ShowWindow(window->handle(), SW_MINIMIZE);
+    pumpMessages();
+    const RECT minimized = boundsOf(window->memo().handle());
+    EXPECT_EQ(minimized.right - minimized.left, memo.right - memo.left) << "no layout for a minimized window";
+    EXPECT_EQ(minimized.bottom - minimized.top, memo.bottom - memo.top);
+    EXPECT_EQ(window->memo().version(), version) << "the text control was not resized";
+    ShowWindow(window->handle(), SW_RESTORE);
+    pumpMessages();
+    const RECT restored = boundsOf(window->memo().handle());
+    EXPECT_EQ(restored.bottom - restored.top, memo.bottom - memo.top);
+    EXPECT_EQ(restored.right - restored.left, memo.right - memo.left);
+}
+
 }  // namespace
 }  // namespace vantry::testing

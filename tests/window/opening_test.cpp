@@ -75,6 +75,21 @@ TEST_F(OpeningTest, AMissingFileIsReportedAndTheDocumentStays) {
     EXPECT_EQ(window->document().fileName, kept);
 }
 
+TEST_F(OpeningTest, TextTheControlRefusesLeavesTheEditedDocumentAsItWas) {
+    const std::wstring kept = folder.file(L"kept.nfo", "kept");
+    ASSERT_TRUE(window->loadDocument(kept, L""));
+    SendMessageW(window->memo().handle(), EM_SETSEL, 4, 4);
+    SendMessageW(window->memo().handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L" edited"));
+    window->memo().limitTextForTests(20);
+    EXPECT_FALSE(window->loadDocument(folder.file(L"long.txt", std::string(100, 'x')), L""));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, L"Text exceeds memo capacity.");
+    EXPECT_EQ(window->memo().text(), L"kept edited");
+    EXPECT_TRUE(window->isModified());
+    EXPECT_EQ(window->document().fileName, kept);
+    EXPECT_TRUE(window->document().isNfoFont);
+}
+
 TEST_F(OpeningTest, AFileAnotherProgramHasOpenForWritingStillOpens) {
     const std::wstring path = folder.file(L"busy.txt", "busy");
     const HANDLE writer = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -116,11 +131,14 @@ TEST_F(OpeningTest, TheOpenDialogOffersTheEncodingsAndKeepsTheChoiceForTheRun) {
     EXPECT_EQ(window->memo().text(), L"\x00E9");
     EXPECT_EQ(window->document().documentEncoding, TextEncoding::Utf8);
 
-    window->Open1Click();  // cancelled: nothing changes
+    ui.encodingChosenBeforeCancel = 4;
+    window->Open1Click();  // cancelled: the document stays, the choice is kept
     ASSERT_EQ(ui.fileDialogs.size(), 2u);
     EXPECT_EQ(ui.fileDialogs[1].encodingIndex, 2);
     EXPECT_EQ(ui.fileDialogs[1].filterIndex, 3);
     EXPECT_EQ(window->document().fileName, path);
+    window->Open1Click();
+    EXPECT_EQ(ui.fileDialogs[2].encodingIndex, 4) << "the choice made before Cancel stays for the run";
     EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -25,11 +25,15 @@ int ScriptedUi::messageBox(HWND, const std::wstring& text, const std::wstring& c
     return answer;
 }
 
-std::optional<FileDialogAnswer> ScriptedUi::fileDialog(const FileDialogRequest& request) {
+std::optional<FileDialogAnswer> ScriptedUi::fileDialog(FileDialogRequest& request) {
     fileDialogs.push_back(request);
-    if (fileAnswers.empty()) return std::nullopt;
-    std::optional<FileDialogAnswer> answer = fileAnswers.front();
-    fileAnswers.pop_front();
+    std::optional<FileDialogAnswer> answer;
+    if (!fileAnswers.empty()) {
+        answer = fileAnswers.front();
+        fileAnswers.pop_front();
+    }
+    if (answer) request.encodingIndex = answer->encodingIndex;
+    else if (encodingChosenBeforeCancel >= 0) request.encodingIndex = encodingChosenBeforeCancel;
     return answer;
 }
 

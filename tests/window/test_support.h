@@ -30,12 +30,13 @@ public:
     ~ScriptedUi() override { setSystemUi(nullptr); }
 
     int messageBox(HWND, const std::wstring& text, const std::wstring& caption, UINT style) override;
-    std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override;
+    std::optional<FileDialogAnswer> fileDialog(FileDialogRequest& request) override;
 
     std::vector<AskedMessage> messages;
     std::deque<int> messageAnswers;  // empty: IDOK
     std::vector<FileDialogRequest> fileDialogs;
     std::deque<std::optional<FileDialogAnswer>> fileAnswers;  // empty: cancel
+    int encodingChosenBeforeCancel = -1;                      // -1: left as it was shown
 };
 
 // Deletes the test settings key now and when it goes.

@@ -141,5 +141,28 @@ TEST_F(ViewStateTest, EscapeClosesOnlyWhenAskedAndFirstClosesTheFindWindow) {
     EXPECT_TRUE(closed);
 }
 
+TEST_F(ViewStateTest, APressInTheTextMovesThePositionShown) {
+    open("first\r\nsecond line\r\n");
+    const POINT third = pointAt(memo(), 7 + 3);  // line 2, column 4
+    SendMessageW(memo(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(third.x - 2, third.y));
+    SendMessageW(memo(), WM_LBUTTONUP, 0, MAKELPARAM(third.x - 2, third.y));
+    EXPECT_EQ(statusPanel(window->statusBar(), 0), L"Ln: 2, Col: 4");
+}
+
+TEST_F(ViewStateTest, NewKeepsWordWrapReadOnlyStateAndColours) {
+    command(IDM_WORD_WRAP);
+    command(IDM_ALLOW_CHANGES);
+    open("text");
+    const COLORREF background = window->backgroundColor();
+    command(IDM_NEW);
+    EXPECT_EQ(window->memo().text(), L"");
+    EXPECT_TRUE(window->memo().wordWrap());
+    EXPECT_TRUE(checked(IDM_WORD_WRAP));
+    EXPECT_TRUE(window->memo().readOnly());
+    EXPECT_FALSE(checked(IDM_ALLOW_CHANGES));
+    EXPECT_EQ(window->backgroundColor(), background);
+    EXPECT_EQ(window->textColor(), RGB(255, 255, 255));
+}
+
 }  // namespace
 }  // namespace vantry::testing
