@@ -1,6 +1,7 @@
-// Starts Vantry on a file and reports how long it took until the document was shown
+// Starts a program on a file and reports how long it took until the document was shown
 // (its name in the caption, which is set once the text is in the control) and the
-// process's peak working set. Usage: open_timer Vantry.exe FILE
+// window answers, and the process's peak working set.
+// Usage: open_timer PROGRAM FILE [CAPTION-SUFFIX], the suffix " - Vantry" by default.
 #include <windows.h>
 #include <psapi.h>
 
@@ -11,23 +12,24 @@ namespace {
 
 struct Search {
     DWORD process;
+    const std::wstring* caption;
     HWND found;
 };
 
-HWND mainWindowOf(DWORD process) {
-    Search search{process, nullptr};
+// The process's top-level window with the caption, if it has one yet.
+HWND windowWithCaption(DWORD process, const std::wstring& caption) {
+    Search search{process, &caption, nullptr};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto* s = reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            wchar_t name[32] = {};
-            GetClassNameW(window, name, 32);
-            if (owner == s->process && std::wstring(name) == L"Vantry.Main") {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
+            if (owner != s->process) return TRUE;
+            wchar_t text[512] = {};
+            GetWindowTextW(window, text, 512);
+            if (*s->caption != text) return TRUE;
+            s->found = window;
+            return FALSE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
@@ -36,9 +38,9 @@ HWND mainWindowOf(DWORD process) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 3) return 2;
+    if (argc != 3 && argc != 4) return 2;
     const std::wstring file = argv[2];
-    const std::wstring expected = file.substr(file.find_last_of(L'\\') + 1) + L" - Vantry";
+    const std::wstring expected = file.substr(file.find_last_of(L'\\') + 1) + (argc == 4 ? argv[3] : L" - Vantry");
     std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\" \"" + file + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -50,13 +52,12 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     HWND window = nullptr;
-    for (int polls = 0; polls < 60000; ++polls) {  // at most ten minutes
-        window = window ? window : mainWindowOf(info.dwProcessId);
-        wchar_t caption[512] = {};
-        if (window) GetWindowTextW(window, caption, 512);
-        if (expected == caption) break;
-        Sleep(10);
+    for (int polls = 0; polls < 60000 && !window; ++polls) {  // at most ten minutes
+        window = windowWithCaption(info.dwProcessId, expected);
+        if (!window) Sleep(10);
     }
+    DWORD_PTR answer = 0;
+    if (window) SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &answer);
     QueryPerformanceCounter(&now);
     const double seconds = double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
     PROCESS_MEMORY_COUNTERS memory{};

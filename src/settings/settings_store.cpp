@@ -1,6 +1,8 @@
 #include "settings/settings_store.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "win/error.h"
@@ -28,20 +30,33 @@ bool valueExists(HKEY key, std::wstring_view valueName) {
                             nullptr) == ERROR_SUCCESS;
 }
 
-// REG_SZ and REG_EXPAND_SZ (verbatim) up to the first zero; any other type throws.
-std::wstring readText(HKEY key, const std::wstring& valueName) {
-    DWORD type = 0;
-    DWORD size = 0;
-    LSTATUS status = RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size);
+void writeValue(HKEY key, std::wstring_view valueName, std::wstring_view text) {
+    const std::wstring data(text);
+    const LSTATUS status =
+        RegSetValueExW(key, std::wstring(valueName).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                       static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
     if (status != ERROR_SUCCESS) throw Error(systemErrorText(static_cast<DWORD>(status)));
-    if (type != REG_SZ && type != REG_EXPAND_SZ) throw Error(L"Invalid data type for '" + valueName + L"'");
+}
+
+// REG_SZ and REG_EXPAND_SZ (verbatim) up to the first zero; any other type throws;
+// nothing when the value does not exist. Most settings fit the first read.
+std::optional<std::wstring> readText(HKEY key, const std::wstring& valueName) {
     // Room for an odd last byte, which no whole code unit holds; the text is taken from
     // the length read, since the stored data need not end with a zero.
-    std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');
-    size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
-    status = RegQueryValueExW(key, valueName.c_str(), nullptr, &type,
-                              reinterpret_cast<BYTE*>(data.data()), &size);
+    std::vector<wchar_t> data(256, L'\0');
+    DWORD type = 0;
+    DWORD size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+    LSTATUS status =
+        RegQueryValueExW(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+    if (status == ERROR_MORE_DATA) {
+        data.assign(size / sizeof(wchar_t) + 1, L'\0');
+        size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+        status = RegQueryValueExW(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                                  &size);
+    }
+    if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
     if (status != ERROR_SUCCESS) throw Error(systemErrorText(static_cast<DWORD>(status)));
+    if (type != REG_SZ && type != REG_EXPAND_SZ) throw Error(L"Invalid data type for '" + valueName + L"'");
     const std::wstring_view text(data.data(), std::min<size_t>(size / sizeof(wchar_t), data.size()));
     return std::wstring(text.substr(0, text.find(L'\0')));
 }
@@ -55,9 +70,13 @@ std::wstring SettingsStore::readSetting(int number) {
     const std::wstring name = settingName(number);
     std::wstring result;
     try {
-        const UniqueRegistryKey key = openKey(HKEY_CURRENT_USER, keyPath_);
-        if (key && valueExists(key.get(), name)) {
-            result = readText(key.get(), name);
+        UniqueRegistryKey opened;
+        if (!heldKey_) opened = openKey(HKEY_CURRENT_USER, keyPath_);
+        const HKEY key = heldKey_ ? heldKey_ : opened.get();
+        std::optional<std::wstring> stored;
+        if (key) stored = readText(key, name);
+        if (stored) {
+            result = std::move(*stored);
         } else {
             result = settingDefault(number);
             writeSetting(number, result);
@@ -69,7 +88,22 @@ std::wstring SettingsStore::readSetting(int number) {
 }
 
 void SettingsStore::writeSetting(int number, std::wstring_view text) {
+    if (heldKey_) return writeValue(heldKey_, settingName(number), text);
     writeRegistryString(settingName(number), text, keyPath_, HKEY_CURRENT_USER);
+}
+
+SettingsStore::HeldOpen::HeldOpen(SettingsStore& store) : store_(store) {
+    if (store_.heldKey_) return;  // an outer one holds it
+    HKEY opened = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, relativeKeyPath(store_.keyPath_).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &opened, nullptr) == ERROR_SUCCESS) {
+        store_.heldKey_ = opened;
+        owner_ = true;
+    }
+}
+
+SettingsStore::HeldOpen::~HeldOpen() {
+    if (owner_) RegCloseKey(std::exchange(store_.heldKey_, nullptr));
 }
 
 void SettingsStore::writeRegistryString(std::wstring_view valueName, std::wstring_view text,
@@ -81,11 +115,7 @@ void SettingsStore::writeRegistryString(std::wstring_view valueName, std::wstrin
         return;
     }
     const UniqueRegistryKey key(opened);
-    const std::wstring data(text);
-    const LSTATUS status = RegSetValueExW(
-        key.get(), std::wstring(valueName).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-        static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
-    if (status != ERROR_SUCCESS) throw Error(systemErrorText(static_cast<DWORD>(status)));
+    writeValue(key.get(), valueName, text);
 }
 
 bool SettingsStore::registryValueExists(std::wstring_view keyPath, std::wstring_view valueName,

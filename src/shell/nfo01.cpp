@@ -125,6 +125,7 @@ std::wstring Tnfonote::readSetting(int number) {
 }
 
 void Tnfonote::loadSettings() {
+    const SettingsStore::HeldOpen held(store_);
     for (int number : kFirstLoadGroup) readSetting(number);
 
     const bool wrap = integerOf(settings_.wordWrap) != 0;

@@ -26,6 +26,7 @@ void Tnfonote::clearRecentFiles() {
 }
 
 void Tnfonote::storeRecentFiles() {
+    const SettingsStore::HeldOpen held(store_);
     for (int place = 0; place < kRecentFileSlots; ++place) {
         store_.writeSetting(kRecentFile01 + place, settings_.recentFile[static_cast<size_t>(place)]);
     }
