@@ -22,6 +22,8 @@ inline double secondsSince(const LARGE_INTEGER& start) {
     return double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
 }
 
+inline std::string narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
 // Settings start from their defaults; the key is removed again when the window goes.
 class BenchWindow {
 public:

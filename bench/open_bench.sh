@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Opening large NFO files of 1, 10 and 50 MB side by side with Wine's notepad (time
 # until shown, peak working set, ratio); then pointer moves and saving on the 10 MB
-# file. Run after ./test.sh or tools/build.sh.
+# file, and the text tools on 1 and 10 MB. Run after ./test.sh or tools/build.sh.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -52,3 +52,6 @@ tools/wine-run.sh build/win/bin/pointer_bench.exe "$file"
 
 echo
 tools/wine-run.sh build/win/bin/save_bench.exe "$file" "$(tools/wine-run.sh winepath -w "$work/saved.nfo" 2>/dev/null)"
+
+echo
+tools/wine-run.sh build/win/bin/find_bench.exe "$(tools/wine-run.sh winepath -w "$work" 2>/dev/null)"

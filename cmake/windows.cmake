@@ -16,14 +16,22 @@ add_library(vantry_win STATIC
   src/shell/nfo01.cpp
   src/shell/recent_menu.cpp
   src/shell/secondary_windows.cpp
+  src/shell/text_tools.cpp
   src/shell/view_state.cpp
+  src/tools/about_box.cpp
+  src/tools/find_window.cpp
+  src/tools/goto_dialog.cpp
   src/tools/link_detection.cpp
   src/tools/link_handlers.cpp
+  src/tools/message_dialog.cpp
+  src/tools/readme_viewer.cpp
+  src/win/dialog.cpp
   src/win/edit_control.cpp
   src/win/error.cpp
   src/win/error_report.cpp
   src/win/shell_open.cpp
   src/win/system_ui.cpp
+  src/win/tooltips.cpp
   src/win/window.cpp
 )
 target_link_libraries(vantry_win PUBLIC vantry_logic comctl32 comdlg32 shell32 ole32 uuid advapi32 gdi32 user32)
@@ -48,6 +56,7 @@ add_executable(window_tests
   tests/window/opening_test.cpp
   tests/window/recent_files_test.cpp
   tests/window/saving_test.cpp
+  tests/window/text_tools_test.cpp
   tests/window/settings_store_test.cpp
   tests/window/view_state_test.cpp
   tests/window/links_test.cpp
@@ -97,4 +106,10 @@ add_executable(save_bench bench/save_bench.cpp res/vantry.rc)
 target_link_libraries(save_bench PRIVATE vantry_win)
 if(MINGW)
   target_link_options(save_bench PRIVATE -municode)
+endif()
+
+add_executable(find_bench bench/find_bench.cpp res/vantry.rc)
+target_link_libraries(find_bench PRIVATE vantry_win)
+if(MINGW)
+  target_link_options(find_bench PRIVATE -municode)
 endif()

@@ -1,5 +1,6 @@
 #include "shell/application.h"
 
+#include "shell/message_box.h"
 #include "shell/resource.h"
 
 namespace vantry {
@@ -16,9 +17,9 @@ TFileInfoDialog* FileInfoDialog = nullptr;
 namespace {
 
 // Creates one secondary window and makes it reachable program-wide.
-template <typename T>
-void createWindow(std::unique_ptr<T>& window, T*& instance, HWND owner) {
-    window = std::make_unique<T>(owner);
+template <typename T, typename... Arguments>
+void createWindow(std::unique_ptr<T>& window, T*& instance, Arguments&&... arguments) {
+    window = std::make_unique<T>(std::forward<Arguments>(arguments)...);
     instance = window.get();
 }
 
@@ -34,9 +35,11 @@ Application::Application(std::wstring programPath, std::optional<std::wstring> c
     const HWND owner = nfonote_->handle();
     createWindow(about_, about, owner);
     createWindow(options_, Options, owner);
-    createWindow(myFind_, MyFind, owner);
-    createWindow(goto_, Goto, owner);
-    createWindow(readMe_, ReadMe, owner);
+    createWindow(myFind_, MyFind, owner, nfonote_->findWindowHost());
+    createWindow(goto_, Goto, owner, [](const std::wstring& text) {
+        showMessageBox(text, L"Vantry", MB_OK | MB_ICONWARNING);
+    });
+    createWindow(readMe_, ReadMe, owner, nfonote_->programDir());
     createWindow(messageDialog_, messageDialog, owner);
     createWindow(fileInfoDialog_, FileInfoDialog, owner);
 }
@@ -60,6 +63,7 @@ int Application::run() {
     const HWND main = nfonote_->handle();
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (routeDialogMessage(message)) continue;
         const bool forMainWindow = message.hwnd == main || IsChild(main, message.hwnd);
         if (forMainWindow && TranslateAcceleratorW(main, accelerators, &message)) continue;
         TranslateMessage(&message);

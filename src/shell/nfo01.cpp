@@ -389,6 +389,13 @@ void Tnfonote::onCommand(int id) {
         case IDM_OPEN: Open1Click(); break;
         case IDM_SAVE: Save1Click(); break;
         case IDM_SAVE_AS: SaveAs1Click(); break;
+        case IDM_DELETE_LINE: Deleteline1Click(); break;
+        case IDM_FIND: Findtext1Click(); break;
+        case IDM_FIND_NEXT: Findnext1Click(); break;
+        case IDM_REPLACE: Replace1Click(); break;
+        case IDM_GOTO: Goto1Click(); break;
+        case IDM_README: Readme1Click(); break;
+        case IDM_ABOUT: About1Click(); break;
         case IDM_EXIT: Quit1Click(); break;
         case IDM_ALWAYS_ON_TOP: Topmost1Click(); break;
         case IDM_WORD_WRAP: Wordwrap1Click(); break;

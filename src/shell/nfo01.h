@@ -18,6 +18,7 @@
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
 #include "shell/edit_commands.h"
+#include "tools/find_window.h"
 #include "tools/link_detection.h"
 #include "tools/link_scan.h"
 #include "win/edit_control.h"
@@ -77,6 +78,18 @@ public:
     void NewWindow1Click();
     void Open1Click();
     void Quit1Click();
+
+    // Text tools: find and replace, go to line, delete line, readme and about.
+    void Findtext1Click();
+    void Replace1Click();
+    void Findnext1Click();
+    void Goto1Click();
+    void Deleteline1Click();
+    void Readme1Click();
+    void About1Click();
+    std::wstring firstSelectedLine() const;
+    void replaceSelection(const std::wstring& text) { Memo1.replaceSelection(text); }
+    FindWindowHost findWindowHost();
 
     // View state: the switches of the Settings and View menus, keys and presses.
     void Wordwrap1Click();

@@ -43,6 +43,11 @@ void Tnfonote::Topmost1Click() {
     flipSwitch(kAlwaysOnTop, IDM_ALWAYS_ON_TOP, [this](bool topmost) {
         SetWindowPos(handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        // Windows takes the owned windows down with their owner; the find and message
+        // windows stay on top all the same.
+        for (const Dialog* owned : {static_cast<const Dialog*>(MyFind), static_cast<const Dialog*>(messageDialog)}) {
+            if (owned) SetWindowPos(owned->handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
     });
 }
 

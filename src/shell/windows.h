@@ -3,6 +3,11 @@
 
 #include "shell/nfo01.h"
 #include "shell/secondary_windows.h"
+#include "tools/about_box.h"
+#include "tools/find_window.h"
+#include "tools/goto_dialog.h"
+#include "tools/message_dialog.h"
+#include "tools/readme_viewer.h"
 
 namespace vantry {
 

@@ -87,6 +87,38 @@ void EditControl::clear() {
     SetWindowTextW(handle_, L"");
 }
 
+void EditControl::selectAndShow(EditSelection selection) {
+    setSelection(selection);
+    SendMessageW(handle_, EM_SCROLLCARET, 0, 0);
+}
+
+std::wstring EditControl::selectedText() const {
+    const EditSelection selected = selection();
+    if (selected.start >= selected.end) return {};
+    return text().substr(selected.start, selected.end - selected.start);
+}
+
+void EditControl::replaceSelection(const std::wstring& replacement) {
+    noteChange();
+    const int top = firstVisibleLine();
+    const DWORD start = selection().start;
+    SendMessageW(handle_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(replacement.c_str()));
+    SendMessageW(handle_, EM_LINESCROLL, 0, top - firstVisibleLine());
+    selectAndShow({start, start + static_cast<DWORD>(replacement.size())});
+}
+
+void EditControl::replaceAllText(const std::wstring& replacement, EditSelection selected) {
+    noteChange();
+    const int top = firstVisibleLine();
+    SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(handle_, EM_SETSEL, 0, -1);
+    SendMessageW(handle_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(replacement.c_str()));
+    setSelection(selected);
+    SendMessageW(handle_, EM_LINESCROLL, 0, top - firstVisibleLine());
+    SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(handle_, nullptr, TRUE);
+}
+
 bool EditControl::readOnly() const {
     return (GetWindowLongPtrW(handle_, GWL_STYLE) & ES_READONLY) != 0;
 }

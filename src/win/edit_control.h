@@ -64,6 +64,16 @@ public:
     }
     DWORD lineLength(DWORD index) const { return static_cast<DWORD>(SendMessageW(handle_, EM_LINELENGTH, index, 0)); }
     void setSelection(EditSelection selection);
+    // Selects and brings the caret into view.
+    void selectAndShow(EditSelection selection);
+    // The selected characters.
+    std::wstring selectedText() const;
+    // Replaces the selection by `text` as one step the user can undo, keeps the line at
+    // the top of the view, then selects the replacement and brings it into view.
+    void replaceSelection(const std::wstring& text);
+    // Replaces the whole text as one step the user can undo, without drawing meanwhile;
+    // keeps the top line and selects `selection`.
+    void replaceAllText(const std::wstring& text, EditSelection selection);
     int firstVisibleLine() const;
     bool hasFocus() const { return GetFocus() == handle_; }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shell/resource.h"
+#include "tools/tool_resources.h"
 
 namespace {
 
@@ -365,6 +366,61 @@ TEST(EndToEnd, TheOpenDialogKeepsAnEncodingChosenBeforeCancel) {
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     const HWND last = dialog;
     EXPECT_TRUE(waitFor([&] { return !IsWindow(last); }));
+}
+
+HWND visibleWindowOfClass(DWORD process, const wchar_t* className) {
+    for (const TopLevel& window : topLevelWindows()) {
+        if (window.process == process && window.className == className && IsWindowVisible(window.window)) {
+            return window.window;
+        }
+    }
+    return nullptr;
+}
+
+// Enter in a dialog's field, as the keyboard delivers it: down and up through the queue.
+void pressEnterIn(HWND field) {
+    PostMessageW(field, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageW(field, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC01C0001u));
+}
+
+TEST(EndToEnd, FindsWithEnterInTheFindWindowAndGoesToALine) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring path = std::wstring(temp) + L"vantry-e2e-find.txt";
+    {
+        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        const char text[] = "first line\r\nsecond needle\r\nthird line\r\n";
+        DWORD written = 0;
+        WriteFile(file, text, sizeof text - 1, &written, nullptr);
+        CloseHandle(file);
+    }
+    RunningVantry vantry(L"\"" + path + L"\"");
+    ASSERT_NE(vantry.main(), nullptr);
+    const HWND memo = FindWindowExW(vantry.main(), nullptr, L"Edit", nullptr);
+    const auto selection = [memo] { return static_cast<DWORD>(SendMessageW(memo, EM_GETSEL, 0, 0)); };
+
+    PostMessageW(vantry.main(), WM_COMMAND, IDM_FIND, 0);
+    HWND find = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (find = visibleWindowOfClass(vantry.processId(), L"Vantry.Find")) != nullptr; }));
+    const HWND field = descendantWithId(find, IDC_FIND_TEXT);
+    ASSERT_NE(field, nullptr);
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"needle"));
+    pressEnterIn(field);
+    EXPECT_TRUE(waitFor([&] { return selection() == MAKELONG(19, 25); })) << std::hex << selection();
+
+    PostMessageW(find, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(waitFor([&] { return !IsWindowVisible(find); }));
+    PostMessageW(vantry.main(), WM_COMMAND, IDM_GOTO, 0);
+    HWND go = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (go = visibleWindowOfClass(vantry.processId(), L"Vantry.Goto")) != nullptr; }));
+    const HWND line = descendantWithId(go, IDC_GOTO_LINE);
+    ASSERT_NE(line, nullptr);
+    SendMessageW(line, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"3"));
+    pressEnterIn(line);
+    EXPECT_TRUE(waitFor([&] { return selection() == MAKELONG(27, 27); })) << std::hex << selection();
+    vantry.close();
+    EXPECT_TRUE(vantry.exitedCleanly());
+    DeleteFileW(path.c_str());
 }
 
 }  // namespace

@@ -37,13 +37,13 @@ TEST_F(MainWindowTest, TheMenuHasEveryCommandWithItsShortcut) {
         {IDM_SAVE_AS, L"Save &As...\tCtrl+Alt+S", true}, {IDM_PRINT, L"&Print...\tCtrl+P", false},
         {IDM_EXIT, L"&Exit\tCtrl+Q", true}, {IDM_UNDO, L"&Undo\tCtrl+Z", true},
         {IDM_CUT, L"Cu&t\tCtrl+X", true}, {IDM_COPY, L"&Copy\tCtrl+C", true},
-        {IDM_PASTE, L"&Paste\tCtrl+V", true}, {IDM_DELETE_LINE, L"&Delete line\tShift+Del", false},
-        {IDM_FIND, L"&Find...\tCtrl+F", false}, {IDM_FIND_NEXT, L"Find &next\tF3", false},
-        {IDM_REPLACE, L"&Replace\tCtrl+R", false}, {IDM_GOTO, L"&Go to...\tCtrl+G", false},
+        {IDM_PASTE, L"&Paste\tCtrl+V", true}, {IDM_DELETE_LINE, L"&Delete line\tShift+Del", true},
+        {IDM_FIND, L"&Find...\tCtrl+F", true}, {IDM_FIND_NEXT, L"Find &next\tF3", true},
+        {IDM_REPLACE, L"&Replace\tCtrl+R", true}, {IDM_GOTO, L"&Go to...\tCtrl+G", true},
         {IDM_SELECT_ALL, L"Select &All\tCtrl+A", true}, {IDM_ALWAYS_ON_TOP, L"&Always on top\tCtrl+T", true},
         {IDM_WORD_WRAP, L"&Word wrap\tCtrl+W", true}, {IDM_ALLOW_CHANGES, L"Allow &changes to text", true},
         {IDM_OPTIONS, L"&Options...\tF5", false}, {IDM_STATUS_BAR, L"&Status bar", true},
-        {IDM_README, L"&Readme...", false}, {IDM_ABOUT, L"&About...\tF1", false},
+        {IDM_README, L"&Readme...", true}, {IDM_ABOUT, L"&About...\tF1", true},
     };
     for (const Item& item : items) {
         EXPECT_EQ(menuCaption(menu, static_cast<UINT>(item.id), MF_BYCOMMAND), item.caption) << item.id;

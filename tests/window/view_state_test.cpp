@@ -122,7 +122,7 @@ TEST_F(ViewStateTest, StatusBarShowsTheSelectionStartAndThePath) {
 }
 
 TEST_F(ViewStateTest, EscapeClosesOnlyWhenAskedAndFirstClosesTheFindWindow) {
-    TMyFind find(window->handle());
+    TMyFind find(window->handle(), window->findWindowHost());
     MyFind = &find;
     ShowWindow(find.handle(), SW_SHOWNA);
     SendMessageW(memo(), WM_KEYDOWN, VK_ESCAPE, 0);

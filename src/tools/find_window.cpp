@@ -1,0 +1,278 @@
+#include "tools/find_window.h"
+
+#include <commctrl.h>
+
+#include "settings/display_font.h"
+#include "settings/settings_table.h"
+#include "tools/tool_resources.h"
+
+namespace vantry {
+namespace {
+
+constexpr int kFindTabHeight = 194;     // the window's height, frame included
+constexpr int kReplaceTabHeight = 220;
+constexpr int kMinimumWidth = 338;
+constexpr int kActiveTooltipDelayMs = 600;
+constexpr int kTooltipDelayMs = 90;
+
+constexpr wchar_t kReadOnlyMessage[] =
+    L"You have not selected to allow changes to the text. Turn this on under the Settings menu to be able "
+    L"to replace.";
+
+struct Option {
+    int id;
+    int setting;
+};
+constexpr Option kOptions[] = {{IDC_MATCH_CASE, kSearchMatchCase},
+                               {IDC_LOOP_SEARCH, kSearchLooped},
+                               {IDC_START_FROM_TOP, kSearchFromTop},
+                               {IDC_CLOSE_ON_SEARCH, kCloseOnSearch}};
+
+}  // namespace
+
+TMyFind::TMyFind(HWND owner, FindWindowHost host) : host_(std::move(host)) {
+    create(IDD_FIND, L"Vantry.Find", owner);
+    const HWND tabs = item(IDC_FIND_TABS);
+    TCITEMW tabItem{};
+    tabItem.mask = TCIF_TEXT;
+    tabItem.pszText = const_cast<wchar_t*>(L"Find");
+    SendMessageW(tabs, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tabItem));
+    tabItem.pszText = const_cast<wchar_t*>(L"Replace");
+    SendMessageW(tabs, TCM_INSERTITEMW, 1, reinterpret_cast<LPARAM>(&tabItem));
+    const ControlPlace below{IDC_MATCH_CASE, {}, false, true, true, false};
+    const auto boxAt = [below](int id, int top) {
+        ControlPlace place = below;
+        place.id = id;
+        place.at96 = {11, top, 320, top + 17};
+        return place;
+    };
+    setLayout({330, 195}, {
+        {IDC_FIND_TABS, {3, 2, 327, 176}, true, true},
+        {IDC_FIND_TEXT, {11, 31, 234, 54}, true},
+        {IDC_FIND_BUTTON, {240, 31, 311, 54}, true, false, false},
+        {IDC_REPLACE_TEXT, {11, 60, 234, 83}, true},
+        {IDC_REPLACE_BUTTON, {240, 60, 311, 83}, true, false, false},
+        {IDC_REPLACE_ALL_BUTTON, {240, 89, 311, 112}, true, false, false},
+        boxAt(IDC_MATCH_CASE, 95), boxAt(IDC_LOOP_SEARCH, 114), boxAt(IDC_START_FROM_TOP, 133),
+        boxAt(IDC_CLOSE_ON_SEARCH, 152),
+        {IDC_NOT_FOUND_LABEL, {8, 179, 240, 193}, false, true, true, false},
+    });
+    LOGFONTW bold{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(handle(), WM_GETFONT, 0, 0)), sizeof bold, &bold);
+    bold.lfWeight = FW_BOLD;
+    labelFont_.reset(CreateFontIndirectW(&bold));
+    SendDlgItemMessageW(handle(), IDC_NOT_FOUND_LABEL, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
+    nfoFieldFont_ = createDisplayFont({L"ASCII VGA", 12, -16, {}});
+    textFieldFont_ = createDisplayFont({L"Ms Sans Serif", 8, -11, {}});
+
+    tooltips_.attach(handle());
+    const std::pair<int, const wchar_t*> tips[] = {
+        {IDC_FIND_TEXT, L"Type the text you want to find here"},
+        {IDC_FIND_BUTTON, L"Click to search or press enter"},
+        {IDC_REPLACE_TEXT, L"Type the text you want to replace with here"},
+        {IDC_REPLACE_BUTTON, L"Click to find and replace the match with the text typed to the left"},
+        {IDC_REPLACE_ALL_BUTTON,
+         L"Replace all instances in the text with the text typed to the left of the Replace button"},
+        {IDC_MATCH_CASE, L"Only finds the text if the casing matches"},
+        {IDC_LOOP_SEARCH, L"Will continue searching from the top of the text when the bottom is reached"},
+        {IDC_START_FROM_TOP, L"Always starts searching from the top for a new word"},
+        {IDC_CLOSE_ON_SEARCH, L"Will close the dialog if a match is found (use F3 to find next match)"},
+    };
+    for (const auto& [id, text] : tips) tooltips_.add(item(id), text);
+    setTab(kFindTab);
+}
+
+void TMyFind::showFind(const std::wstring& text, int tab) {
+    setTab(tab);
+    lastSearch_.clear();
+    if (!text.empty()) SetDlgItemTextW(handle(), IDC_FIND_TEXT, text.c_str());
+    lastSearch_.clear();  // the field's change notice may not have come yet
+    showModeless();
+    SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    FormActivate();
+}
+
+void TMyFind::findNext() {
+    if (itemText(IDC_FIND_TEXT).empty()) return showFind(L"", kFindTab);
+    runSearch(true);
+}
+
+bool TMyFind::runSearch(bool showNotFound) {
+    return searchText(showNotFound, checked(IDC_MATCH_CASE), checked(IDC_LOOP_SEARCH), checked(IDC_START_FROM_TOP));
+}
+
+// The document is read once per search and searched where it lies; a search starts
+// right after the selection (or caret), so overlapping occurrences are not found.
+bool TMyFind::searchText(bool showNotFound, bool matchCase, bool loop, bool fromTop) {
+    ShowWindow(item(IDC_NOT_FOUND_LABEL), SW_HIDE);
+    EditControl& memo = *host_.memo;
+    const std::wstring search = itemText(IDC_FIND_TEXT);
+    size_t start = memo.selection().end;
+    if (fromTop && search != lastSearch_) {
+        start = 0;
+        lastSearch_ = search;
+    }
+    const std::wstring text = memo.text();
+    std::optional<size_t> found = findInText(text, search, start, matchCase, lowerCase());
+    if (!found && loop) found = findInText(text, search, 0, matchCase, lowerCase());
+    if (found) {
+        memo.selectAndShow({static_cast<DWORD>(*found), static_cast<DWORD>(*found + search.size())});
+        return true;
+    }
+    if (showNotFound) {
+        ShowWindow(handle(), SW_HIDE);
+        host_.informNotFound(textNotFoundMessage(search));
+        lastSearch_.clear();
+    } else {
+        ShowWindow(item(IDC_NOT_FOUND_LABEL), SW_SHOWNA);
+    }
+    return false;
+}
+
+void TMyFind::setTab(int tab) {
+    tab_ = tab;
+    const int show = tab == kReplaceTab ? SW_SHOWNA : SW_HIDE;
+    for (int id : {IDC_REPLACE_TEXT, IDC_REPLACE_BUTTON, IDC_REPLACE_ALL_BUTTON}) ShowWindow(item(id), show);
+    SendDlgItemMessageW(handle(), IDC_FIND_TABS, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+    EnableWindow(item(IDC_CLOSE_ON_SEARCH), tab == kFindTab);
+    RECT bounds{};
+    GetWindowRect(handle(), &bounds);
+    SetWindowPos(handle(), nullptr, 0, 0, bounds.right - bounds.left,
+                 scaled(tab == kReplaceTab ? kReplaceTabHeight : kFindTabHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool TMyFind::notFoundLabelShown() const { return IsWindowVisible(item(IDC_NOT_FOUND_LABEL)) != FALSE; }
+
+void TMyFind::findButtonClick() {
+    const bool found = runSearch(false);
+    if (found && IsWindowEnabled(item(IDC_CLOSE_ON_SEARCH)) && checked(IDC_CLOSE_ON_SEARCH)) FormClose();
+}
+
+bool TMyFind::readOnlyRefused() {
+    if (!host_.memo->readOnly()) return false;
+    host_.showMessageWindow(handle(), kReadOnlyMessage);
+    return true;
+}
+
+// The first press on a fresh search only finds; each further press replaces the
+// selected match and finds the next.
+void TMyFind::replaceButtonClick() {
+    if (readOnlyRefused()) return;
+    EditControl& memo = *host_.memo;
+    const std::wstring selected = memo.selectedText();
+    if (sameText(firstLineOf(selected), itemText(IDC_FIND_TEXT), checked(IDC_MATCH_CASE), lowerCase())) {
+        memo.replaceSelection(itemText(IDC_REPLACE_TEXT));
+    }
+    runSearch(false);
+}
+
+// One pass over the text, which the control then takes whole, as one step to undo.
+void TMyFind::replaceAllButtonClick() {
+    if (readOnlyRefused()) return;
+    EditControl& memo = *host_.memo;
+    const std::wstring search = itemText(IDC_FIND_TEXT);
+    const std::wstring replacement = itemText(IDC_REPLACE_TEXT);
+    lastSearch_ = search;
+    ReplaceAllPlan plan = planReplaceAll(memo.text(), search, replacement, checked(IDC_MATCH_CASE), lowerCase());
+    if (plan.lastReplacement) {
+        const auto start = static_cast<DWORD>(*plan.lastReplacement);
+        memo.replaceAllText(plan.text, {start, start + static_cast<DWORD>(replacement.size())});
+        plan.text.clear();
+    }
+    ShowWindow(item(IDC_NOT_FOUND_LABEL), plan.capped ? SW_HIDE : SW_SHOWNA);
+    host_.showMessageWindow(handle(), replaceAllReport(plan));
+}
+
+bool TMyFind::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                tooltips_.setDelay(kTooltipDelayMs);
+            } else {
+                FormActivate();
+            }
+            return false;
+        case WM_GETMINMAXINFO: {
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            const int height = scaled(tab_ == kReplaceTab ? kReplaceTabHeight : kFindTabHeight);
+            limits->ptMinTrackSize = {scaled(kMinimumWidth), height};
+            limits->ptMaxTrackSize.y = height;
+            result = 0;
+            return true;
+        }
+        case WM_NOTIFY: {
+            const auto* notice = reinterpret_cast<const NMHDR*>(lParam);
+            if (notice->idFrom == IDC_FIND_TABS && notice->code == TCN_SELCHANGE) {
+                setTab(static_cast<int>(SendDlgItemMessageW(handle(), IDC_FIND_TABS, TCM_GETCURSEL, 0, 0)));
+            }
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+void TMyFind::onCommand(int id, int code, HWND) {
+    switch (id) {
+        case IDC_FIND_BUTTON: findButtonClick(); break;
+        case IDC_REPLACE_BUTTON: replaceButtonClick(); break;
+        case IDC_REPLACE_ALL_BUTTON: replaceAllButtonClick(); break;
+        case IDC_FIND_TEXT: case IDC_REPLACE_TEXT:
+            if (code == EN_CHANGE) findTextFieldChange();
+            break;
+        case IDC_MATCH_CASE: case IDC_LOOP_SEARCH: case IDC_START_FROM_TOP: case IDC_CLOSE_ON_SEARCH:
+            if (code == BN_CLICKED) optionClick(id);
+            break;
+        case IDCANCEL: FormClose(); break;
+        default: break;
+    }
+}
+
+// At every activation: the search text ready to be typed over, the fields in the
+// document's kind of face, the boxes as stored.
+void TMyFind::FormActivate() {
+    tooltips_.setDelay(kActiveTooltipDelayMs);
+    SetFocus(item(IDC_FIND_TEXT));
+    SendDlgItemMessageW(handle(), IDC_FIND_TEXT, EM_SETSEL, 0, -1);
+    const HFONT fieldFont = host_.isNfoFont && host_.isNfoFont() ? nfoFieldFont_.get() : textFieldFont_.get();
+    for (int id : {IDC_FIND_TEXT, IDC_REPLACE_TEXT}) {
+        SendDlgItemMessageW(handle(), id, WM_SETFONT, reinterpret_cast<WPARAM>(fieldFont), TRUE);
+    }
+    for (const Option& option : kOptions) {
+        const bool on = host_.store->readSetting(option.setting) == L"1";
+        SendDlgItemMessageW(handle(), option.id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+}
+
+void TMyFind::FormClose() {
+    close();
+    if (host_.focusMainWindow) host_.focusMainWindow();
+}
+
+void TMyFind::findTextFieldChange() {
+    lastSearch_.clear();
+    ShowWindow(item(IDC_NOT_FOUND_LABEL), SW_HIDE);
+}
+
+void TMyFind::optionClick(int id) {
+    for (const Option& option : kOptions) {
+        if (option.id == id) host_.store->writeSetting(option.setting, checked(id) ? L"1" : L"0");
+    }
+}
+
+bool TMyFind::checked(int id) const {
+    return SendDlgItemMessageW(handle(), id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// The system's lower case of every code unit, worked out once.
+const LowerCaseTable& TMyFind::lowerCase() {
+    if (lowerCase_.empty()) {
+        lowerCase_.resize(65536);
+        for (size_t unit = 0; unit < lowerCase_.size(); ++unit) lowerCase_[unit] = static_cast<wchar_t>(unit);
+        CharLowerBuffW(lowerCase_.data() + 1, static_cast<DWORD>(lowerCase_.size() - 1));
+    }
+    return lowerCase_;
+}
+
+}  // namespace vantry

@@ -1,0 +1,67 @@
+// The non-modal "Find text" window with its Find and Replace tabs, and F3.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "settings/settings_store.h"
+#include "tools/text_search.h"
+#include "win/dialog.h"
+#include "win/edit_control.h"
+#include "win/handles.h"
+#include "win/tooltips.h"
+
+namespace vantry {
+
+// What the find window works on and reports through, handed in by the main window.
+struct FindWindowHost {
+    EditControl* memo = nullptr;
+    SettingsStore* store = nullptr;
+    std::function<bool()> isNfoFont;
+    std::function<void(const std::wstring&)> informNotFound;  // the program's information box
+    std::function<void(HWND returnTo, const std::wstring&)> showMessageWindow;
+    std::function<void()> focusMainWindow;
+};
+
+class TMyFind final : public Dialog {
+public:
+    static constexpr int kFindTab = 0;
+    static constexpr int kReplaceTab = 1;
+
+    TMyFind(HWND owner, FindWindowHost host);
+
+    void showFind(const std::wstring& text, int tab);
+    void findNext();
+    bool runSearch(bool showNotFound);
+    bool searchText(bool showNotFound, bool matchCase, bool loop, bool fromTop);
+    void setTab(int tab);
+    int tab() const { return tab_; }
+    bool notFoundLabelShown() const;
+
+    // The handlers of the buttons, for the keys and clicks that reach them.
+    void findButtonClick();
+    void replaceButtonClick();
+    void replaceAllButtonClick();
+
+private:
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    void onCommand(int id, int code, HWND control) override;
+    void FormActivate();
+    void FormClose();
+    void findTextFieldChange();
+    void optionClick(int id);
+    bool checked(int id) const;
+    bool readOnlyRefused();
+    const LowerCaseTable& lowerCase();
+
+    FindWindowHost host_;
+    std::wstring lastSearch_;
+    int tab_ = kFindTab;
+    ControlTooltips tooltips_;
+    GdiObject<HFONT> nfoFieldFont_;
+    GdiObject<HFONT> textFieldFont_;
+    GdiObject<HFONT> labelFont_;
+    LowerCaseTable lowerCase_;
+};
+
+}  // namespace vantry

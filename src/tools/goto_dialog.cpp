@@ -1,0 +1,44 @@
+#include "tools/goto_dialog.h"
+
+#include "tools/line_numbers.h"
+#include "tools/tool_resources.h"
+
+namespace vantry {
+
+TGoto::TGoto(HWND owner, std::function<void(const std::wstring&)> warn) : warn_(std::move(warn)) {
+    create(IDD_GOTO, L"Vantry.Goto", owner);
+    setLayout({170, 84}, {{IDC_GOTO_LABEL, {8, 8, 162, 24}},
+                          {IDC_GOTO_LINE, {8, 27, 162, 48}},
+                          {IDOK, {8, 54, 82, 76}},
+                          {IDCANCEL, {88, 54, 162, 76}}});
+}
+
+std::int32_t TGoto::askLineNumber(std::int32_t offered) {
+    SetDlgItemTextW(handle(), IDC_GOTO_LABEL, lineNumberLabel(offered).c_str());
+    lineNumber_ = -1;
+    showModal();
+    return lineNumber_;
+}
+
+// The previous entry is selected, so typing replaces it.
+void TGoto::onShowing() {
+    centerOnOwner();
+    SetFocus(item(IDC_GOTO_LINE));
+    SendDlgItemMessageW(handle(), IDC_GOTO_LINE, EM_SETSEL, 0, -1);
+}
+
+// Enter anywhere in the dialog is OK, Escape and the close box are Cancel.
+void TGoto::onCommand(int id, int, HWND) {
+    if (id == IDOK) buttonOKClick();
+    if (id == IDCANCEL) close(IDCANCEL);
+}
+
+void TGoto::buttonOKClick() {
+    const std::wstring typed = itemText(IDC_GOTO_LINE);
+    const std::optional<std::int32_t> number = parseLineNumber(typed);
+    lineNumber_ = number.value_or(-1);
+    if (!number) warn_(invalidLineNumberMessage(typed));
+    if (lineNumber_ != -1) close(IDOK);
+}
+
+}  // namespace vantry
