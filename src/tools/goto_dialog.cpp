@@ -4,6 +4,9 @@
 #include "tools/tool_resources.h"
 
 namespace vantry {
+namespace {
+constexpr int kTooltipDelayMs = 600;  // while the dialog is open
+}  // namespace
 
 TGoto::TGoto(HWND owner, std::function<void(const std::wstring&)> warn) : warn_(std::move(warn)) {
     create(IDD_GOTO, L"Vantry.Goto", owner);
@@ -11,6 +14,9 @@ TGoto::TGoto(HWND owner, std::function<void(const std::wstring&)> warn) : warn_(
                           {IDC_GOTO_LINE, {8, 27, 162, 48}},
                           {IDOK, {8, 54, 82, 76}},
                           {IDCANCEL, {88, 54, 162, 76}}});
+    tooltips_.attach(handle());
+    tooltips_.setDelay(kTooltipDelayMs);
+    tooltips_.add(item(IDC_GOTO_LINE), L"Type the line number you want to find in the text");
 }
 
 std::int32_t TGoto::askLineNumber(std::int32_t offered) {

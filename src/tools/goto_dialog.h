@@ -6,6 +6,7 @@
 #include <string>
 
 #include "win/dialog.h"
+#include "win/tooltips.h"
 
 namespace vantry {
 
@@ -24,6 +25,7 @@ private:
 
     std::function<void(const std::wstring&)> warn_;
     std::int32_t lineNumber_ = -1;
+    ControlTooltips tooltips_;
 };
 
 }  // namespace vantry
