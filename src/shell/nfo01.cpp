@@ -409,14 +409,8 @@ void Tnfonote::onCommand(int id) {
 // acts on them, presses and releases after it has placed the caret, the pointer shape.
 LRESULT CALLBACK Tnfonote::memoHook(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                     DWORD_PTR self) {
-    try {
-        return reinterpret_cast<Tnfonote*>(self)->memoMessage(memo, message, wParam, lParam);
-    } catch (const Error& error) {
-        showStandardErrorReport(error.message());
-    } catch (...) {
-        showStandardErrorReport(L"");
-    }
-    return 0;
+    return reportingFailures<LRESULT>(
+        0, [&] { return reinterpret_cast<Tnfonote*>(self)->memoMessage(memo, message, wParam, lParam); });
 }
 
 LRESULT Tnfonote::memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,7 +1,6 @@
 #include "win/dialog.h"
 
 #include <algorithm>
-#include <new>
 
 #include "win/error.h"
 #include "win/error_report.h"
@@ -167,16 +166,7 @@ INT_PTR CALLBACK Dialog::procedure(HWND dialog, UINT message, WPARAM wParam, LPA
     }
     auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
     if (!self) return FALSE;
-    try {
-        return self->dispatch(message, wParam, lParam);
-    } catch (const Error& error) {
-        showStandardErrorReport(error.message());
-    } catch (const std::bad_alloc&) {
-        showStandardErrorReport(L"Out of memory");
-    } catch (...) {
-        showStandardErrorReport(L"");
-    }
-    return TRUE;
+    return reportingFailures<INT_PTR>(TRUE, [&] { return self->dispatch(message, wParam, lParam); });
 }
 
 INT_PTR Dialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,7 +1,5 @@
 #include "win/window.h"
 
-#include <new>
-
 #include "win/error.h"
 #include "win/error_report.h"
 
@@ -54,16 +52,7 @@ LRESULT CALLBACK Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     }
     auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!window) return DefWindowProcW(hwnd, message, wParam, lParam);
-    try {
-        return window->handleMessage(message, wParam, lParam);
-    } catch (const Error& error) {
-        showStandardErrorReport(error.message());
-    } catch (const std::bad_alloc&) {
-        showStandardErrorReport(L"Out of memory");
-    } catch (...) {
-        showStandardErrorReport(L"");
-    }
-    return 0;
+    return reportingFailures<LRESULT>(0, [&] { return window->handleMessage(message, wParam, lParam); });
 }
 
 }  // namespace vantry
