@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
 tools/build.sh native
+tools/fuzz.sh build
 source tools/display.sh
 VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests" tools/wine-prefix.sh
 ctest --test-dir build/win --output-on-failure --timeout 600

@@ -104,3 +104,7 @@ foreach(bench IN ITEMS pointer_bench save_bench find_bench)
     target_link_options(${bench} PRIVATE -municode)
   endif()
 endforeach()
+
+# The fuzz targets, a fixed number of inputs each (test.sh builds them natively first).
+add_test(NAME fuzz_smoke COMMAND ${PROJECT_SOURCE_DIR}/tools/fuzz.sh smoke)
+set_tests_properties(fuzz_smoke PROPERTIES LABELS logic)

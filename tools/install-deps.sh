@@ -7,6 +7,7 @@ packages=(
   wine64 xvfb xauth x11-utils xdotool imagemagick  # running it on a (virtual) display
   fonts-liberation                             # faces Wine substitutes for the Windows ones
   python3-fonttools console-setup-linux        # regenerating the NFO faces
+  clang libclang-rt-14-dev                     # the fuzz targets (libFuzzer)
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,154 @@
+// What the fuzz targets share: reading the fuzzer's bytes as values and texts, and
+// byte conversions that stand in for the system's (Latin-1 as the code page, UTF-8 by
+// its definition), so the rules run natively.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "documents/text_encoder.h"
+#include "documents/text_encoding.h"
+
+namespace vantry::fuzz {
+
+// Fails the run loudly: libFuzzer keeps the input that did it.
+inline void require(bool holds) {
+    if (!holds) std::abort();
+}
+
+class Input {
+public:
+    Input(const std::uint8_t* data, size_t size) : bytes_(reinterpret_cast<const char*>(data), size) {}
+    std::uint8_t byte() {
+        if (bytes_.empty()) return 0;
+        const auto value = static_cast<std::uint8_t>(bytes_.front());
+        bytes_.remove_prefix(1);
+        return value;
+    }
+    // Two bytes a code unit, from a small alphabet when `narrow` (so that matches happen).
+    std::wstring text(size_t maxUnits, bool narrow = false) {
+        std::wstring text;
+        while (text.size() < maxUnits && bytes_.size() >= 2) {
+            const unsigned unit = static_cast<std::uint8_t>(bytes_[0]) | static_cast<std::uint8_t>(bytes_[1]) << 8;
+            bytes_.remove_prefix(2);
+            if (unit == 0xFFFF) break;  // ends this text
+            text.push_back(static_cast<wchar_t>(narrow ? L"aAb \r\n.@:/h"[unit % 11] : unit));
+        }
+        return text;
+    }
+    std::string_view rest() const { return bytes_; }
+
+private:
+    std::string_view bytes_;
+};
+
+class Latin1Decoder final : public ByteTextDecoder {
+public:
+    std::wstring decodeAnsi(std::string_view bytes, size_t extra) const override {
+        std::wstring text;
+        text.reserve(bytes.size() + extra);
+        for (char byte : bytes) text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(byte)));
+        return text;
+    }
+    std::wstring decodeUtf8(std::string_view bytes, size_t extra) const override;
+};
+
+class Latin1Encoder final : public ByteTextEncoder {
+public:
+    bool encodeAnsi(std::wstring_view text, bool exactOnly, std::string& out) const override {
+        const size_t start = out.size();
+        for (wchar_t c : text) {
+            if (static_cast<unsigned>(c) > 0xFF && exactOnly) {
+                out.resize(start);
+                return false;
+            }
+            out.push_back(static_cast<unsigned>(c) > 0xFF ? '?' : static_cast<char>(c));
+        }
+        return true;
+    }
+    void encodeUtf8(std::wstring_view text, std::string& out) const override;
+};
+
+// UTF-8 of UTF-16 code units: a lone surrogate becomes U+FFFD, as the system does.
+inline void Latin1Encoder::encodeUtf8(std::wstring_view text, std::string& out) const {
+    for (size_t i = 0; i < text.size(); ++i) {
+        std::uint32_t c = static_cast<char16_t>(text[i]);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && static_cast<char16_t>(text[i + 1]) >= 0xDC00 &&
+            static_cast<char16_t>(text[i + 1]) <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char16_t>(text[++i]) - 0xDC00);
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+}
+
+// Well-formed sequences decode to their code units; any other byte to U+FFFD.
+inline std::wstring Latin1Decoder::decodeUtf8(std::string_view bytes, size_t extra) const {
+    std::wstring text;
+    text.reserve(bytes.size() + extra);
+    const auto at = [&](size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])); };
+    const auto continuation = [&](size_t i) { return i < bytes.size() && (at(i) & 0xC0) == 0x80; };
+    for (size_t i = 0; i < bytes.size();) {
+        const std::uint32_t lead = at(i);
+        std::uint32_t c = 0xFFFD;
+        size_t length = 1;
+        if (lead < 0x80) {
+            c = lead;
+        } else if (lead >= 0xC2 && lead < 0xE0 && continuation(i + 1)) {
+            c = ((lead & 0x1F) << 6) | (at(i + 1) & 0x3F);
+            length = 2;
+        } else if (lead >= 0xE0 && lead < 0xF0 && continuation(i + 1) && continuation(i + 2)) {
+            const std::uint32_t value = ((lead & 0x0F) << 12) | ((at(i + 1) & 0x3F) << 6) | (at(i + 2) & 0x3F);
+            if (value >= 0x800 && (value < 0xD800 || value > 0xDFFF)) c = value, length = 3;
+        } else if (lead >= 0xF0 && lead < 0xF5 && continuation(i + 1) && continuation(i + 2) && continuation(i + 3)) {
+            const std::uint32_t value = ((lead & 0x07) << 18) | ((at(i + 1) & 0x3F) << 12) |
+                                        ((at(i + 2) & 0x3F) << 6) | (at(i + 3) & 0x3F);
+            if (value >= 0x10000 && value <= 0x10FFFF) c = value, length = 4;
+        }
+        if (c >= 0x10000) {
+            text.push_back(static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10)));
+            text.push_back(static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+        } else {
+            text.push_back(static_cast<wchar_t>(c));
+        }
+        i += length;
+    }
+    return text;
+}
+
+// Line breaks as the editor holds them, the plain way: a new string, CR LF for every
+// CR, LF or CR LF, U+0000 as a space.
+inline std::wstring modelNormalised(std::wstring_view text) {
+    std::wstring out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\r') {
+            out += L"\r\n";
+            if (i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+        } else if (text[i] == L'\n') {
+            out += L"\r\n";
+        } else {
+            out += text[i] == L'\0' ? L' ' : text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace vantry::fuzz
