@@ -32,6 +32,7 @@ seeds = {
         "secure-slash": b"\x03\x00\x01" + units("https:/x https//y HTTPS://Z."),
         "email": b"\x0c\x00\x01" + units("write to joe@example.com, mailto:ann@x.org"),
         "long-word": b"\x10\x02\x01" + units("http://" + "w" * 900),
+        "web-comma-after-prefix": b"\x08\x01\x00" + units("\thttp://,"),  # found by the fuzzer
     },
     "settings_integer": {
         "numbers": b"\x01" + units("-2147483648"),
