@@ -8,5 +8,5 @@ tools/install-deps.sh
 tools/build.sh native
 tools/fuzz.sh build
 source tools/display.sh
-VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests" tools/wine-prefix.sh
+VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests" tools/wine-prefix.sh tests
 ctest --test-dir build/win --output-on-failure --timeout 600

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Prepares the Wine prefix that the program and its tests run in (build/wineprefix by
-# default): a fresh prefix, the usual Windows faces mapped to fonts Debian has, the
-# shell's browser and mailer pointed at a script that only records what it got, and
-# windows that need no window manager.
+# default): a fresh prefix, the usual Windows faces mapped to fonts Debian has, and the
+# shell's browser and mailer pointed at a script that only records what it got.
+# "tools/wine-prefix.sh tests" also makes windows that need no window manager.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${VANTRY_WINEPREFIX:-$here/build/wineprefix}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 run() { "$here/tools/wine-run.sh" "$@"; }
 
-ready="$WINEPREFIX/.vantry-ready-2"
+purpose=${1:-}
+ready="$WINEPREFIX/.vantry-ready-2${purpose:+-$purpose}"
 if [ -f "$ready" ]; then exit 0; fi
 mkdir -p "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
@@ -24,8 +25,11 @@ printf '#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s/shell-handoff.log"\n' "$WINEPREFI
 chmod +x "$recorder"
 run reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /t REG_SZ /d "$recorder" /f >/dev/null
 run reg add 'HKCU\Software\Wine\WineBrowser' /v Mailers /t REG_SZ /d "$recorder" /f >/dev/null
-# A virtual display has no window manager: Wine would wait two seconds for one at every
-# hiding of a window it left to a manager.
-run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
+# The tests' virtual display has no window manager: Wine would wait two seconds for one
+# at every hiding of a window it left to a manager. (Run on a desktop, the program keeps
+# its managed windows, which real input events such as run.sh's need.)
+if [ "$purpose" = tests ]; then
+  run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
+fi
 wineserver -w
 touch "$ready"
