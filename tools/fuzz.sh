@@ -10,7 +10,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$here/build/fuzz"
-seeds="$here/tests/fuzz/corpus"
+starting="$here/tests/fuzz/corpus"  # hand-made inputs, tools/make_fuzz_inputs.py
 targets=(decode normalise link_scan settings_integer line_number recent_files replace encode)
 
 case "${1:-}" in
@@ -22,8 +22,8 @@ case "${1:-}" in
   smoke)
     for target in "${targets[@]}"; do
       scratch=$(mktemp -d)
-      if ! "$build/${target}_fuzz" -runs=20000 -seed=1 -max_len=4096 -artifact_prefix="$scratch/" \
-          "$scratch" "$seeds/$target" \
+      if ! "$build/${target}_fuzz" -runs=20000 -max_len=4096 -artifact_prefix="$scratch/" \
+          "$scratch" "$starting/$target" \
           >"$scratch.log" 2>&1; then
         tail -n 40 "$scratch.log"
         echo "fuzz_smoke: $target failed" >&2
@@ -41,7 +41,7 @@ case "${1:-}" in
       mkdir -p "$build/corpus/$target"
       echo "$target:"
       "$build/${target}_fuzz" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
-        -artifact_prefix="$build/findings/$target-" "$build/corpus/$target" "$seeds/$target" 2>&1 |
+        -artifact_prefix="$build/findings/$target-" "$build/corpus/$target" "$starting/$target" 2>&1 |
         grep -E 'stat::number_of_executed_units|stat::peak_rss|Done|ERROR|SUMMARY' || true
     done
     ;;

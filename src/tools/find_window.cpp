@@ -84,9 +84,8 @@ TMyFind::TMyFind(HWND owner, FindWindowHost host) : host_(std::move(host)) {
 
 void TMyFind::showFind(const std::wstring& text, int tab) {
     setTab(tab);
-    lastSearch_.clear();
     if (!text.empty()) SetDlgItemTextW(handle(), IDC_FIND_TEXT, text.c_str());
-    lastSearch_.clear();  // the field's change notice may not have come yet
+    lastSearch_.clear();
     showModeless();
     SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     FormActivate();

@@ -45,6 +45,10 @@ void Dialog::create(int templateId, const wchar_t* className, HWND owner) {
     handle_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), owner, procedure,
                                  reinterpret_cast<LPARAM>(this));
     if (!handle_) throw Error(systemErrorText(GetLastError()));
+    if (const HDC dc = GetDC(handle_)) {
+        dpi_ = GetDeviceCaps(dc, LOGPIXELSX);
+        ReleaseDC(handle_, dc);
+    }
 }
 
 std::wstring Dialog::itemText(int id) const {
@@ -54,12 +58,7 @@ std::wstring Dialog::itemText(int id) const {
     return text;
 }
 
-int Dialog::scaled(int pixels96) const {
-    const HDC dc = GetDC(handle_);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 96;
-    if (dc) ReleaseDC(handle_, dc);
-    return MulDiv(pixels96, dpi, 96);
-}
+int Dialog::scaled(int pixels96) const { return MulDiv(pixels96, dpi_, 96); }
 
 void Dialog::setLayout(SIZE client96, std::vector<ControlPlace> places) {
     client96_ = client96;

@@ -67,6 +67,7 @@ private:
 
     HWND handle_ = nullptr;
     HWND owner_ = nullptr;
+    int dpi_ = 96;  // the screen's, read once at creation
     bool modalRunning_ = false;
     INT_PTR result_ = IDCANCEL;
     SIZE client96_{};

@@ -5,6 +5,7 @@
 
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/resource.h"
@@ -52,6 +53,28 @@ std::vector<TopLevel> topLevelWindows() {
     return windows;
 }
 
+// The process's visible top-level window of a class, if it has one.
+HWND visibleWindowOfClass(DWORD process, const wchar_t* className) {
+    for (const TopLevel& window : topLevelWindows()) {
+        if (window.process == process && window.className == className && IsWindowVisible(window.window)) {
+            return window.window;
+        }
+    }
+    return nullptr;
+}
+
+// A file in the temporary folder with the given bytes.
+std::wstring temporaryFile(const wchar_t* name, std::string_view bytes) {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + name;
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return path;
+}
+
 // Polls until the condition holds or the limit passes.
 template <typename Condition>
 bool waitFor(Condition condition) {
@@ -87,18 +110,18 @@ public:
         CloseHandle(process_);
     }
 
-    static HWND mainWindowOf(DWORD process) {
-        for (const TopLevel& window : topLevelWindows()) {
-            if (window.process == process && window.className == L"Vantry.Main" && IsWindowVisible(window.window)) {
-                return window.window;
-            }
-        }
-        return nullptr;
-    }
+    static HWND mainWindowOf(DWORD process) { return visibleWindowOfClass(process, L"Vantry.Main"); }
 
     HWND main() const { return main_; }
     DWORD processId() const { return processId_; }
     void close() { PostMessageW(main_, WM_CLOSE, 0, 0); }
+    // Gives a menu command and waits for the window of the class it shows.
+    HWND showByCommand(int command, const wchar_t* className) {
+        PostMessageW(main_, WM_COMMAND, static_cast<WPARAM>(command), 0);
+        HWND shown = nullptr;
+        waitFor([&] { return (shown = visibleWindowOfClass(processId_, className)) != nullptr; });
+        return shown;
+    }
     bool exitedCleanly() {
         DWORD code = 1;
         return WaitForSingleObject(process_, kPollLimitMs) == WAIT_OBJECT_0 && GetExitCodeProcess(process_, &code) &&
@@ -246,14 +269,7 @@ TEST(EndToEnd, NewWindowStartsASecondInstance) {
 }
 
 // A visible dialog of the process (a file dialog or a message box).
-HWND dialogOf(DWORD process) {
-    for (const TopLevel& window : topLevelWindows()) {
-        if (window.process == process && window.className == L"#32770" && IsWindowVisible(window.window)) {
-            return window.window;
-        }
-    }
-    return nullptr;
-}
+HWND dialogOf(DWORD process) { return visibleWindowOfClass(process, L"#32770"); }
 
 HWND descendantWithId(HWND parent, int id) {
     struct Search { int id; HWND found; } search{id, nullptr};
@@ -283,25 +299,16 @@ std::string fileBytes(const std::wstring& path) {
 
 TEST(EndToEnd, SavesThroughTheRealSaveDialogAndAsksBeforeClosingOnUnsavedChanges) {
     constexpr int kFileNameCombo = 0x47C, kFileNameEdit = 0x480, kUtf8Entry = 2;
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring notes = std::wstring(temp) + L"vantry-e2e-notes.txt";
-    const std::wstring saved = std::wstring(temp) + L"vantry-e2e-saved.nfo";
+    const std::wstring notes = temporaryFile(L"vantry-e2e-notes.txt", "abc");
+    const std::wstring saved = notes.substr(0, notes.rfind(L'\\') + 1) + L"vantry-e2e-saved.nfo";
     DeleteFileW(saved.c_str());
-    {
-        const HANDLE file = CreateFileW(notes.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, "abc", 3, &written, nullptr);
-        CloseHandle(file);
-    }
     RunningVantry vantry(L"\"" + notes + L"\"");
     ASSERT_NE(vantry.main(), nullptr);
     const HWND memo = FindWindowExW(vantry.main(), nullptr, L"Edit", nullptr);
     PostMessageW(memo, WM_CHAR, L'X', 0);
 
-    PostMessageW(vantry.main(), WM_COMMAND, IDM_SAVE_AS, 0);
-    HWND dialog = nullptr;
-    ASSERT_TRUE(waitFor([&] { return (dialog = dialogOf(vantry.processId())) != nullptr; }));
+    const HWND dialog = vantry.showByCommand(IDM_SAVE_AS, L"#32770");
+    ASSERT_NE(dialog, nullptr);
     HWND name = descendantWithId(dialog, kFileNameCombo);
     if (!name) name = descendantWithId(dialog, kFileNameEdit);
     const HWND encoding = descendantWithId(dialog, IDC_ENCODING_LIST);
@@ -347,10 +354,8 @@ TEST(EndToEnd, TheOpenDialogKeepsAnEncodingChosenBeforeCancel) {
     HWND dialog = nullptr;
     HWND encoding = nullptr;
     const auto showOpenDialog = [&] {
-        PostMessageW(vantry.main(), WM_COMMAND, IDM_OPEN, 0);
-        dialog = nullptr;
-        return waitFor([&] { return (dialog = dialogOf(vantry.processId())) != nullptr; }) &&
-               (encoding = descendantWithId(dialog, IDC_ENCODING_LIST)) != nullptr;
+        dialog = vantry.showByCommand(IDM_OPEN, L"#32770");
+        return dialog && (encoding = descendantWithId(dialog, IDC_ENCODING_LIST)) != nullptr;
     };
     ASSERT_TRUE(showOpenDialog());
     EXPECT_EQ(SendMessageW(encoding, CB_GETCURSEL, 0, 0), 0);
@@ -368,14 +373,6 @@ TEST(EndToEnd, TheOpenDialogKeepsAnEncodingChosenBeforeCancel) {
     EXPECT_TRUE(waitFor([&] { return !IsWindow(last); }));
 }
 
-HWND visibleWindowOfClass(DWORD process, const wchar_t* className) {
-    for (const TopLevel& window : topLevelWindows()) {
-        if (window.process == process && window.className == className && IsWindowVisible(window.window)) {
-            return window.window;
-        }
-    }
-    return nullptr;
-}
 
 // Enter in a dialog's field, as the keyboard delivers it: down and up through the queue.
 void pressEnterIn(HWND field) {
@@ -384,24 +381,15 @@ void pressEnterIn(HWND field) {
 }
 
 TEST(EndToEnd, FindsWithEnterInTheFindWindowAndGoesToALine) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring path = std::wstring(temp) + L"vantry-e2e-find.txt";
-    {
-        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        const char text[] = "first line\r\nsecond needle\r\nthird line\r\n";
-        DWORD written = 0;
-        WriteFile(file, text, sizeof text - 1, &written, nullptr);
-        CloseHandle(file);
-    }
+    const std::wstring path =
+        temporaryFile(L"vantry-e2e-find.txt", "first line\r\nsecond needle\r\nthird line\r\n");
     RunningVantry vantry(L"\"" + path + L"\"");
     ASSERT_NE(vantry.main(), nullptr);
     const HWND memo = FindWindowExW(vantry.main(), nullptr, L"Edit", nullptr);
     const auto selection = [memo] { return static_cast<DWORD>(SendMessageW(memo, EM_GETSEL, 0, 0)); };
 
-    PostMessageW(vantry.main(), WM_COMMAND, IDM_FIND, 0);
-    HWND find = nullptr;
-    ASSERT_TRUE(waitFor([&] { return (find = visibleWindowOfClass(vantry.processId(), L"Vantry.Find")) != nullptr; }));
+    const HWND find = vantry.showByCommand(IDM_FIND, L"Vantry.Find");
+    ASSERT_NE(find, nullptr);
     const HWND field = descendantWithId(find, IDC_FIND_TEXT);
     ASSERT_NE(field, nullptr);
     SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"needle"));
@@ -410,9 +398,8 @@ TEST(EndToEnd, FindsWithEnterInTheFindWindowAndGoesToALine) {
 
     PostMessageW(find, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(waitFor([&] { return !IsWindowVisible(find); }));
-    PostMessageW(vantry.main(), WM_COMMAND, IDM_GOTO, 0);
-    HWND go = nullptr;
-    ASSERT_TRUE(waitFor([&] { return (go = visibleWindowOfClass(vantry.processId(), L"Vantry.Goto")) != nullptr; }));
+    const HWND go = vantry.showByCommand(IDM_GOTO, L"Vantry.Goto");
+    ASSERT_NE(go, nullptr);
     const HWND line = descendantWithId(go, IDC_GOTO_LINE);
     ASSERT_NE(line, nullptr);
     SendMessageW(line, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"3"));

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the fuzz targets' seed inputs (tests/fuzz/corpus): hand-made cases that reach
-each encoding mark, NUL, lone CR and LF, odd UTF-16 tails, long lines and the address,
-number and path shapes the rules know. Each input starts with the option bytes the
+"""Writes the inputs the fuzz targets start from (tests/fuzz/corpus): hand-made cases
+that reach each encoding mark, NUL, lone CR and LF, odd UTF-16 tails, long lines and the
+address, number and path shapes the rules know. Each input starts with the option bytes the
 target reads, then texts as UTF-16 LE code units (FF FF ends a text)."""
 import os
 import sys
@@ -13,7 +13,7 @@ def units(text):
     return text.encode("utf-16-le", "surrogatepass") + b"\xff\xff"
 
 
-seeds = {
+inputs = {
     "decode": {
         "utf8-mark": b"\x00\xef\xbb\xbf\xe2\x95\x94\r\nx",
         "utf16le-mark": b"\x00\xff\xfeA\x00\r\x00",
@@ -62,7 +62,7 @@ seeds = {
     },
 }
 
-for target, cases in seeds.items():
+for target, cases in inputs.items():
     folder = os.path.join(root, target)
     os.makedirs(folder, exist_ok=True)
     for name, data in cases.items():
