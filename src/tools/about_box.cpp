@@ -64,11 +64,13 @@ bool Tabout::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& resu
     switch (message) {
         case WM_CTLCOLORSTATIC: {
             const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-            if (!isLink(id)) return false;
-            const HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, kLinkColor);
-            SetBkMode(dc, TRANSPARENT);
-            result = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+            if (!isLink(id) || askingDefault_) return false;
+            // The face every text of the box gets, from the dialog's own handling, and
+            // the link colour on it.
+            askingDefault_ = true;
+            result = static_cast<INT_PTR>(DefDlgProcW(handle(), message, wParam, lParam));
+            askingDefault_ = false;
+            SetTextColor(reinterpret_cast<HDC>(wParam), kLinkColor);
             return true;
         }
         case WM_SETCURSOR:

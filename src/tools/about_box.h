@@ -23,6 +23,7 @@ private:
     GdiObject<HFONT> titleFont_;
     GdiObject<HFONT> linkFont_;
     GdiObject<HFONT> textFont_;
+    bool askingDefault_ = false;
 };
 
 }  // namespace vantry

@@ -1,6 +1,7 @@
 #include "tools/find_window.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include "settings/display_font.h"
 #include "settings/settings_table.h"
@@ -32,6 +33,7 @@ constexpr Option kOptions[] = {{IDC_MATCH_CASE, kSearchMatchCase},
 
 TMyFind::TMyFind(HWND owner, FindWindowHost host) : host_(std::move(host)) {
     create(IDD_FIND, L"Vantry.Find", owner);
+    EnableThemeDialogTexture(handle(), ETDT_ENABLETAB);  // the controls stand on the tab's face
     const HWND tabs = item(IDC_FIND_TABS);
     TCITEMW tabItem{};
     tabItem.mask = TCIF_TEXT;

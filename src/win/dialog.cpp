@@ -171,6 +171,11 @@ INT_PTR CALLBACK Dialog::procedure(HWND dialog, UINT message, WPARAM wParam, LPA
 INT_PTR Dialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     INT_PTR result = 0;
     if (onMessage(message, wParam, lParam, result)) {
+        // These few answer through the return value; the rest through DWLP_MSGRESULT.
+        const bool direct = (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
+                            message == WM_COMPAREITEM || message == WM_VKEYTOITEM || message == WM_CHARTOITEM ||
+                            message == WM_QUERYDRAGICON || message == WM_INITDIALOG;
+        if (direct) return result;
         SetWindowLongPtrW(handle_, DWLP_MSGRESULT, result);
         return TRUE;
     }

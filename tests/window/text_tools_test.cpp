@@ -257,6 +257,14 @@ TEST_F(TextToolsTest, TheAboutBoxLinksGoToTheShellAndOtherClicksClose) {
     wchar_t product[64] = {};
     GetDlgItemTextW(box.handle(), IDC_ABOUT_PRODUCT, product, 64);
     EXPECT_STREQ(product, L"Vantry 1.51");
+    // A link is painted with a real brush: colour answers come back directly, not as TRUE.
+    const HDC dc = GetDC(box.handle());
+    const auto brush = reinterpret_cast<HGDIOBJ>(SendMessageW(box.handle(), WM_CTLCOLORSTATIC,
+                                                              reinterpret_cast<WPARAM>(dc),
+                                                              reinterpret_cast<LPARAM>(GetDlgItem(box.handle(), IDC_ABOUT_MAIL))));
+    EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 128));
+    ReleaseDC(box.handle(), dc);
 }
 
 TEST_F(TextToolsTest, TheReadmeIsReadAtEveryShowingAndAMissingOneIsReported) {
