@@ -35,7 +35,7 @@ struct Settings {
     std::array<std::wstring, kRecentFileSlots> recentFile;
 
     // The field that holds a setting; nullptr for the window placement and the Find
-    // options, which the main window does not hold.
+    // options, which the main window does not hold. The settings table names it.
     std::wstring* field(int number);
 
     // The two display profiles. Start-up has made sure their numbers are integers.

@@ -1,49 +1,71 @@
 #include "settings/settings_table.h"
 
+#include "settings/settings_record.h"
+
 #include <algorithm>
 #include <limits>
 
 namespace vantry {
 namespace {
 
-struct SettingEntry {
+enum class Form { Text, Integer };
+
+// One row per setting; row n describes setting n. `field` is the member of the main
+// window's record that holds it (none for the window placement and the Find options).
+struct SettingRow {
+    Setting number;
     std::wstring_view name;
     std::wstring_view defaultText;
+    Form form;
+    std::wstring Settings::*field;
 };
 
-constexpr std::array<SettingEntry, 31> kNamedSettings = {{
-    {L"wordWrap", L"0"},
-    {L"allowTextChanges", L"1"},
-    {L"bgColor", L"7552305"},
-    {L"textColor", L"16777215"},
-    {L"windowPosY", L"5"},
-    {L"windowPosX", L"28"},
-    {L"windowWidth", L"836"},
-    {L"windowHeight", L"702"},
-    {L"fontSelection", L"extensionSelectDefaultAnsi"},
-    {L"askToSave", L"1"},
-    {L"escExits", L"1"},
-    {L"copyOnSelect", L"0"},
-    {L"searchMatchCase", L"0"},
-    {L"searchLooped", L"0"},
-    {L"searchFromTop", L"1"},
-    {L"closeOnSearch", L"0"},
-    {L"windowIsMaximized", L"0"},
-    {L"asciiFontSize", L"12"},
-    {L"ansiFontSize", L"10"},
-    {L"asciiFontName", L"ASCII VGA"},
-    {L"ansiFontName", L"Courier New"},
-    {L"asciiFontStyle", L"normal"},
-    {L"ansiFontStyle", L"normal"},
-    {L"alwaysOnTop", L"0"},
-    {L"urlFollow", L"ctrlClick"},
-    {L"showStatusBar", L"1"},
-    {L"asciiFontHeight", L"-16"},
-    {L"ansiFontHeight", L"-13"},
-    {L"emailFollow", L"ctrlClick"},
-    {L"recentFileCount", L"6"},
-    {L"recentFileFullPath", L"1"},
+constexpr std::array<SettingRow, kRecentFile01> kSettingRows = {{
+    {kWordWrap, L"wordWrap", L"0", Form::Integer, &Settings::wordWrap},
+    {kAllowTextChanges, L"allowTextChanges", L"1", Form::Integer, &Settings::allowTextChanges},
+    {kBgColor, L"bgColor", L"7552305", Form::Integer, &Settings::bgColor},
+    {kTextColor, L"textColor", L"16777215", Form::Integer, &Settings::textColor},
+    {kWindowPosY, L"windowPosY", L"5", Form::Integer, nullptr},
+    {kWindowPosX, L"windowPosX", L"28", Form::Integer, nullptr},
+    {kWindowWidth, L"windowWidth", L"836", Form::Integer, nullptr},
+    {kWindowHeight, L"windowHeight", L"702", Form::Integer, nullptr},
+    {kFontSelection, L"fontSelection", L"extensionSelectDefaultAnsi", Form::Text, &Settings::fontSelection},
+    {kAskToSave, L"askToSave", L"1", Form::Text, &Settings::askToSave},
+    {kEscExits, L"escExits", L"1", Form::Text, &Settings::escExits},
+    {kCopyOnSelect, L"copyOnSelect", L"0", Form::Text, &Settings::copyOnSelect},
+    {kSearchMatchCase, L"searchMatchCase", L"0", Form::Text, nullptr},
+    {kSearchLooped, L"searchLooped", L"0", Form::Text, nullptr},
+    {kSearchFromTop, L"searchFromTop", L"1", Form::Text, nullptr},
+    {kCloseOnSearch, L"closeOnSearch", L"0", Form::Text, nullptr},
+    {kWindowIsMaximized, L"windowIsMaximized", L"0", Form::Integer, nullptr},
+    {kAsciiFontSize, L"asciiFontSize", L"12", Form::Integer, &Settings::asciiFontSize},
+    {kAnsiFontSize, L"ansiFontSize", L"10", Form::Integer, &Settings::ansiFontSize},
+    {kAsciiFontName, L"asciiFontName", L"ASCII VGA", Form::Text, &Settings::asciiFontName},
+    {kAnsiFontName, L"ansiFontName", L"Courier New", Form::Text, &Settings::ansiFontName},
+    {kAsciiFontStyle, L"asciiFontStyle", L"normal", Form::Text, &Settings::asciiFontStyle},
+    {kAnsiFontStyle, L"ansiFontStyle", L"normal", Form::Text, &Settings::ansiFontStyle},
+    {kAlwaysOnTop, L"alwaysOnTop", L"0", Form::Text, &Settings::alwaysOnTop},
+    {kUrlFollow, L"urlFollow", L"ctrlClick", Form::Text, &Settings::urlFollow},
+    {kShowStatusBar, L"showStatusBar", L"1", Form::Text, &Settings::showStatusBar},
+    {kAsciiFontHeight, L"asciiFontHeight", L"-16", Form::Integer, &Settings::asciiFontHeight},
+    {kAnsiFontHeight, L"ansiFontHeight", L"-13", Form::Integer, &Settings::ansiFontHeight},
+    {kEmailFollow, L"emailFollow", L"ctrlClick", Form::Text, &Settings::emailFollow},
+    {kRecentFileCount, L"recentFileCount", L"6", Form::Integer, &Settings::recentFileCount},
+    {kRecentFileFullPath, L"recentFileFullPath", L"1", Form::Text, &Settings::recentFileFullPath},
 }};
+
+constexpr bool rowsAreInNumberOrder() {
+    for (size_t row = 0; row < kSettingRows.size(); ++row) {
+        if (kSettingRows[row].number != static_cast<int>(row)) return false;
+    }
+    return true;
+}
+static_assert(rowsAreInNumberOrder(), "row n of the settings table must describe setting n");
+
+const SettingRow* rowOf(int number) {
+    if (number < 0 || number >= static_cast<int>(kSettingRows.size())) return nullptr;
+    return &kSettingRows[static_cast<size_t>(number)];
+}
 
 bool isRecentFile(int number) {
     return number >= kRecentFile01 && number < kRecentFile01 + kRecentFileSlots;
@@ -52,9 +74,7 @@ bool isRecentFile(int number) {
 }  // namespace
 
 std::wstring settingName(int number) {
-    if (number >= 0 && number < static_cast<int>(kNamedSettings.size())) {
-        return std::wstring(kNamedSettings[static_cast<size_t>(number)].name);
-    }
+    if (const SettingRow* row = rowOf(number)) return std::wstring(row->name);
     if (isRecentFile(number)) {
         const int slot = number - kRecentFile01 + 1;
         std::wstring name = L"recentFile";
@@ -66,9 +86,7 @@ std::wstring settingName(int number) {
 }
 
 std::wstring settingDefault(int number) {
-    if (number >= 0 && number < static_cast<int>(kNamedSettings.size())) {
-        return std::wstring(kNamedSettings[static_cast<size_t>(number)].defaultText);
-    }
+    if (const SettingRow* row = rowOf(number)) return std::wstring(row->defaultText);
     return isRecentFile(number) ? std::wstring() : std::wstring(L"0");
 }
 
@@ -81,15 +99,14 @@ std::array<int, kSettingCount - 4> settingLoadOrder() {
 }
 
 bool isIntegerSetting(int number) {
-    switch (number) {
-        case kWordWrap: case kAllowTextChanges: case kBgColor: case kTextColor:
-        case kWindowPosY: case kWindowPosX: case kWindowWidth: case kWindowHeight:
-        case kWindowIsMaximized: case kAsciiFontSize: case kAnsiFontSize:
-        case kAsciiFontHeight: case kAnsiFontHeight: case kRecentFileCount:
-            return true;
-        default:
-            return false;
-    }
+    const SettingRow* row = rowOf(number);
+    return row && row->form == Form::Integer;
+}
+
+std::wstring* Settings::field(int number) {
+    if (isRecentFile(number)) return &recentFile[static_cast<size_t>(number - kRecentFile01)];
+    const SettingRow* row = rowOf(number);
+    return row && row->field ? &(this->*(row->field)) : nullptr;
 }
 
 std::optional<std::int32_t> parseSettingInteger(std::wstring_view text) {
