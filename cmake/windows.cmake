@@ -9,6 +9,7 @@ add_library(vantry_win STATIC
   src/documents/file_saving.cpp
   src/documents/recent_files_menu.cpp
   src/settings/display_font.cpp
+  src/settings/registry_key.cpp
   src/settings/settings_store.cpp
   src/shell/application.cpp
   src/shell/document_saving.cpp

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/registry_key.h"
 #include "settings/settings_table.h"
 
 namespace vantry {
@@ -42,16 +43,20 @@ public:
         bool owner_ = false;
     };
 
+    // Messages name `keyPath` as given, under its root.
     void writeRegistryString(std::wstring_view valueName, std::wstring_view text,
-                             std::wstring_view keyPath, HKEY root);
-    bool registryValueExists(std::wstring_view keyPath, std::wstring_view valueName, HKEY root);
-    void deleteRegistryValue(std::wstring_view keyPath, std::wstring_view valueName, HKEY root);
-    void deleteRegistryKey(std::wstring_view keyPath, HKEY root);
+                             std::wstring_view keyPath, const RegistryRoot& root);
+    bool registryValueExists(std::wstring_view keyPath, std::wstring_view valueName, const RegistryRoot& root);
+    void deleteRegistryValue(std::wstring_view keyPath, std::wstring_view valueName, const RegistryRoot& root);
+    void deleteRegistryKey(std::wstring_view keyPath, const RegistryRoot& root);
+
+    // Shows one of the numbered registry messages.
+    void showError(const std::wstring& message) const;
 
 private:
     std::wstring keyPath_;
     MessageSink showError_;
-    HKEY heldKey_ = nullptr;
+    RegistryKey heldKey_;
 };
 
 }  // namespace vantry
