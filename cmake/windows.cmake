@@ -9,12 +9,15 @@ add_library(vantry_win STATIC
   src/documents/file_saving.cpp
   src/documents/recent_files_menu.cpp
   src/settings/display_font.cpp
+  src/settings/file_associations.cpp
+  src/settings/options_dialog.cpp
   src/settings/registry_key.cpp
   src/settings/settings_store.cpp
   src/shell/application.cpp
   src/shell/document_saving.cpp
   src/shell/message_box.cpp
   src/shell/nfo01.cpp
+  src/shell/options_commands.cpp
   src/shell/recent_menu.cpp
   src/shell/secondary_windows.cpp
   src/shell/text_tools.cpp
@@ -61,6 +64,7 @@ add_executable(window_tests
   tests/window/settings_store_test.cpp
   tests/window/view_state_test.cpp
   tests/window/links_test.cpp
+  tests/window/options_test.cpp
   res/vantry.rc
 )
 target_include_directories(window_tests PRIVATE tests)

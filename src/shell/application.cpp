@@ -34,7 +34,7 @@ Application::Application(std::wstring programPath, std::optional<std::wstring> c
     nfonote = nfonote_.get();
     const HWND owner = nfonote_->handle();
     createWindow(about_, about, owner);
-    createWindow(options_, Options, owner);
+    createWindow(options_, Options, owner, nfonote_->optionsHost());
     createWindow(myFind_, MyFind, owner, nfonote_->findWindowHost());
     createWindow(goto_, Goto, owner, [](const std::wstring& text) {
         showMessageBox(text, L"Vantry", MB_OK | MB_ICONWARNING);

@@ -159,9 +159,13 @@ void Tnfonote::loadSettings() {
     layoutControls();
 }
 
-void Tnfonote::applyColors() {
-    backgroundColor_ = colorFromSetting(integerOf(settings_.bgColor));
-    textColor_ = colorFromSetting(integerOf(settings_.textColor));
+void Tnfonote::applyColors() { setMemoColors(integerOf(settings_.bgColor), integerOf(settings_.textColor)); }
+
+void Tnfonote::setMemoColors(std::int32_t background, std::int32_t text) {
+    backgroundValue_ = background;
+    textValue_ = text;
+    backgroundColor_ = colorFromSetting(background);
+    textColor_ = colorFromSetting(text);
     backgroundBrush_.reset(CreateSolidBrush(backgroundColor_));
     InvalidateRect(Memo1.handle(), nullptr, TRUE);
 }
@@ -396,6 +400,7 @@ void Tnfonote::onCommand(int id) {
         case IDM_GOTO: Goto1Click(); break;
         case IDM_README: Readme1Click(); break;
         case IDM_ABOUT: About1Click(); break;
+        case IDM_OPTIONS: Options1Click(); break;
         case IDM_EXIT: Quit1Click(); break;
         case IDM_ALWAYS_ON_TOP: Topmost1Click(); break;
         case IDM_WORD_WRAP: Wordwrap1Click(); break;

@@ -15,6 +15,7 @@
 #include "documents/text_encoding.h"
 #include "settings/display_font.h"
 #include "settings/font_choice.h"
+#include "settings/options_dialog.h"
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
 #include "shell/edit_commands.h"
@@ -109,6 +110,12 @@ public:
     const std::wstring& tooltipText() const { return tooltipText_; }
     HWND tooltip() const { return tooltip_.get(); }
 
+    // Options: the dialog's view of this window.
+    void Options1Click();
+    OptionsHost optionsHost();
+    // Stored colour values (negative for system colours) shown on the document.
+    void setMemoColors(std::int32_t background, std::int32_t text);
+
     // View.
     void updateCaption();
     void updateStatusBar();
@@ -175,6 +182,8 @@ private:
     GdiObject<HBRUSH> backgroundBrush_;
     COLORREF backgroundColor_ = RGB(0, 0, 128);
     COLORREF textColor_ = RGB(255, 255, 255);
+    std::int32_t backgroundValue_ = 0;  // as stored, for the Options dialog to store back
+    std::int32_t textValue_ = 0;
     RECT normalBounds_{};
     bool startMaximized_ = false;
     SaveDialogState saveDialog_;

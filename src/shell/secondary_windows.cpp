@@ -2,7 +2,6 @@
 
 namespace vantry {
 namespace {
-constexpr DWORD kDialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr DWORD kSizeableFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
 }  // namespace
 
@@ -10,9 +9,6 @@ SecondaryWindow::SecondaryWindow(HWND owner, const wchar_t* className, const wch
                                  DWORD style, DWORD exStyle, SIZE size) {
     create({className}, exStyle, caption, style, {0, 0, size.cx, size.cy}, owner);
 }
-
-TOptions::TOptions(HWND owner)
-    : SecondaryWindow(owner, L"Vantry.Options", L"Options", kDialogFrame, WS_EX_DLGMODALFRAME, {520, 440}) {}
 
 TFileInfoDialog::TFileInfoDialog(HWND owner)
     : SecondaryWindow(owner, L"Vantry.FileInfo", L"File information", kSizeableFrame,

@@ -14,11 +14,6 @@ protected:
                     DWORD exStyle, SIZE size);
 };
 
-class TOptions final : public SecondaryWindow {
-public:
-    explicit TOptions(HWND owner);
-};
-
 class TFileInfoDialog final : public SecondaryWindow {
 public:
     explicit TFileInfoDialog(HWND owner);

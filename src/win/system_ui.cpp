@@ -69,6 +69,30 @@ public:
         if (!confirmed) return std::nullopt;
         return FileDialogAnswer{path.data(), choice.index, static_cast<int>(dialog.nFilterIndex)};
     }
+
+    std::optional<COLORREF> chooseColor(HWND owner, COLORREF initial,
+                                        std::array<COLORREF, 16>& customColors) override {
+        CHOOSECOLORW chooser{};
+        chooser.lStructSize = sizeof chooser;
+        chooser.hwndOwner = owner;
+        chooser.rgbResult = initial;
+        chooser.lpCustColors = customColors.data();
+        chooser.Flags = CC_RGBINIT;
+        if (!ChooseColorW(&chooser)) return std::nullopt;
+        return chooser.rgbResult;
+    }
+
+    std::optional<ChosenFont> chooseFont(HWND owner, const LOGFONTW& initial) override {
+        ChosenFont chosen{initial, 0};
+        CHOOSEFONTW chooser{};
+        chooser.lStructSize = sizeof chooser;
+        chooser.hwndOwner = owner;
+        chooser.lpLogFont = &chosen.font;
+        chooser.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+        if (!ChooseFontW(&chooser)) return std::nullopt;
+        chosen.pointSize = (chooser.iPointSize + 5) / 10;  // tenths of a point
+        return chosen;
+    }
 };
 
 Win32SystemUi systemImplementation;

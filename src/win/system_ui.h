@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,11 @@ struct FileDialogAnswer {
     int filterIndex = 1;
 };
 
+struct ChosenFont {
+    LOGFONTW font{};
+    int pointSize = 0;  // whole points
+};
+
 class SystemUi {
 public:
     virtual ~SystemUi() = default;
@@ -34,6 +40,11 @@ public:
                            UINT style) = 0;
     // Nothing when the user cancels.
     virtual std::optional<FileDialogAnswer> fileDialog(FileDialogRequest& request) = 0;
+    // The colour chooser, opened at `initial`; `customColors` are the chooser's own sixteen.
+    virtual std::optional<COLORREF> chooseColor(HWND owner, COLORREF initial,
+                                                std::array<COLORREF, 16>& customColors) = 0;
+    // The font chooser over screen fonts, without effects, opened at `initial`.
+    virtual std::optional<ChosenFont> chooseFont(HWND owner, const LOGFONTW& initial) = 0;
 };
 
 // The UI in use: the system's unless a test put another in place (nullptr restores it).

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/options_resources.h"
 #include "shell/resource.h"
 #include "tools/tool_resources.h"
 
@@ -86,10 +87,17 @@ bool waitFor(Condition condition) {
     return condition();
 }
 
+// A command line as it stands, as the shell runs a stored command.
+struct CommandLine {
+    std::wstring text;
+};
+
 class RunningVantry {
 public:
-    explicit RunningVantry(const std::wstring& arguments = L"") {
-        std::wstring commandLine = L"\"" + programFolder() + L"Vantry.exe\" " + arguments;
+    explicit RunningVantry(const std::wstring& arguments = L"")
+        : RunningVantry(CommandLine{L"\"" + programFolder() + L"Vantry.exe\" " + arguments}) {}
+    explicit RunningVantry(CommandLine command) {
+        std::wstring commandLine = std::move(command.text);
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info{};
@@ -408,6 +416,64 @@ TEST(EndToEnd, FindsWithEnterInTheFindWindowAndGoesToALine) {
     vantry.close();
     EXPECT_TRUE(vantry.exitedCleanly());
     DeleteFileW(path.c_str());
+}
+
+std::wstring classesValue(const wchar_t* key) {
+    wchar_t buffer[1024] = {};
+    DWORD size = sizeof buffer;
+    const std::wstring path = std::wstring(L"Software\\Classes\\") + key;
+    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), L"", RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS) {
+        return L"<missing>";
+    }
+    return buffer;
+}
+
+TEST(EndToEnd, OptionsSurviveARestartAndAnAssociatedFileOpensByTheStoredCommand) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Vantry");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Classes\\.nfo");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Classes\\Vantry");
+    {
+        RunningVantry vantry;
+        ASSERT_NE(vantry.main(), nullptr);
+        const HWND options = vantry.showByCommand(IDM_OPTIONS, L"Vantry.Options");
+        ASSERT_NE(options, nullptr);
+        SendMessageW(GetDlgItem(options, IDC_RECENT_FILES_COMBO), CB_SETCURSEL, 3, 0);
+        PostMessageW(GetDlgItem(options, IDC_BTN_NFO), BM_CLICK, 0, 0);
+        EXPECT_TRUE(waitFor([] { return classesValue(L".nfo") == L"Vantry"; }));
+        PostMessageW(options, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(waitFor([] { return readSetting(L"recentFileCount") == L"3"; }));
+        vantry.close();
+        EXPECT_TRUE(vantry.exitedCleanly());
+    }
+    {
+        RunningVantry restarted;
+        ASSERT_NE(restarted.main(), nullptr);
+        const HWND options = restarted.showByCommand(IDM_OPTIONS, L"Vantry.Options");
+        ASSERT_NE(options, nullptr);
+        EXPECT_EQ(SendMessageW(GetDlgItem(options, IDC_RECENT_FILES_COMBO), CB_GETCURSEL, 0, 0), 3);
+        PostMessageW(options, WM_COMMAND, IDCANCEL, 0);
+        restarted.close();
+        EXPECT_TRUE(restarted.exitedCleanly());
+    }
+
+    // As the shell does: the stored command with %1 replaced by the file's path.
+    const std::wstring art = temporaryFile(L"vantry e2e art.nfo", "\xDB\xDB");
+    std::wstring command = classesValue(L"Vantry\\Shell\\Open\\Command");
+    const size_t placeholder = command.find(L"%1");
+    ASSERT_NE(placeholder, std::wstring::npos) << command.c_str();
+    command.replace(placeholder, 2, art);
+    RunningVantry opened(CommandLine{command});
+    ASSERT_NE(opened.main(), nullptr);
+    wchar_t caption[256] = {};
+    EXPECT_TRUE(waitFor([&] {
+        GetWindowTextW(opened.main(), caption, 256);
+        return std::wstring(caption) == L"vantry e2e art.nfo - Vantry";
+    })) << "caption: " << std::string(caption, caption + wcslen(caption));
+    opened.close();
+    EXPECT_TRUE(opened.exitedCleanly());
+    DeleteFileW(art.c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Classes\\.nfo");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Classes\\Vantry");
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, TheMenuHasEveryCommandWithItsShortcut) {
         {IDM_REPLACE, L"&Replace\tCtrl+R", true}, {IDM_GOTO, L"&Go to...\tCtrl+G", true},
         {IDM_SELECT_ALL, L"Select &All\tCtrl+A", true}, {IDM_ALWAYS_ON_TOP, L"&Always on top\tCtrl+T", true},
         {IDM_WORD_WRAP, L"&Word wrap\tCtrl+W", true}, {IDM_ALLOW_CHANGES, L"Allow &changes to text", true},
-        {IDM_OPTIONS, L"&Options...\tF5", false}, {IDM_STATUS_BAR, L"&Status bar", true},
+        {IDM_OPTIONS, L"&Options...\tF5", true}, {IDM_STATUS_BAR, L"&Status bar", true},
         {IDM_README, L"&Readme...", true}, {IDM_ABOUT, L"&About...\tF1", true},
     };
     for (const Item& item : items) {

@@ -25,6 +25,26 @@ int ScriptedUi::messageBox(HWND, const std::wstring& text, const std::wstring& c
     return answer;
 }
 
+namespace {
+template <typename Answer>
+Answer nextAnswer(std::deque<Answer>& answers) {
+    if (answers.empty()) return Answer{};
+    Answer answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+}  // namespace
+
+std::optional<COLORREF> ScriptedUi::chooseColor(HWND, COLORREF initial, std::array<COLORREF, 16>&) {
+    colorsOffered.push_back(initial);
+    return nextAnswer(colorAnswers);
+}
+
+std::optional<ChosenFont> ScriptedUi::chooseFont(HWND, const LOGFONTW& initial) {
+    fontsOffered.push_back(initial);
+    return nextAnswer(fontAnswers);
+}
+
 std::optional<FileDialogAnswer> ScriptedUi::fileDialog(FileDialogRequest& request) {
     fileDialogs.push_back(request);
     std::optional<FileDialogAnswer> answer;

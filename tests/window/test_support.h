@@ -31,12 +31,18 @@ public:
 
     int messageBox(HWND, const std::wstring& text, const std::wstring& caption, UINT style) override;
     std::optional<FileDialogAnswer> fileDialog(FileDialogRequest& request) override;
+    std::optional<COLORREF> chooseColor(HWND, COLORREF initial, std::array<COLORREF, 16>&) override;
+    std::optional<ChosenFont> chooseFont(HWND, const LOGFONTW& initial) override;
 
     std::vector<AskedMessage> messages;
     std::deque<int> messageAnswers;  // empty: IDOK
     std::vector<FileDialogRequest> fileDialogs;
     std::deque<std::optional<FileDialogAnswer>> fileAnswers;  // empty: cancel
     int encodingChosenBeforeCancel = -1;                      // -1: left as it was shown
+    std::vector<COLORREF> colorsOffered;
+    std::deque<std::optional<COLORREF>> colorAnswers;       // empty: cancel
+    std::vector<LOGFONTW> fontsOffered;
+    std::deque<std::optional<ChosenFont>> fontAnswers;      // empty: cancel
 };
 
 // Deletes the test settings key now and when it goes.

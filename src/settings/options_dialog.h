@@ -1,0 +1,96 @@
+// The modal "Options" dialog: every setting of the program in one place, colours and
+// fonts previewed on the document, file associations made at once.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "settings/file_associations.h"
+#include "settings/font_choice.h"
+#include "settings/settings_record.h"
+#include "settings/settings_store.h"
+#include "win/dialog.h"
+#include "win/handles.h"
+#include "win/tooltips.h"
+
+namespace vantry {
+
+// What the dialog works on, handed in by the main window.
+struct OptionsHost {
+    Settings* settings = nullptr;
+    SettingsStore* store = nullptr;
+    std::wstring programPath;
+    // The document's colours as stored values (0x00BBGGRR, negative for system colours).
+    std::function<std::int32_t()> backgroundColor;
+    std::function<std::int32_t()> textColor;
+    std::function<void(std::int32_t background, std::int32_t text)> previewColors;
+    std::function<void(const FontProfile&)> previewFont;
+    std::function<ExtensionKind()> extensionKind;
+    // Colours and font as the settings say (after Cancel: as before the dialog).
+    std::function<void()> showStoredDisplay;
+    std::function<void()> setSaveFilterOrder;
+    std::function<void()> refreshRecentMenu;
+    std::function<void()> clearRecentFiles;
+};
+
+class TOptions final : public Dialog {
+public:
+    TOptions(HWND owner, OptionsHost host);
+
+    // Shows the dialog until OK, Cancel, Escape or the close box.
+    void showOptions();
+
+    // The handlers, for the clicks that reach them.
+    void colorClick();
+    void color2Click();
+    void radio1Click();
+    void btnChangeNfoFontClick();
+    void btnChangeTextFontClick();
+    void btnDefaultNfoClick();
+    void btnDefaultTxtClick();
+    void btnNfoClick();
+    void btnDizClick();
+    void btnTxt2Click();
+    void btnAddClick();
+    void checkAllClick();
+    void ClearRecentListButtonClick();
+    void btnOKClick();
+    void btnCancelClick();
+
+    const FontProfile& nfoPreferences() const { return nfoPreferences_; }
+    const FontProfile& textPreferences() const { return textPreferences_; }
+
+private:
+    void onShowing() override;
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    void onCommand(int id, int code, HWND control) override;
+    void FormShow();
+    void FormClose();
+    void setupControls();
+    void drawSwatch(const DRAWITEMSTRUCT& item) const;
+    void chooseColor(bool background);
+    bool chooseFont(FontProfile& preferences, FontProfile& chooserFont);
+    void showFontLabels();
+    void previewFontSelection();
+    void setChecked(int id, bool checked);
+    bool checked(int id) const;
+    void selectRadio(int firstItem, int item);
+    int selectedRadio(int firstItem) const;
+
+    OptionsHost host_;
+    FileAssociations associations_;
+    ControlTooltips tooltips_;
+    FontProfile nfoPreferences_;
+    FontProfile textPreferences_;
+    // The choosers' current fonts (face, size and style), kept between openings.
+    FontProfile nfoChooserFont_;
+    FontProfile textChooserFont_;
+    std::array<COLORREF, 16> customColors_{};
+    int contextEntryMarker_ = 0;  // 1 while the dialog believes "View with Vantry" is there
+};
+
+}  // namespace vantry

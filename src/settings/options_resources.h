@@ -1,0 +1,39 @@
+// Identifiers of the Options dialog's template and controls, shared by the resource
+// script and the code.
+#pragma once
+
+#define IDD_OPTIONS 300
+#define IDC_GROUP_COLORS 301
+#define IDC_COLOR 302
+#define IDC_SHAPE_BACKGROUND 303
+#define IDC_COLOR2 304
+#define IDC_SHAPE_TEXT 305
+#define IDC_RADIO1 306
+#define IDC_RADIO1_ITEM0 307  // to 310
+#define IDC_GROUP_FONTS 311
+#define IDC_LABEL_NFO_FONT 312
+#define IDC_LABEL_TEXT_FONT 313
+#define IDC_GROUP_ASSOCIATE 314
+#define IDC_LABEL1 315
+#define IDC_BTN_NFO 316
+#define IDC_BTN_DIZ 317
+#define IDC_BTN_TXT2 318
+#define IDC_EDIT1 319
+#define IDC_BTN_ADD 320
+#define IDC_CHECK_ALL 321
+#define IDC_BTN_CHANGE_NFO_FONT 322
+#define IDC_BTN_DEFAULT_NFO 323
+#define IDC_BTN_CHANGE_NEXT_FONT 324
+#define IDC_BTN_DEFAULT_TXT 325
+#define IDC_RADIO_URL 326
+#define IDC_RADIO_URL_ITEM0 327  // to 330
+#define IDC_RADIO_EMAIL 331
+#define IDC_RADIO_EMAIL_ITEM0 332  // to 335
+#define IDC_GROUP_MISC 336
+#define IDC_ESC_CHECKBOX 337
+#define IDC_SAVE_CHECKBOX 338
+#define IDC_COPY_ON_SELECT 339
+#define IDC_LABEL2 340
+#define IDC_RECENT_FILES_COMBO 341
+#define IDC_CLEAR_RECENT_LIST 342
+#define IDC_FULL_PATH_CHECKBOX 343

@@ -1,0 +1,111 @@
+#include "settings/association_rules.h"
+#include "settings/options_rules.h"
+#include "settings/settings_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vantry {
+namespace {
+
+TEST(OptionsRules, StoredTextsOpenAsItemsAndOkStoresTheItemsKeyword) {
+    struct Case { const wchar_t* stored; int item; const wchar_t* storedByOk; };
+    const Case fontModes[] = {
+        {L"alwaysAscii", 0, L"alwaysAscii"}, {L"alwaysAnsi", 1, L"alwaysAnsi"},
+        {L"extensionSelectDefaultAscii", 2, L"extensionSelectDefaultAscii"},
+        {L"extensionSelectDefaultAnsi", 3, L"extensionSelectDefaultAnsi"},
+        {L"AlwaysAscii", 2, L"extensionSelectDefaultAscii"}, {L"", 2, L"extensionSelectDefaultAscii"},
+    };
+    for (const Case& c : fontModes) {
+        EXPECT_EQ(fontSelectionItem(c.stored), c.item) << c.stored;
+        EXPECT_EQ(fontSelectionKeyword(c.item), c.storedByOk) << c.stored;
+    }
+    EXPECT_EQ(fontSelectionKeyword(-1), L"extensionSelectDefaultAscii") << "no item selected";
+
+    const Case follows[] = {
+        {L"none", 0, L"none"}, {L"click", 1, L"click"}, {L"doubleClick", 2, L"doubleClick"},
+        {L"ctrlClick", 3, L"ctrlClick"}, {L"shiftClick", 0, L"none"}, {L"", 0, L"none"},
+    };
+    for (const Case& c : follows) {
+        EXPECT_EQ(followItem(c.stored), c.item) << c.stored;
+        EXPECT_EQ(followKeyword(c.item), c.storedByOk) << c.stored;
+    }
+
+    const Case counts[] = {
+        {L"0", 0, L"0"}, {L"6", 6, L"6"}, {L"20", 20, L"20"}, {L"35", 20, L"20"}, {L"-3", 0, L"0"},
+        {L"many", 6, L"6"},
+    };
+    for (const Case& c : counts) {
+        EXPECT_EQ(recentFileCountItem(c.stored), c.item) << c.stored;
+        EXPECT_EQ(recentFileCountText(c.item), c.storedByOk) << c.stored;
+    }
+}
+
+TEST(OptionsRules, OkStoresTheEighteenSettingsInOrderAsTexts) {
+    OptionsChoices choices;
+    choices.backgroundColor = 0x00030201;
+    choices.textColor = -2147483643;  // a system colour stays as it was stored
+    choices.fontSelectionItem = 0;
+    choices.nfoFont = {L"ASCII EGA", 9, -12, {true, true}};
+    choices.textFont = {L"Lucida Console", 11, -15, {false, true}};
+    choices.urlItem = 2;
+    choices.emailItem = 7;
+    choices.recentFileCountItem = 35;
+    choices.recentFileFullPath = false;
+    choices.copyOnSelect = true;
+    std::vector<std::pair<std::wstring, std::wstring>> stored;
+    for (const auto& [number, text] : optionsToStore(choices)) stored.emplace_back(settingName(number), text);
+    const std::vector<std::pair<std::wstring, std::wstring>> expected = {
+        {L"bgColor", L"197121"}, {L"textColor", L"-2147483643"}, {L"fontSelection", L"alwaysAscii"},
+        {L"asciiFontName", L"ASCII EGA"}, {L"asciiFontSize", L"9"}, {L"asciiFontHeight", L"-12"},
+        {L"asciiFontStyle", L"boldItalic"}, {L"ansiFontName", L"Lucida Console"}, {L"ansiFontSize", L"11"},
+        {L"ansiFontHeight", L"-15"}, {L"ansiFontStyle", L"italic"}, {L"urlFollow", L"doubleClick"},
+        {L"emailFollow", L"none"}, {L"recentFileCount", L"20"}, {L"recentFileFullPath", L"0"},
+        {L"askToSave", L"1"}, {L"escExits", L"1"}, {L"copyOnSelect", L"1"},
+    };
+    EXPECT_EQ(stored, expected);
+}
+
+TEST(OptionsRules, FontDescriptionsDefaultsAndHeights) {
+    EXPECT_EQ(describeFont(defaultNfoProfile()), L"ASCII VGA, 12");
+    EXPECT_EQ(describeFont(defaultTextProfile()), L"Courier New, 10");
+    EXPECT_EQ(describeFont({L"Arial", 9, -12, {true, true}}), L"Arial, 9, bold, italic");
+    EXPECT_EQ(describeFont({L"Arial", 9, -20, {false, true}}), L"Arial, 9, italic") << "the height is not told";
+    EXPECT_EQ(defaultNfoProfile().height, -16);
+    EXPECT_EQ(defaultTextProfile().height, heightForPointSize(10, 96)) << "the stored default is what 96 DPI gives";
+    EXPECT_EQ(heightForPointSize(12, 96), -16);
+    EXPECT_EQ(heightForPointSize(10, 144), -20);
+    EXPECT_EQ(heightForPointSize(9, 96), -12);
+}
+
+TEST(AssociationRules, TypedExtensionsAreStrippedOrRefused) {
+    struct Case { const wchar_t* typed; const wchar_t* extension; bool refused; };
+    const Case cases[] = {
+        {L"nfo", L"nfo", false}, {L".nfo", L"nfo", false}, {L"*.diz", L"diz", false},
+        {L"....zzz", L".zzz", false}, {L"my ext.v2", L"my ext.v2", false},
+        {L"", L"", true}, {L"...", L"", true}, {L"*.*", L"", true},
+        {L"a\\b", L"", true}, {L"x\ty", L"", true},
+    };
+    for (const Case& c : cases) {
+        const CustomExtension result = customExtension(c.typed);
+        EXPECT_EQ(result.extension, c.extension) << c.typed;
+        EXPECT_EQ(result.refusal.has_value(), c.refused) << c.typed;
+    }
+    EXPECT_EQ(customExtension(L"..").refusal, std::wstring(kTypeAnExtensionMessage));
+    EXPECT_EQ(associationQuestion(L"diz"), L"All files with the extension \"diz\" will be associated with Vantry.");
+}
+
+TEST(AssociationRules, TheCommandKeepsAPathWithBlanksWhole) {
+    EXPECT_EQ(openCommand(L"C:\\Program Files\\Vantry\\Vantry.exe"),
+              L"\"C:\\Program Files\\Vantry\\Vantry.exe\" \"%1\"");
+    EXPECT_EQ(defaultIcon(L"C:\\Tools\\Vantry.exe"), L"C:\\Tools\\Vantry.exe,0");
+    EXPECT_EQ(extensionKeyPath(L".zzz"), L"\\..zzz");
+    EXPECT_TRUE(keepsBackup(L"txtfile"));
+    EXPECT_FALSE(keepsBackup(L"Vantry"));
+    EXPECT_FALSE(keepsBackup(L""));
+}
+
+}  // namespace
+}  // namespace vantry
