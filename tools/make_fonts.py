@@ -18,6 +18,7 @@ import struct
 import sys
 from pathlib import Path
 
+from fontTools.agl import UV2AGL
 from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib.tables.O_S_2f_2 import Panose
@@ -170,6 +171,13 @@ def outline(rows, height, ascent_pixels):
     return pen.glyph()
 
 
+def glyph_name(code_point):
+    """The standard name of a character's glyph, so that printed text can be searched and
+    copied: a PDF reader maps glyphs back to characters by these names. A shape that
+    several characters share is named after the first of them."""
+    return UV2AGL.get(code_point) or (f"uni{code_point:04X}" if code_point <= 0xFFFF else f"u{code_point:05X}")
+
+
 def build_face(family, height, ascent_pixels, table):
     chars = character_map(height, table)
     em = height * UNITS_PER_PIXEL
@@ -187,7 +195,7 @@ def build_face(family, height, ascent_pixels, table):
         rows = chars[code_point]
         name = by_shape.get(rows)
         if name is None:
-            name = f"g{len(glyph_names):04d}"
+            name = glyph_name(code_point)
             by_shape[rows] = name
             glyph_names.append(name)
             glyphs[name] = outline(rows, height, ascent_pixels)
