@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the portable rules natively
 # (with sanitizers) and under Wine, the window tests and the end-to-end tests under
-# Wine on a virtual display. The last lines are CTest's summary.
+# Wine on a virtual display, and printing on a PDF printer of a CUPS scheduler. The
+# last lines are CTest's summary.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
 tools/build.sh native
 tools/fuzz.sh build
 source tools/display.sh
+source tools/printer.sh
 VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests" tools/wine-prefix.sh tests
 ctest --test-dir build/win --output-on-failure --timeout 600

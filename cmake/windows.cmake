@@ -6,7 +6,9 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR}/src")
 
 add_library(vantry_win STATIC
   src/documents/document_file.cpp
+  src/documents/file_info_dialog.cpp
   src/documents/file_saving.cpp
+  src/documents/printing.cpp
   src/documents/recent_files_menu.cpp
   src/settings/display_font.cpp
   src/settings/file_associations.cpp
@@ -18,8 +20,8 @@ add_library(vantry_win STATIC
   src/shell/message_box.cpp
   src/shell/nfo01.cpp
   src/shell/options_commands.cpp
+  src/shell/print_commands.cpp
   src/shell/recent_menu.cpp
-  src/shell/secondary_windows.cpp
   src/shell/text_tools.cpp
   src/shell/view_state.cpp
   src/tools/about_box.cpp
@@ -38,7 +40,7 @@ add_library(vantry_win STATIC
   src/win/tooltips.cpp
   src/win/window.cpp
 )
-target_link_libraries(vantry_win PUBLIC vantry_logic comctl32 comdlg32 shell32 ole32 uuid advapi32 gdi32 user32 uxtheme)
+target_link_libraries(vantry_win PUBLIC vantry_logic comctl32 comdlg32 shell32 ole32 uuid advapi32 gdi32 user32 uxtheme winspool)
 
 add_executable(Vantry WIN32 src/shell/main.cpp res/vantry.rc)
 target_link_libraries(Vantry PRIVATE vantry_win)
@@ -65,18 +67,22 @@ add_executable(window_tests
   tests/window/view_state_test.cpp
   tests/window/links_test.cpp
   tests/window/options_test.cpp
+  tests/window/printing_test.cpp
   res/vantry.rc
 )
 target_include_directories(window_tests PRIVATE tests)
 target_link_libraries(window_tests PRIVATE vantry_win gtest_main)
-add_test(NAME window COMMAND window_tests)
+add_test(NAME window COMMAND window_tests --gtest_filter=-RealPrinter*)
 set_tests_properties(window PROPERTIES LABELS window RUN_SERIAL TRUE)
+# Printing on the PDF printer that tools/printer.sh provides.
+add_test(NAME printing COMMAND window_tests --gtest_filter=RealPrinter*)
+set_tests_properties(printing PROPERTIES LABELS printing RUN_SERIAL TRUE)
 
 add_executable(end_to_end_tests
   tests/end_to_end/end_to_end_test.cpp
 )
 target_include_directories(end_to_end_tests PRIVATE tests src)
-target_link_libraries(end_to_end_tests PRIVATE vantry_logic advapi32 user32 gtest_main)
+target_link_libraries(end_to_end_tests PRIVATE vantry_logic advapi32 user32 winspool gtest_main)
 add_dependencies(end_to_end_tests Vantry)
 add_test(NAME end_to_end COMMAND end_to_end_tests)
 set_tests_properties(end_to_end PROPERTIES LABELS end_to_end RUN_SERIAL TRUE)
@@ -84,7 +90,10 @@ set_tests_properties(end_to_end PROPERTIES LABELS end_to_end RUN_SERIAL TRUE)
 # The tests run in a Wine prefix of their own, so they never touch the settings of the
 # prefix that run.sh shows the program in.
 set(VANTRY_TEST_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix-tests)
-set_tests_properties(window end_to_end PROPERTIES ENVIRONMENT VANTRY_WINEPREFIX=${VANTRY_TEST_WINEPREFIX})
+set_tests_properties(window printing PROPERTIES ENVIRONMENT VANTRY_WINEPREFIX=${VANTRY_TEST_WINEPREFIX})
+# The program started from outside sees no printer: its CUPS server is not there.
+set_tests_properties(end_to_end PROPERTIES ENVIRONMENT
+  "VANTRY_WINEPREFIX=${VANTRY_TEST_WINEPREFIX};CUPS_SERVER=/nonexistent/vantry-cups.sock")
 
 # The portable rules also run natively, built with the sanitizers, when test.sh says where.
 if(VANTRY_NATIVE_LOGIC_TESTS)

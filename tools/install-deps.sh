@@ -8,6 +8,7 @@ packages=(
   fonts-liberation                             # faces Wine substitutes for the Windows ones
   python3-fonttools console-setup-linux        # regenerating the NFO faces
   clang libclang-rt-14-dev                     # the fuzz targets (libFuzzer)
+  cups printer-driver-cups-pdf poppler-utils   # printing on a PDF printer, and reading it back
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -54,4 +54,12 @@ PrivateFontFile::~PrivateFontFile() {
     if (releaseObserver()) releaseObserver()(path_);
 }
 
+int screenDotsPerInch() {
+    const HDC screen = GetDC(nullptr);
+    if (!screen) return 96;
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 }  // namespace vantry

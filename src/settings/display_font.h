@@ -16,6 +16,9 @@ namespace vantry {
 LOGFONTW logFontOf(const FontProfile& profile, BYTE charSet = DEFAULT_CHARSET);
 GdiObject<HFONT> createDisplayFont(const FontProfile& profile);
 
+// The screen's vertical dots per inch, which turn points into pixels.
+int screenDotsPerInch();
+
 // A stored colour: 0x00BBGGRR, or a negative system colour (0x80000000 | index).
 COLORREF colorFromSetting(std::int32_t value);
 

@@ -105,17 +105,10 @@ constexpr Tooltip kTooltips[] = {
      L"When checked the list of recent files under the File menu will be displayd with their full path"},
 };
 
-int screenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 // The chooser's font: face, size and style; the height follows from the size.
 LOGFONTW chooserLogFont(const FontProfile& font) {
     FontProfile sized = font;
-    sized.height = heightForPointSize(font.size, screenDpi());
+    sized.height = heightForPointSize(font.size, screenDotsPerInch());
     return logFontOf(sized);
 }
 
@@ -339,7 +332,7 @@ void TOptions::btnOKClick() {
     choices.nfoFont = nfoPreferences_;
     // The text font is stored as its chooser holds it: the height follows from the size.
     choices.textFont = {textChooserFont_.face, textChooserFont_.size,
-                        heightForPointSize(textChooserFont_.size, screenDpi()), textPreferences_.style};
+                        heightForPointSize(textChooserFont_.size, screenDotsPerInch()), textPreferences_.style};
     choices.urlItem = selectedRadio(IDC_RADIO_URL_ITEM0);
     choices.emailItem = selectedRadio(IDC_RADIO_EMAIL_ITEM0);
     choices.recentFileCountItem =

@@ -74,7 +74,7 @@ Tnfonote::Tnfonote(MainWindowSetup setup)
     programDir_ = directoryOf(programPath_);
     registerFontFiles();
     loadSettings();
-    recentMenu_.attach(GetSubMenu(GetMenu(handle()), 0), IDM_PRINT, IDM_RECENT_FILE_FIRST);
+    recentMenu_.attach(GetSubMenu(GetMenu(handle()), 0), IDM_FILE_INFORMATION, IDM_RECENT_FILE_FIRST);
     refreshRecentMenu();
     if (setup_.commandLineFile) loadDocument(*setup_.commandLineFile, L"");
     updateStatusBar();
@@ -401,6 +401,8 @@ void Tnfonote::onCommand(int id) {
         case IDM_README: Readme1Click(); break;
         case IDM_ABOUT: About1Click(); break;
         case IDM_OPTIONS: Options1Click(); break;
+        case IDM_PRINT: Print1Click(); break;
+        case IDM_FILE_INFORMATION: Fileproperties1Click(); break;
         case IDM_EXIT: Quit1Click(); break;
         case IDM_ALWAYS_ON_TOP: Topmost1Click(); break;
         case IDM_WORD_WRAP: Wordwrap1Click(); break;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "documents/print_layout.h"
 #include "documents/recent_files_menu.h"
 #include "documents/save_filters.h"
 #include "documents/text_encoding.h"
@@ -24,6 +25,7 @@
 #include "tools/link_scan.h"
 #include "win/edit_control.h"
 #include "win/handles.h"
+#include "win/system_ui.h"
 #include "win/window.h"
 
 namespace vantry {
@@ -110,6 +112,12 @@ public:
     const std::wstring& tooltipText() const { return tooltipText_; }
     HWND tooltip() const { return tooltip_.get(); }
 
+    // Printing and the file information window.
+    void Print1Click();
+    void printDocument(PrintDialogAnswer& printer);
+    void Fileproperties1Click();
+    const PrintJob& printJob() const { return printJob_; }
+
     // Options: the dialog's view of this window.
     void Options1Click();
     OptionsHost optionsHost();
@@ -188,6 +196,7 @@ private:
     bool startMaximized_ = false;
     SaveDialogState saveDialog_;
     RecentFilesMenu recentMenu_;
+    PrintJob printJob_;
     int openEncodingIndex_ = 0;  // the Open dialog's encoding, kept for the run
     int openFilterIndex_ = 1;
     POINT press_{0, 0};  // where the last mouse button went down in Memo1

@@ -1,8 +1,9 @@
 // The program-wide instances of the eight windows, set while the application runs.
 #pragma once
 
+#include "documents/file_info_dialog.h"
+#include "settings/options_dialog.h"
 #include "shell/nfo01.h"
-#include "shell/secondary_windows.h"
 #include "tools/about_box.h"
 #include "tools/find_window.h"
 #include "tools/goto_dialog.h"

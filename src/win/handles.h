@@ -63,6 +63,34 @@ struct RegistryKeyTraits {
 };
 using UniqueRegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
 
+struct DeviceContextTraits {
+    static HDC invalid() { return nullptr; }
+    static bool valid(HDC h) { return h != nullptr; }
+    static void close(HDC h) { DeleteDC(h); }
+};
+// A device context the program created (a printer's), not one borrowed from a window.
+using UniqueDeviceContext = UniqueHandle<HDC, DeviceContextTraits>;
+
+struct GlobalMemoryTraits {
+    static HGLOBAL invalid() { return nullptr; }
+    static bool valid(HGLOBAL h) { return h != nullptr; }
+    static void close(HGLOBAL h) { GlobalFree(h); }
+};
+using UniqueGlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
+
+// An object selected into a device context until the scope ends.
+class ScopedSelection {
+public:
+    ScopedSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ScopedSelection(const ScopedSelection&) = delete;
+    ScopedSelection& operator=(const ScopedSelection&) = delete;
+    ~ScopedSelection() { SelectObject(dc_, previous_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
 // A COM interface pointer that is released once.
 template <typename Interface>
 class ComPtr {

@@ -93,6 +93,27 @@ public:
         chosen.pointSize = (chooser.iPointSize + 5) / 10;  // tenths of a point
         return chosen;
     }
+
+    std::optional<PrintDialogAnswer> printDialog(HWND owner) override {
+        PRINTDLGW dialog{};
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = owner;
+        dialog.hDevMode = printerMode_.release();
+        dialog.hDevNames = printerNames_.release();
+        // Copies and collation come back here, for the program to make; no page range.
+        dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_NOWARNING;
+        dialog.nCopies = 1;
+        const BOOL confirmed = PrintDlgW(&dialog);
+        printerMode_.reset(dialog.hDevMode);
+        printerNames_.reset(dialog.hDevNames);
+        UniqueDeviceContext printer(dialog.hDC);
+        if (!confirmed || !printer) return std::nullopt;
+        return PrintDialogAnswer{std::move(printer), dialog.nCopies, (dialog.Flags & PD_COLLATE) != 0};
+    }
+
+private:
+    UniqueGlobalMemory printerMode_;
+    UniqueGlobalMemory printerNames_;
 };
 
 Win32SystemUi systemImplementation;

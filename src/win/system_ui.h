@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "win/handles.h"
+
 namespace vantry {
 
 struct FileDialogRequest {
@@ -32,6 +34,12 @@ struct ChosenFont {
     int pointSize = 0;  // whole points
 };
 
+struct PrintDialogAnswer {
+    UniqueDeviceContext printer;
+    int copies = 1;
+    bool collate = false;
+};
+
 class SystemUi {
 public:
     virtual ~SystemUi() = default;
@@ -45,6 +53,9 @@ public:
                                                 std::array<COLORREF, 16>& customColors) = 0;
     // The font chooser over screen fonts, without effects, opened at `initial`.
     virtual std::optional<ChosenFont> chooseFont(HWND owner, const LOGFONTW& initial) = 0;
+    // The print dialog: printer, its properties, copies and collation; always all pages.
+    // It opens with the printer chosen last.
+    virtual std::optional<PrintDialogAnswer> printDialog(HWND owner) = 0;
 };
 
 // The UI in use: the system's unless a test put another in place (nullptr restores it).

@@ -1,5 +1,6 @@
 // The real program, started as a user starts it, driven from this process.
 #include <windows.h>
+#include <winspool.h>
 
 #include <gtest/gtest.h>
 
@@ -474,6 +475,46 @@ TEST(EndToEnd, OptionsSurviveARestartAndAnAssociatedFileOpensByTheStoredCommand)
     DeleteFileW(art.c_str());
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Classes\\.nfo");
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Classes\\Vantry");
+}
+
+std::wstring windowText(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+TEST(EndToEnd, WithNoPrinterPrintingAsksFirstAndNoStopsIt) {
+    // CTest points these tests at a CUPS server that is not there, so Wine lists no
+    // printer to the program (nor to this process).
+    DWORD needed = 0, count = 0;
+    EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
+    ASSERT_EQ(needed, 0u) << "a printer is listed: run through CTest, which sets CUPS_SERVER";
+    RunningVantry vantry;
+    ASSERT_NE(vantry.main(), nullptr);
+    for (const int answer : {IDNO, IDYES}) {
+        const HWND question = vantry.showByCommand(IDM_PRINT, L"#32770");
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(windowText(question), L"Confirm");
+        EXPECT_EQ(windowText(descendantWithId(question, 0xFFFF)), L"No default printer found, try to print anyway?");
+        PostMessageW(question, WM_COMMAND, answer, 0);
+        ASSERT_TRUE(waitFor([&] { return !IsWindow(question) || !IsWindowVisible(question); }));
+        if (answer == IDNO) {
+            // Once the about box shows, the print command has ended.
+            const HWND about = vantry.showByCommand(IDM_ABOUT, L"Vantry.About");
+            ASSERT_NE(about, nullptr);
+            EXPECT_EQ(dialogOf(vantry.processId()), nullptr) << "No shows nothing more";
+            PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
+            ASSERT_TRUE(waitFor([&] { return !IsWindowVisible(about); }));
+        } else {
+            HWND next = nullptr;
+            ASSERT_TRUE(waitFor([&] { return (next = dialogOf(vantry.processId())) != nullptr; }))
+                << "Yes goes on to the print dialog";
+            PostMessageW(next, WM_COMMAND, IDCANCEL, 0);
+            EXPECT_TRUE(waitFor([&] { return dialogOf(vantry.processId()) == nullptr; }));
+        }
+    }
+    vantry.close();
+    EXPECT_TRUE(vantry.exitedCleanly());
 }
 
 }  // namespace

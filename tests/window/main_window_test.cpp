@@ -34,7 +34,8 @@ TEST_F(MainWindowTest, TheMenuHasEveryCommandWithItsShortcut) {
     const Item items[] = {
         {IDM_NEW, L"&New\tCtrl+N", true}, {IDM_NEW_WINDOW, L"New &Window\tCtrl+Alt+W", true},
         {IDM_OPEN, L"&Open...\tCtrl+O", true}, {IDM_SAVE, L"&Save\tCtrl+S", true},
-        {IDM_SAVE_AS, L"Save &As...\tCtrl+Alt+S", true}, {IDM_PRINT, L"&Print...\tCtrl+P", false},
+        {IDM_SAVE_AS, L"Save &As...\tCtrl+Alt+S", true}, {IDM_PRINT, L"&Print...\tCtrl+P", true},
+        {IDM_FILE_INFORMATION, L"File &information...\tAlt+Enter", true},
         {IDM_EXIT, L"&Exit\tCtrl+Q", true}, {IDM_UNDO, L"&Undo\tCtrl+Z", true},
         {IDM_CUT, L"Cu&t\tCtrl+X", true}, {IDM_COPY, L"&Copy\tCtrl+C", true},
         {IDM_PASTE, L"&Paste\tCtrl+V", true}, {IDM_DELETE_LINE, L"&Delete line\tShift+Del", true},
@@ -209,11 +210,11 @@ TEST_F(MainWindowTest, TheShortcutsAreTheDocumentedKeys) {
         {FCONTROL, 'V', IDM_PASTE}, {FSHIFT, VK_DELETE, IDM_DELETE_LINE}, {FCONTROL, 'F', IDM_FIND},
         {0, VK_F3, IDM_FIND_NEXT}, {FCONTROL, 'R', IDM_REPLACE}, {FCONTROL, 'G', IDM_GOTO},
         {FCONTROL, 'A', IDM_SELECT_ALL}, {FCONTROL, 'T', IDM_ALWAYS_ON_TOP}, {FCONTROL, 'W', IDM_WORD_WRAP},
-        {0, VK_F5, IDM_OPTIONS}, {0, VK_F1, IDM_ABOUT},
+        {0, VK_F5, IDM_OPTIONS}, {0, VK_F1, IDM_ABOUT}, {FALT, VK_RETURN, IDM_FILE_INFORMATION},
         {FCONTROL | FSHIFT, 'S', 0}, {FCONTROL | FSHIFT, 'W', 0},  // Alt, not Shift
     };
     for (const Case& c : cases) EXPECT_EQ(commandOf(c.modifiers, c.key), c.command) << c.key << " " << int(c.modifiers);
-    EXPECT_EQ(entries.size(), 21u);
+    EXPECT_EQ(entries.size(), 22u);
     DestroyAcceleratorTable(table);
 }
 

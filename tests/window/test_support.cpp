@@ -45,6 +45,11 @@ std::optional<ChosenFont> ScriptedUi::chooseFont(HWND, const LOGFONTW& initial) 
     return nextAnswer(fontAnswers);
 }
 
+std::optional<PrintDialogAnswer> ScriptedUi::printDialog(HWND) {
+    ++printDialogsShown;
+    return nextAnswer(printAnswers);
+}
+
 std::optional<FileDialogAnswer> ScriptedUi::fileDialog(FileDialogRequest& request) {
     fileDialogs.push_back(request);
     std::optional<FileDialogAnswer> answer;

@@ -33,6 +33,7 @@ public:
     std::optional<FileDialogAnswer> fileDialog(FileDialogRequest& request) override;
     std::optional<COLORREF> chooseColor(HWND, COLORREF initial, std::array<COLORREF, 16>&) override;
     std::optional<ChosenFont> chooseFont(HWND, const LOGFONTW& initial) override;
+    std::optional<PrintDialogAnswer> printDialog(HWND) override;
 
     std::vector<AskedMessage> messages;
     std::deque<int> messageAnswers;  // empty: IDOK
@@ -43,6 +44,8 @@ public:
     std::deque<std::optional<COLORREF>> colorAnswers;       // empty: cancel
     std::vector<LOGFONTW> fontsOffered;
     std::deque<std::optional<ChosenFont>> fontAnswers;      // empty: cancel
+    int printDialogsShown = 0;
+    std::deque<std::optional<PrintDialogAnswer>> printAnswers;  // empty: cancel
 };
 
 // Deletes the test settings key now and when it goes.

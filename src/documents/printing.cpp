@@ -1,0 +1,152 @@
+#include "documents/printing.h"
+
+#include <winspool.h>
+
+#include <cstdlib>
+
+#include "win/error.h"
+#include "win/handles.h"
+
+namespace vantry {
+namespace {
+
+int faultyPage = 0;
+
+void check(bool succeeded) {
+    if (!succeeded) throw Error(systemErrorText(GetLastError()));
+}
+
+// StartDoc until EndDoc; a job that does not get there is aborted, so none stays open
+// in the spooler.
+class PrinterDocument {
+public:
+    explicit PrinterDocument(HDC printer) : printer_(printer) {
+        DOCINFOW document{};
+        document.cbSize = sizeof document;
+        document.lpszDocName = L"";
+        check(StartDocW(printer_, &document) > 0);
+        started_ = true;
+        if (StartPage(printer_) <= 0) fail();
+    }
+    PrinterDocument(const PrinterDocument&) = delete;
+    PrinterDocument& operator=(const PrinterDocument&) = delete;
+    ~PrinterDocument() {
+        if (started_) AbortDoc(printer_);
+    }
+
+    void newPage() {
+        if (++page_ == faultyPage) SetLastError(ERROR_OUT_OF_PAPER);
+        if (page_ == faultyPage || EndPage(printer_) <= 0 || StartPage(printer_) <= 0) fail();
+    }
+    void end() {
+        if (EndPage(printer_) <= 0 || EndDoc(printer_) <= 0) fail();
+        started_ = false;
+    }
+
+private:
+    [[noreturn]] void fail() {
+        const DWORD error = GetLastError();
+        AbortDoc(printer_);
+        started_ = false;
+        throw Error(systemErrorText(error));
+    }
+
+    HDC printer_;
+    bool started_ = false;
+    int page_ = 1;
+};
+
+class PrinterPages final : public PrintSink {
+public:
+    PrinterPages(HDC printer, PrinterDocument& document, const ShownLines& lines)
+        : printer_(printer), document_(document), lines_(lines) {}
+
+    void drawLine(std::int32_t line, std::int32_t x, std::int32_t y) override {
+        const std::wstring text = printedLineText(lines_.line(line));
+        check(TextOutW(printer_, x, y, text.c_str(), static_cast<int>(text.size())) != FALSE);
+    }
+    void newPage() override { document_.newPage(); }
+
+private:
+    HDC printer_;
+    PrinterDocument& document_;
+    const ShownLines& lines_;
+};
+
+GdiObject<HFONT> createPrinterFont(HDC printer, const PrintFont& font) {
+    LOGFONTW logFont{};
+    logFont.lfHeight = -MulDiv(font.points, GetDeviceCaps(printer, LOGPIXELSY), 72);
+    logFont.lfWeight = font.style.bold ? FW_BOLD : FW_NORMAL;
+    logFont.lfItalic = font.style.italic ? TRUE : FALSE;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    font.face.copy(logFont.lfFaceName, LF_FACESIZE - 1);
+    GdiObject<HFONT> created(CreateFontIndirectW(&logFont));
+    check(static_cast<bool>(created));
+    return created;
+}
+
+}  // namespace
+
+void setPrinterFaultForTests(int page) { faultyPage = page; }
+
+ShownLines::ShownLines(const EditControl& memo) : text_(memo.text()) {
+    if (memo.wordWrap()) {
+        const DWORD shown = memo.lineCount();
+        for (DWORD line = 0; line < shown; ++line) {
+            const DWORD start = memo.lineIndex(line);
+            starts_.push_back(start);
+            lengths_.push_back(memo.lineLength(start));
+        }
+    } else {
+        size_t start = 0;
+        for (size_t found; (found = text_.find(L"\r\n", start)) != std::wstring::npos; start = found + 2) {
+            starts_.push_back(start);
+            lengths_.push_back(found - start);
+        }
+        starts_.push_back(start);
+        lengths_.push_back(text_.size() - start);
+    }
+    if (!starts_.empty() && lengths_.back() == 0 && (text_.empty() || text_.ends_with(L"\r\n"))) {
+        starts_.pop_back();
+        lengths_.pop_back();
+    }
+}
+
+std::wstring_view ShownLines::line(std::int32_t index) const {
+    const auto at = static_cast<size_t>(index);
+    return std::wstring_view(text_).substr(starts_[at], lengths_[at]);
+}
+
+bool printerInstalled() {
+    DWORD needed = 0, count = 0;
+    EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
+    if (needed == 0) return false;
+    std::vector<BYTE> printers(needed);
+    return EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, printers.data(), needed, &needed,
+                         &count) &&
+           count > 0;
+}
+
+bool printDocument(PrintJob& job, HDC printer, bool collate, const PrintFont& font, const ShownLines& lines) {
+    job.endLine = lines.count();
+    job.firstLine = 0;
+    job.currentLine = 0;
+    const GdiObject<HFONT> printerFont = createPrinterFont(printer, font);
+    const ScopedSelection selected(printer, printerFont.get());
+    LOGFONTW chosen{};
+    GetObjectW(printerFont.get(), sizeof chosen, &chosen);
+    job.measurePage(GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES), std::abs(chosen.lfHeight));
+    if (job.linesPerPage <= 0) return false;
+
+    // The background stays untouched: an opaque box one unit taller than the line
+    // would cover the bottom row of the line above, and NFO lines touch.
+    SetBkMode(printer, TRANSPARENT);
+    if (font.black) SetTextColor(printer, RGB(0, 0, 0));
+    PrinterDocument document(printer);
+    PrinterPages pages(printer, document, lines);
+    job.printPages(collate, pages);
+    document.end();
+    return true;
+}
+
+}  // namespace vantry
