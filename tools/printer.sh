@@ -11,7 +11,9 @@ if ! vantry_cups_runs; then
   vantry_cups_runs || { echo "The CUPS scheduler did not start." >&2; exit 1; }
 fi
 vantry_stop_printer() {
-  if [ -n "$vantry_started_cupsd" ]; then $vantry_sudo pkill -x cupsd || true; fi
+  [ -n "$vantry_started_cupsd" ] || return 0
+  $vantry_sudo pkill -x cupsd || true
+  for _ in $(seq 100); do pgrep -x cupsd >/dev/null || break; sleep 0.1; done
 }
 trap "vantry_stop_printer; $(trap -p EXIT | sed -E "s/^trap -- '(.*)' EXIT$/\1/")" EXIT
 
