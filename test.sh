@@ -11,4 +11,5 @@ tools/fuzz.sh build
 source tools/display.sh
 source tools/printer.sh
 VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests" tools/wine-prefix.sh tests
+VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests-144dpi" tools/wine-prefix.sh tests-144dpi
 ctest --test-dir build/win --output-on-failure --timeout 600

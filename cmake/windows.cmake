@@ -2,7 +2,12 @@
 enable_language(RC)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR}/src")
+# The manifest carries the version as four numbers; windres finds it in the build folder.
+set(VANTRY_VERSION_QUAD "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.0")
+configure_file(res/vantry.manifest.in ${CMAKE_BINARY_DIR}/generated/vantry.manifest @ONLY)
+set_source_files_properties(res/vantry.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/generated/vantry.manifest;${PROJECT_SOURCE_DIR}/src/tools/program_info.h")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR}/src -I${CMAKE_BINARY_DIR}/generated")
 
 add_library(vantry_win STATIC
   src/documents/document_file.cpp
@@ -32,6 +37,7 @@ add_library(vantry_win STATIC
   src/tools/message_dialog.cpp
   src/tools/readme_viewer.cpp
   src/win/dialog.cpp
+  src/win/dpi.cpp
   src/win/edit_control.cpp
   src/win/error.cpp
   src/win/error_report.cpp
@@ -68,12 +74,17 @@ add_executable(window_tests
   tests/window/links_test.cpp
   tests/window/options_test.cpp
   tests/window/printing_test.cpp
+  tests/window/windows_conventions_test.cpp
   res/vantry.rc
 )
 target_include_directories(window_tests PRIVATE tests)
-target_link_libraries(window_tests PRIVATE vantry_win gtest_main)
-add_test(NAME window COMMAND window_tests --gtest_filter=-RealPrinter*)
+target_link_libraries(window_tests PRIVATE vantry_win version gtest_main)
+add_test(NAME window COMMAND window_tests --gtest_filter=-RealPrinter*:HighDpi*)
 set_tests_properties(window PROPERTIES LABELS window RUN_SERIAL TRUE)
+# The program's own scaling on a screen of 144 dots per inch, in a prefix set to that.
+add_test(NAME high_dpi COMMAND window_tests --gtest_filter=HighDpi*)
+set_tests_properties(high_dpi PROPERTIES LABELS window RUN_SERIAL TRUE
+  ENVIRONMENT VANTRY_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-tests-144dpi)
 # Printing on the PDF printer that tools/printer.sh provides.
 add_test(NAME printing COMMAND window_tests --gtest_filter=RealPrinter*)
 set_tests_properties(printing PROPERTIES LABELS printing RUN_SERIAL TRUE)

@@ -2,7 +2,8 @@
 # Prepares the Wine prefix that the program and its tests run in (build/wineprefix by
 # default): a fresh prefix, the usual Windows faces mapped to fonts Debian has, and the
 # shell's browser and mailer pointed at a script that only records what it got.
-# "tools/wine-prefix.sh tests" also makes windows that need no window manager.
+# "tools/wine-prefix.sh tests" also makes windows that need no window manager;
+# "tests-144dpi" does that too on a screen of 144 dots per inch.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${VANTRY_WINEPREFIX:-$here/build/wineprefix}
@@ -28,8 +29,12 @@ run reg add 'HKCU\Software\Wine\WineBrowser' /v Mailers /t REG_SZ /d "$recorder"
 # The tests' virtual display has no window manager: Wine would wait two seconds for one
 # at every hiding of a window it left to a manager. (Run on a desktop, the program keeps
 # its managed windows, which real input events such as run.sh's need.)
-if [ "$purpose" = tests ]; then
+if [ "$purpose" = tests ] || [ "$purpose" = tests-144dpi ]; then
   run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
+fi
+# A screen at 150 %, for the tests of the program's own scaling.
+if [ "$purpose" = tests-144dpi ]; then
+  run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
 fi
 wineserver -w
 touch "$ready"

@@ -6,6 +6,7 @@
 #include <climits>
 #include <vector>
 
+#include "documents/paths.h"
 #include "win/error.h"
 #include "win/handles.h"
 
@@ -31,15 +32,31 @@ std::wstring multiByteToWide(UINT codePage, std::string_view bytes, size_t extra
 
 }  // namespace
 
+std::wstring fileSystemPath(const std::wstring& path) {
+    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return path;
+    std::wstring full(needed, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed) return path;
+    full.resize(length);
+    return extendedLengthPath(full);
+}
+
 std::wstring longPathOf(const std::wstring& path) {
-    std::vector<wchar_t> buffer(4096, L'\0');
-    const DWORD length = GetLongPathNameW(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    const std::wstring system = fileSystemPath(path);
+    std::wstring buffer(4096, L'\0');
+    DWORD length = GetLongPathNameW(system.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length >= buffer.size()) {
+        buffer.assign(length, L'\0');
+        length = GetLongPathNameW(system.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    }
     if (length == 0 || length >= buffer.size()) return path;
-    return std::wstring(buffer.data(), length);
+    buffer.resize(length);
+    return ordinaryPath(buffer);
 }
 
 std::string readFileBytes(const std::wstring& path) {
-    const UniqueFileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+    const UniqueFileHandle file(CreateFileW(fileSystemPath(path).c_str(), GENERIC_READ,
                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                             nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) throwCannotOpen(path, GetLastError());

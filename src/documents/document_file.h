@@ -11,6 +11,10 @@
 
 namespace vantry {
 
+// A path as the file functions take it at any length: full, and in the "\\?\" form
+// from 248 characters on, where Windows would otherwise stop at 260.
+std::wstring fileSystemPath(const std::wstring& path);
+
 // The long form of a path (GetLongPathNameW); the path itself when that fails.
 std::wstring longPathOf(const std::wstring& path);
 

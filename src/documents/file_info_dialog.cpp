@@ -1,5 +1,6 @@
 #include "documents/file_info_dialog.h"
 
+#include "documents/document_file.h"
 #include "documents/file_info_resources.h"
 #include "documents/file_information.h"
 #include "documents/recent_files.h"
@@ -28,7 +29,7 @@ void TFileInfoDialog::showFileInformation(const std::wstring& path) {
         // The attributes, not an open: a file another program holds open shows too, and
         // nothing is left open.
         WIN32_FILE_ATTRIBUTE_DATA data{};
-        if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) &&
+        if (GetFileAttributesExW(fileSystemPath(path).c_str(), GetFileExInfoStandard, &data) &&
             !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             size = fileSizeText((static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
             created = localDateTimeText(data.ftCreationTime);

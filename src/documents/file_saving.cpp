@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "documents/document_file.h"
 #include "documents/paths.h"
 #include "win/error.h"
 #include "win/handles.h"
@@ -25,7 +26,8 @@ bool writeWithWin32(HANDLE file, const char* data, DWORD size, DWORD& written) {
 // crosses volumes), removed again unless it has taken the target's place.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const std::wstring& target) {
+    // `target` as the file functions take it, `shownTarget` as the user named it.
+    TemporaryFile(const std::wstring& target, const std::wstring& shownTarget) {
         static unsigned counter = 0;
         DWORD code = ERROR_FILE_EXISTS;
         for (int attempt = 0; attempt < kTemporaryNameAttempts && code == ERROR_FILE_EXISTS; ++attempt) {
@@ -37,7 +39,7 @@ public:
             if (file_) return;
             code = GetLastError();
         }
-        throwFileError(L"Cannot create file", target, code);
+        throwFileError(L"Cannot create file", shownTarget, code);
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -74,23 +76,24 @@ void writeAll(HANDLE file, std::string_view bytes, const FileChunkWriter& writeC
 }  // namespace
 
 void saveFileBytes(const std::wstring& path, std::string_view bytes, const FileChunkWriter& writeChunk) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
+    const std::wstring target = fileSystemPath(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
         throwFileError(L"Cannot create file", path, ERROR_ACCESS_DENIED);
     }
-    TemporaryFile temporary(path);
+    TemporaryFile temporary(target, path);
     writeAll(temporary.handle(), bytes, writeChunk ? writeChunk : FileChunkWriter(writeWithWin32), path);
     temporary.close();
 
     const bool replaced =
-        exists ? ReplaceFileW(path.c_str(), temporary.path().c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+        exists ? ReplaceFileW(target.c_str(), temporary.path().c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
                               nullptr, nullptr) != FALSE
-               : MoveFileExW(temporary.path().c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+               : MoveFileExW(temporary.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
     if (!replaced) throwFileError(L"Cannot create file", path, GetLastError());
     temporary.keep();
     // Windows keeps the replaced file's attributes; make sure of it where that is not so.
-    if (exists && GetFileAttributesW(path.c_str()) != attributes) SetFileAttributesW(path.c_str(), attributes);
+    if (exists && GetFileAttributesW(target.c_str()) != attributes) SetFileAttributesW(target.c_str(), attributes);
 }
 
 bool SystemByteTextEncoder::encodeAnsi(std::wstring_view text, bool exactOnly, std::string& out) const {

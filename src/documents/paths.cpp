@@ -28,4 +28,28 @@ std::wstring directoryOf(std::wstring_view path) {
     return std::wstring(slash == std::wstring_view::npos ? path : path.substr(0, slash + 1));
 }
 
+namespace {
+constexpr std::wstring_view kExtendedPrefix = L"\\\\?\\";
+constexpr std::wstring_view kExtendedUncPrefix = L"\\\\?\\UNC\\";
+// The longest folder path the file functions take without the extended form.
+constexpr size_t kLongestOrdinaryPath = 247;
+}  // namespace
+
+std::wstring extendedLengthPath(std::wstring_view fullPath) {
+    if (fullPath.size() <= kLongestOrdinaryPath || fullPath.starts_with(kExtendedPrefix) ||
+        fullPath.starts_with(L"\\\\.\\")) {
+        return std::wstring(fullPath);
+    }
+    if (fullPath.starts_with(L"\\\\")) return std::wstring(kExtendedUncPrefix) + std::wstring(fullPath.substr(2));
+    const bool drivePath = fullPath.size() >= 3 && fullPath[1] == L':' && fullPath[2] == L'\\' &&
+                           ((fullPath[0] >= L'A' && fullPath[0] <= L'Z') || (fullPath[0] >= L'a' && fullPath[0] <= L'z'));
+    return drivePath ? std::wstring(kExtendedPrefix) + std::wstring(fullPath) : std::wstring(fullPath);
+}
+
+std::wstring ordinaryPath(std::wstring_view path) {
+    if (path.starts_with(kExtendedUncPrefix)) return L"\\\\" + std::wstring(path.substr(kExtendedUncPrefix.size()));
+    if (path.starts_with(kExtendedPrefix)) return std::wstring(path.substr(kExtendedPrefix.size()));
+    return std::wstring(path);
+}
+
 }  // namespace vantry

@@ -20,4 +20,11 @@ std::wstring fileNameOf(std::wstring_view path);
 // The path up to and including its last backslash; the whole path when there is none.
 std::wstring directoryOf(std::wstring_view path);
 
+// A full path as the file functions take it at any length: from 248 characters on,
+// "C:\..." becomes "\\?\C:\..." and "\\server\share\..." "\\?\UNC\server\share\...".
+// Shorter paths, relative ones and paths already in that form stay as they are.
+std::wstring extendedLengthPath(std::wstring_view fullPath);
+// The path as users see it: the "\\?\" form taken off again.
+std::wstring ordinaryPath(std::wstring_view path);
+
 }  // namespace vantry

@@ -9,9 +9,7 @@ LOGFONTW logFontOf(const FontProfile& profile, BYTE charSet) {
     if (profile.height != 0) {
         font.lfHeight = profile.height;
     } else {
-        const HDC screen = GetDC(nullptr);
-        font.lfHeight = -MulDiv(profile.size, GetDeviceCaps(screen, LOGPIXELSY), 72);
-        ReleaseDC(nullptr, screen);
+        font.lfHeight = -MulDiv(profile.size, screenDotsPerInch(), 72);
     }
     font.lfWeight = profile.style.bold ? FW_BOLD : FW_NORMAL;
     font.lfItalic = profile.style.italic ? TRUE : FALSE;
@@ -24,8 +22,10 @@ LOGFONTW logFontOf(const FontProfile& profile, BYTE charSet) {
     return font;
 }
 
-GdiObject<HFONT> createDisplayFont(const FontProfile& profile) {
-    const LOGFONTW font = logFontOf(profile);
+GdiObject<HFONT> createDisplayFont(const FontProfile& profile, int dpi) {
+    FontProfile scaled = profile;
+    scaled.height = heightAtDpi(profile, dpi);
+    const LOGFONTW font = logFontOf(scaled);
     return GdiObject<HFONT>(CreateFontIndirectW(&font));
 }
 

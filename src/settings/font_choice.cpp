@@ -1,5 +1,7 @@
 #include "settings/font_choice.h"
 
+#include <algorithm>
+
 #include "documents/paths.h"
 
 namespace vantry {
@@ -29,6 +31,30 @@ std::wstring_view fontStyleKeyword(FontStyle style) {
     if (style.bold) return kStyleBold;
     if (style.italic) return kStyleItalic;
     return kStyleNormal;
+}
+
+namespace {
+
+// The cell height of the faces the program ships; 0 for any other face.
+std::int32_t builtInCellHeight(std::wstring_view face) {
+    if (face == L"ASCII VGA" || face == L"ASCII") return 16;
+    if (face == L"ASCII EGA") return 14;
+    return 0;
+}
+
+}  // namespace
+
+std::int32_t heightAtDpi(const FontProfile& profile, int dpi) {
+    const std::int64_t height = profile.height;
+    if (dpi == 96 || dpi <= 0) return profile.height;
+    const std::int64_t cell = builtInCellHeight(profile.face);
+    const std::int64_t magnitude = height < 0 ? -height : height;
+    if (cell > 0 && magnitude > 0 && magnitude % cell == 0) {
+        const std::int64_t cells = std::max<std::int64_t>(1, (magnitude / cell * dpi + 48) / 96);
+        return static_cast<std::int32_t>((height < 0 ? -cells : cells) * cell);
+    }
+    const std::int64_t scaled = (magnitude * dpi + 48) / 96;
+    return static_cast<std::int32_t>(height < 0 ? -scaled : scaled);
 }
 
 }  // namespace vantry

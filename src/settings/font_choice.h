@@ -49,4 +49,10 @@ struct FontProfile {
     friend bool operator==(const FontProfile&, const FontProfile&) = default;
 };
 
+// The pixel height of a profile on a screen of `dpi` dots per inch: stored heights are
+// pixels at 96. A built-in NFO face at a whole number of its cells (16 pixels high, 14
+// for "ASCII EGA") keeps a whole number of cells, the nearest, so every bitmap pixel
+// covers the same number of screen pixels and block art stays joined.
+std::int32_t heightAtDpi(const FontProfile& profile, int dpi);
+
 }  // namespace vantry

@@ -262,7 +262,8 @@ bool TOptions::chooseFont(FontProfile& preferences, FontProfile& chooserFont) {
     preferences.face = chosen->font.lfFaceName;
     preferences.size = chosen->pointSize;
     preferences.style = {chosen->font.lfWeight >= FW_BOLD, chosen->font.lfItalic != 0};
-    preferences.height = chosen->font.lfHeight;
+    // Heights are kept as pixels at 96 dots per inch; the chooser works in the screen's.
+    preferences.height = MulDiv(chosen->font.lfHeight, 96, screenDotsPerInch());
     chooserFont = preferences;
     showFontLabels();
     previewFontSelection();
@@ -330,9 +331,10 @@ void TOptions::btnOKClick() {
     choices.textColor = host_.textColor();
     choices.fontSelectionItem = selectedRadio(IDC_RADIO1_ITEM0);
     choices.nfoFont = nfoPreferences_;
-    // The text font is stored as its chooser holds it: the height follows from the size.
-    choices.textFont = {textChooserFont_.face, textChooserFont_.size,
-                        heightForPointSize(textChooserFont_.size, screenDotsPerInch()), textPreferences_.style};
+    // The text font is stored as its chooser holds it: the height follows from the size
+    // (as pixels at 96 dots per inch, as all stored heights are).
+    choices.textFont = {textChooserFont_.face, textChooserFont_.size, heightForPointSize(textChooserFont_.size, 96),
+                        textPreferences_.style};
     choices.urlItem = selectedRadio(IDC_RADIO_URL_ITEM0);
     choices.emailItem = selectedRadio(IDC_RADIO_EMAIL_ITEM0);
     choices.recentFileCountItem =

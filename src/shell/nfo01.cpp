@@ -64,8 +64,8 @@ Tnfonote::Tnfonote(MainWindowSetup setup)
                                  0, 0, 0, 0, handle(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR1)), instance, nullptr);
     if (!StatusBar1) throw Error(systemErrorText(GetLastError()));
-    const int panels[] = {kPositionPanelWidth, -1};
-    SendMessageW(StatusBar1, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(panels));
+    dpi_ = windowDpi(handle());
+    setStatusPanels();
 
     createTooltip();
     DragAcceptFiles(handle(), TRUE);
@@ -159,6 +159,22 @@ void Tnfonote::loadSettings() {
     layoutControls();
 }
 
+void Tnfonote::setStatusPanels() {
+    const int panels[] = {scaledForDpi(kPositionPanelWidth, dpi_), -1};
+    SendMessageW(StatusBar1, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(panels));
+}
+
+// Moved to a monitor of another DPI: the suggested frame, the font at the new size, the
+// status bar laid out anew.
+void Tnfonote::changeDpi(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    setStatusPanels();
+    setTextFont(memoFontProfile_);
+    SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layoutControls();
+}
+
 void Tnfonote::applyColors() { setMemoColors(integerOf(settings_.bgColor), integerOf(settings_.textColor)); }
 
 void Tnfonote::setMemoColors(std::int32_t background, std::int32_t text) {
@@ -188,7 +204,7 @@ void Tnfonote::layoutControls() {
     GetClientRect(handle(), &client);
     int statusHeight = 0;
     if (GetWindowLongPtrW(StatusBar1, GWL_STYLE) & WS_VISIBLE) {
-        statusHeight = std::min<int>(kStatusBarHeight, client.bottom);
+        statusHeight = std::min<int>(scaledForDpi(kStatusBarHeight, dpi_), client.bottom);
         MoveWindow(StatusBar1, 0, client.bottom - statusHeight, client.right, statusHeight, TRUE);
     }
     MoveWindow(Memo1.handle(), 0, 0, client.right, client.bottom - statusHeight, TRUE);
@@ -336,9 +352,11 @@ void Tnfonote::applyFontProfile(bool useNfo) {
 }
 
 void Tnfonote::setTextFont(const FontProfile& profile) {
-    if (profile == memoFontProfile_ && memoFont_) return;  // no needless layout of the whole text
+    // No needless layout of the whole text.
+    if (profile == memoFontProfile_ && memoFontDpi_ == dpi_ && memoFont_) return;
     memoFontProfile_ = profile;
-    GdiObject<HFONT> font = createDisplayFont(profile);
+    memoFontDpi_ = dpi_;
+    GdiObject<HFONT> font = createDisplayFont(profile, dpi_);
     Memo1.setFont(font.get());
     memoFont_ = std::move(font);  // the old font is deleted once the control let go of it
 }
@@ -484,6 +502,9 @@ LRESULT Tnfonote::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_SIZE:
             layoutControls();
+            return 0;
+        case WM_DPICHANGED:
+            changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_SETFOCUS:
             SetFocus(Memo1.handle());

@@ -24,6 +24,7 @@
 #include "tools/link_detection.h"
 #include "tools/link_scan.h"
 #include "win/edit_control.h"
+#include "win/dpi.h"
 #include "win/handles.h"
 #include "win/system_ui.h"
 #include "win/window.h"
@@ -132,6 +133,7 @@ public:
     void setTextFont(const FontProfile& profile);
     ExtensionKind extensionKind() const;
 
+    int dpi() const { return dpi_; }
     const std::wstring& programPath() const { return programPath_; }
     const std::wstring& programDir() const { return programDir_; }
     Settings& settings() { return settings_; }
@@ -164,6 +166,8 @@ private:
     void applyColors();
     void applyPlacementSettings();
     void layoutControls();
+    void setStatusPanels();
+    void changeDpi(int dpi, const RECT& suggested);
     void onCommand(int id);
     EditState editState() const;
     void updateEditMenu(HMENU editMenu);
@@ -187,6 +191,8 @@ private:
     HWND StatusBar1 = nullptr;
     GdiObject<HFONT> memoFont_;
     FontProfile memoFontProfile_;
+    int memoFontDpi_ = 0;
+    int dpi_ = 96;  // of the monitor the window is on
     GdiObject<HBRUSH> backgroundBrush_;
     COLORREF backgroundColor_ = RGB(0, 0, 128);
     COLORREF textColor_ = RGB(255, 255, 255);

@@ -64,8 +64,8 @@ TMyFind::TMyFind(HWND owner, FindWindowHost host) : host_(std::move(host)) {
     bold.lfWeight = FW_BOLD;
     labelFont_.reset(CreateFontIndirectW(&bold));
     SendDlgItemMessageW(handle(), IDC_NOT_FOUND_LABEL, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
-    nfoFieldFont_ = createDisplayFont({L"ASCII VGA", 12, -16, {}});
-    textFieldFont_ = createDisplayFont({L"Ms Sans Serif", 8, -11, {}});
+    nfoFieldFont_ = createDisplayFont({L"ASCII VGA", 12, -16, {}}, dpi());
+    textFieldFont_ = createDisplayFont({L"Ms Sans Serif", 8, -11, {}}, dpi());
 
     tooltips_.attach(handle());
     const std::pair<int, const wchar_t*> tips[] = {

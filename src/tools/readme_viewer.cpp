@@ -23,7 +23,7 @@ void TReadMe::onShowing() {
 
 // A file that cannot be read is reported; the viewer still opens with what it held.
 void TReadMe::FormActivate() {
-    if (!font_) font_ = createDisplayFont({L"ASCII VGA", 12, -16, {}});
+    if (!font_) font_ = createDisplayFont({L"ASCII VGA", 12, -16, {}}, dpi());
     SendDlgItemMessageW(handle(), IDC_README_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     try {
         const DecodedDocument readme =

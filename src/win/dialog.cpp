@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "win/dpi.h"
 #include "win/error.h"
 #include "win/error_report.h"
 
@@ -45,10 +46,7 @@ void Dialog::create(int templateId, const wchar_t* className, HWND owner) {
     handle_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), owner, procedure,
                                  reinterpret_cast<LPARAM>(this));
     if (!handle_) throw Error(systemErrorText(GetLastError()));
-    if (const HDC dc = GetDC(handle_)) {
-        dpi_ = GetDeviceCaps(dc, LOGPIXELSX);
-        ReleaseDC(handle_, dc);
-    }
+    dpi_ = windowDpi(handle_);
 }
 
 std::wstring Dialog::itemText(int id) const {
@@ -58,7 +56,7 @@ std::wstring Dialog::itemText(int id) const {
     return text;
 }
 
-int Dialog::scaled(int pixels96) const { return MulDiv(pixels96, dpi_, 96); }
+int Dialog::scaled(int pixels96) const { return scaledForDpi(pixels96, dpi_); }
 
 void Dialog::setLayout(SIZE client96, std::vector<ControlPlace> places) {
     client96_ = client96;
@@ -190,6 +188,15 @@ INT_PTR Dialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             layout();
             return FALSE;
+        case WM_DPICHANGED: {
+            // Moved to a monitor of another DPI: the suggested frame, the layout anew.
+            dpi_ = HIWORD(wParam);
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(handle_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            layout();
+            return TRUE;
+        }
         default: return FALSE;
     }
 }

@@ -42,6 +42,7 @@ public:
 
     // Pixels at 96 dots per inch in this dialog's dots.
     int scaled(int pixels96) const;
+    int dpi() const { return dpi_; }
 
 protected:
     // Registers `className` as a dialog class (the template names it with CLASS), then
@@ -67,7 +68,7 @@ private:
 
     HWND handle_ = nullptr;
     HWND owner_ = nullptr;
-    int dpi_ = 96;  // the screen's, read once at creation
+    int dpi_ = 96;  // the monitor's, read at creation and kept up by WM_DPICHANGED
     bool modalRunning_ = false;
     INT_PTR result_ = IDCANCEL;
     SIZE client96_{};

@@ -23,6 +23,39 @@ TEST(Paths, ExtensionFileNameAndDirectory) {
     }
 }
 
+TEST(Paths, LongPathsTakeTheExtendedFormAndLoseItWhenShown) {
+    const std::wstring folder = L"C:\\" + std::wstring(250, L'f');
+    const std::wstring share = L"\\\\server\\share\\" + std::wstring(240, L's');
+    struct Case { std::wstring path; std::wstring extended; };
+    const Case cases[] = {
+        {L"C:\\short\\a.nfo", L"C:\\short\\a.nfo"},
+        {std::wstring(L"C:\\") + std::wstring(244, L'x'), std::wstring(L"C:\\") + std::wstring(244, L'x')},  // 247
+        {folder, L"\\\\?\\" + folder},
+        {share, L"\\\\?\\UNC\\server\\share\\" + std::wstring(240, L's')},
+        {L"\\\\?\\" + folder, L"\\\\?\\" + folder},
+        {L"\\\\.\\" + std::wstring(250, L'd'), L"\\\\.\\" + std::wstring(250, L'd')},
+        {std::wstring(250, L'r'), std::wstring(250, L'r')},  // relative: left to the system
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(extendedLengthPath(c.path), c.extended) << c.path.size();
+        EXPECT_EQ(ordinaryPath(c.extended), c.path.starts_with(L"\\\\?\\") ? folder : c.path) << c.path.size();
+    }
+}
+
+TEST(FontChoice, HeightsScaleWithTheScreenAndBuiltInFacesByWholeCells) {
+    struct Case { const wchar_t* face; std::int32_t height; int dpi; std::int32_t scaled; };
+    const Case cases[] = {
+        {L"ASCII VGA", -16, 96, -16}, {L"ASCII VGA", -16, 120, -16}, {L"ASCII VGA", -16, 144, -32},
+        {L"ASCII VGA", -16, 192, -32}, {L"ASCII VGA", -32, 144, -48}, {L"ASCII EGA", -14, 144, -28},
+        {L"ASCII", 16, 144, 32},
+        {L"ASCII VGA", -20, 144, -30},   // not a whole cell: as any face
+        {L"Courier New", -13, 144, -20}, {L"Courier New", -13, 120, -16}, {L"Courier New", 0, 144, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(heightAtDpi({c.face, 12, c.height, {}}, c.dpi), c.scaled) << c.face << " " << c.height << " " << c.dpi;
+    }
+}
+
 TEST(FontChoice, ExtensionKindIgnoresCaseAsWindowsDoes) {
     struct Case { const wchar_t* fileName; ExtensionKind kind; };
     const Case cases[] = {

@@ -1,0 +1,20 @@
+#include "win/dpi.h"
+
+namespace vantry {
+
+int windowDpi(HWND window) {
+    // Looked up by name: Windows 7 and 8 have no per-window DPI.
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow && window) {
+        if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
+    }
+    const HDC screen = GetDC(nullptr);
+    if (!screen) return 96;
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+}  // namespace vantry
