@@ -133,3 +133,6 @@ endforeach()
 # The fuzz targets, a fixed number of inputs each (test.sh builds them natively first).
 add_test(NAME fuzz_smoke COMMAND ${PROJECT_SOURCE_DIR}/tools/fuzz.sh smoke)
 set_tests_properties(fuzz_smoke PROPERTIES LABELS logic)
+include(cmake/packaging.cmake)
+add_test(NAME packaging COMMAND ${PROJECT_SOURCE_DIR}/tests/packaging/install_test.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(packaging PROPERTIES LABELS packaging RUN_SERIAL TRUE)

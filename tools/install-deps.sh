@@ -9,6 +9,7 @@ packages=(
   python3-fonttools console-setup-linux        # regenerating the NFO faces
   clang libclang-rt-14-dev                     # the fuzz targets (libFuzzer)
   cups printer-driver-cups-pdf poppler-utils   # printing on a PDF printer, and reading it back
+  nsis unzip                                   # the installer and the portable ZIP
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -132,6 +132,30 @@ TEST_F(HighDpiTest, TheWindowsAreLaidOutAndTheFontsSizedForTheScreen) {
               "348,179 272x42");
 }
 
+TEST(WindowsConventions, MovingToAMonitorOfAnotherDpiTakesTheSuggestedFrameAndScales) {
+    CleanSettingsKey cleanKey;
+    ScriptedUi ui;
+    TempFolder folder;
+    const auto window = makeMainWindow(folder.file(L"art.nfo", "\xDB"));
+    window->show();
+    ASSERT_EQ(window->dpi(), 96);
+    RECT suggested{40, 30, 40 + 1000, 30 + 900};
+    SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    RECT frame{};
+    GetWindowRect(window->handle(), &frame);
+    EXPECT_EQ(rectText(frame), "40,30 1000x900");
+    EXPECT_EQ(memoFontHeight(*window), -32);
+    const RECT status = clientRectOf(window->statusBar(), window->handle());
+    EXPECT_EQ(status.bottom - status.top, 38);
+
+    TOptions options(window->handle(), window->optionsHost());
+    RECT dialogFrame{};
+    GetWindowRect(options.handle(), &dialogFrame);
+    RECT bigger{dialogFrame.left, dialogFrame.top, dialogFrame.left + 900, dialogFrame.top + 1000};
+    SendMessageW(options.handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&bigger));
+    EXPECT_EQ(rectText(clientRectOf(GetDlgItem(options.handle(), IDOK), options.handle())), "230,928 204x44");
+}
+
 TEST(WindowsConventions, TheManifestDeclaresDpiAwarenessLongPathsAndTheVersion) {
     const HMODULE program = LoadLibraryExW(programFile(L"Vantry.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr);
