@@ -1,8 +1,5 @@
 #include "settings/options_dialog.h"
 
-#include <commctrl.h>
-#include <uxtheme.h>
-
 #include <utility>
 
 #include "settings/association_rules.h"
