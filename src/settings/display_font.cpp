@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "win/dpi.h"
+
 namespace vantry {
 
 LOGFONTW logFontOf(const FontProfile& profile, BYTE charSet) {
@@ -54,12 +56,6 @@ PrivateFontFile::~PrivateFontFile() {
     if (releaseObserver()) releaseObserver()(path_);
 }
 
-int screenDotsPerInch() {
-    const HDC screen = GetDC(nullptr);
-    if (!screen) return 96;
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
+int screenDotsPerInch() { return windowDpi(nullptr); }
 
 }  // namespace vantry

@@ -6,7 +6,8 @@
 
 namespace vantry {
 
-// The window's own DPI where the system tells it (Windows 10 on), else the screen's.
+// The window's own DPI where the system tells it (Windows 10 on), else the screen's
+// (also for no window).
 int windowDpi(HWND window);
 
 inline int scaledForDpi(int pixels96, int dpi) { return MulDiv(pixels96, dpi, 96); }
