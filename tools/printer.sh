@@ -22,10 +22,12 @@ if ! lpstat -p "$VANTRY_TEST_PRINTER" >/dev/null 2>&1; then
   $vantry_sudo lpadmin -p "$VANTRY_TEST_PRINTER" -v cups-pdf:/ \
     -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null
 fi
-# cups-pdf writes a user's PDFs where the Out line of its configuration says.
+# cups-pdf writes a user's PDFs where the Out line of its configuration says, with
+# ${HOME} the home folder the user database gives the job's owner (this user).
 vantry_out=$(sed -n 's/^Out[[:space:]]\{1,\}//p' /etc/cups/cups-pdf.conf | tail -1)
 vantry_out=${vantry_out:-\$\{HOME\}/PDF}
-vantry_out=${vantry_out//\$\{HOME\}/$HOME}
+vantry_home=$(getent passwd "$(id -un)" | cut -d: -f6)
+vantry_out=${vantry_out//\$\{HOME\}/${vantry_home:-$HOME}}
 VANTRY_PRINT_OUTPUT=${vantry_out//\$\{USER\}/$(id -un)}
 mkdir -p "$VANTRY_PRINT_OUTPUT"
 export VANTRY_TEST_PRINTER VANTRY_PRINT_OUTPUT
