@@ -11,11 +11,6 @@ constexpr double kLeftMarginShare = 0.08823529411764706;
 constexpr std::int32_t kTextLeading = 8;
 constexpr size_t kTabWidth = 8;
 
-std::int32_t roundedScale(std::int32_t value, std::int32_t numerator, std::int32_t denominator) {
-    const std::int64_t scaled = static_cast<std::int64_t>(value) * numerator;
-    return static_cast<std::int32_t>((scaled + denominator / 2) / denominator);
-}
-
 }  // namespace
 
 void PrintJob::measurePage(std::int32_t pageWidth, std::int32_t pageHeight, std::int32_t characterHeight) {
@@ -79,7 +74,7 @@ PrintFont choosePrintFont(bool nfoFont, const FontProfile& screenFont, std::int3
 
 std::int32_t screenFontPoints(const FontProfile& screenFont, int screenDotsPerInch) {
     if (screenFont.height == 0 || screenDotsPerInch <= 0) return screenFont.size;
-    return roundedScale(std::abs(screenFont.height), 72, screenDotsPerInch);
+    return scaledRounded(std::abs(screenFont.height), 72, screenDotsPerInch);
 }
 
 }  // namespace vantry

@@ -1,6 +1,7 @@
 #include "settings/font_choice.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "documents/paths.h"
 
@@ -44,17 +45,20 @@ std::int32_t builtInCellHeight(std::wstring_view face) {
 
 }  // namespace
 
+std::int32_t scaledRounded(std::int64_t value, std::int64_t numerator, std::int64_t denominator) {
+    const std::int64_t scaled = value * numerator;
+    const std::int64_t half = denominator / 2;
+    return static_cast<std::int32_t>((scaled >= 0 ? scaled + half : scaled - half) / denominator);
+}
+
 std::int32_t heightAtDpi(const FontProfile& profile, int dpi) {
-    const std::int64_t height = profile.height;
     if (dpi == 96 || dpi <= 0) return profile.height;
-    const std::int64_t cell = builtInCellHeight(profile.face);
-    const std::int64_t magnitude = height < 0 ? -height : height;
-    if (cell > 0 && magnitude > 0 && magnitude % cell == 0) {
-        const std::int64_t cells = std::max<std::int64_t>(1, (magnitude / cell * dpi + 48) / 96);
-        return static_cast<std::int32_t>((height < 0 ? -cells : cells) * cell);
+    const std::int32_t cell = builtInCellHeight(profile.face);
+    if (cell > 0 && profile.height != 0 && profile.height % cell == 0) {
+        const std::int32_t cells = std::max(1, scaledRounded(std::abs(profile.height) / cell, dpi, 96));
+        return (profile.height < 0 ? -cells : cells) * cell;
     }
-    const std::int64_t scaled = (magnitude * dpi + 48) / 96;
-    return static_cast<std::int32_t>(height < 0 ? -scaled : scaled);
+    return scaledRounded(profile.height, dpi, 96);
 }
 
 }  // namespace vantry

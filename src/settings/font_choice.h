@@ -49,6 +49,10 @@ struct FontProfile {
     friend bool operator==(const FontProfile&, const FontProfile&) = default;
 };
 
+// value * numerator / denominator, rounded half away from zero, as the system's MulDiv
+// rounds (denominator > 0).
+std::int32_t scaledRounded(std::int64_t value, std::int64_t numerator, std::int64_t denominator);
+
 // The pixel height of a profile on a screen of `dpi` dots per inch: stored heights are
 // pixels at 96. A built-in NFO face at a whole number of its cells (16 pixels high, 14
 // for "ASCII EGA") keeps a whole number of cells, the nearest, so every bitmap pixel

@@ -253,33 +253,25 @@ void TOptions::showFontLabels() {
                     (std::wstring(kTextFontLabel) + describeFont(textPreferences_)).c_str());
 }
 
-bool TOptions::chooseFont(FontProfile& preferences, FontProfile& chooserFont) {
+void TOptions::chooseFont(FontProfile& preferences, FontProfile& chooserFont) {
     const std::optional<ChosenFont> chosen = systemUi().chooseFont(handle(), chooserLogFont(chooserFont));
-    if (!chosen) return false;
-    preferences.face = chosen->font.lfFaceName;
-    preferences.size = chosen->pointSize;
-    preferences.style = {chosen->font.lfWeight >= FW_BOLD, chosen->font.lfItalic != 0};
+    if (!chosen) return;
     // Heights are kept as pixels at 96 dots per inch; the chooser works in the screen's.
-    preferences.height = MulDiv(chosen->font.lfHeight, 96, screenDotsPerInch());
-    chooserFont = preferences;
-    showFontLabels();
-    previewFontSelection();
-    return true;
+    useFont(preferences, chooserFont,
+            {chosen->font.lfFaceName, chosen->pointSize, MulDiv(chosen->font.lfHeight, 96, screenDotsPerInch()),
+             {chosen->font.lfWeight >= FW_BOLD, chosen->font.lfItalic != 0}});
 }
 
 void TOptions::btnChangeNfoFontClick() { chooseFont(nfoPreferences_, nfoChooserFont_); }
 void TOptions::btnChangeTextFontClick() { chooseFont(textPreferences_, textChooserFont_); }
 
-void TOptions::btnDefaultNfoClick() {
-    nfoPreferences_ = defaultNfoProfile();
-    nfoChooserFont_ = nfoPreferences_;
-    showFontLabels();
-    previewFontSelection();
-}
+void TOptions::btnDefaultNfoClick() { useFont(nfoPreferences_, nfoChooserFont_, defaultNfoProfile()); }
+void TOptions::btnDefaultTxtClick() { useFont(textPreferences_, textChooserFont_, defaultTextProfile()); }
 
-void TOptions::btnDefaultTxtClick() {
-    textPreferences_ = defaultTextProfile();
-    textChooserFont_ = textPreferences_;
+// A working profile takes `font`, the chooser starts from it, and the document shows it.
+void TOptions::useFont(FontProfile& preferences, FontProfile& chooserFont, const FontProfile& font) {
+    preferences = font;
+    chooserFont = font;
     showFontLabels();
     previewFontSelection();
 }

@@ -73,7 +73,8 @@ private:
     void setupControls();
     void drawSwatch(const DRAWITEMSTRUCT& item) const;
     void chooseColor(bool background);
-    bool chooseFont(FontProfile& preferences, FontProfile& chooserFont);
+    void chooseFont(FontProfile& preferences, FontProfile& chooserFont);
+    void useFont(FontProfile& preferences, FontProfile& chooserFont, const FontProfile& font);
     void showFontLabels();
     void previewFontSelection();
     void setChecked(int id, bool checked);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "documents/recent_files.h"
+#include "settings/settings_record.h"
 #include "settings/settings_table.h"
 
 namespace vantry {
@@ -51,20 +52,17 @@ std::wstring describeFont(const FontProfile& profile) {
 }
 
 FontProfile defaultNfoProfile() {
-    return {settingDefault(kAsciiFontName), *parseSettingInteger(settingDefault(kAsciiFontSize)),
-            *parseSettingInteger(settingDefault(kAsciiFontHeight)), fontStyleOf(settingDefault(kAsciiFontStyle))};
+    return fontProfileOf(settingDefault(kAsciiFontName), settingDefault(kAsciiFontSize),
+                         settingDefault(kAsciiFontHeight), settingDefault(kAsciiFontStyle));
 }
 
 FontProfile defaultTextProfile() {
-    return {settingDefault(kAnsiFontName), *parseSettingInteger(settingDefault(kAnsiFontSize)),
-            *parseSettingInteger(settingDefault(kAnsiFontHeight)), fontStyleOf(settingDefault(kAnsiFontStyle))};
+    return fontProfileOf(settingDefault(kAnsiFontName), settingDefault(kAnsiFontSize),
+                         settingDefault(kAnsiFontHeight), settingDefault(kAnsiFontStyle));
 }
 
 std::int32_t heightForPointSize(std::int32_t points, int dotsPerInch) {
-    // Rounded as the system rounds it (MulDiv): 10 points at 96 dots per inch are 13 pixels.
-    const std::int64_t scaled = static_cast<std::int64_t>(points) * dotsPerInch;
-    const std::int64_t rounded = (scaled >= 0 ? scaled + 36 : scaled - 36) / 72;
-    return static_cast<std::int32_t>(-rounded);
+    return -scaledRounded(points, dotsPerInch, 72);  // 10 points at 96 dots per inch: 13 pixels
 }
 
 std::vector<std::pair<int, std::wstring>> optionsToStore(const OptionsChoices& choices) {

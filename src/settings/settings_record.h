@@ -9,6 +9,10 @@
 
 namespace vantry {
 
+// A font profile from its four stored texts; a number that is not one counts as 0.
+FontProfile fontProfileOf(const std::wstring& face, const std::wstring& size, const std::wstring& height,
+                          const std::wstring& style);
+
 struct Settings {
     std::wstring allowTextChanges;
     std::wstring wordWrap;

@@ -180,15 +180,13 @@ void Tnfonote::applyColors() { setMemoColors(integerOf(settings_.bgColor), integ
 void Tnfonote::setMemoColors(std::int32_t background, std::int32_t text) {
     backgroundValue_ = background;
     textValue_ = text;
-    backgroundColor_ = colorFromSetting(background);
-    textColor_ = colorFromSetting(text);
-    backgroundBrush_.reset(CreateSolidBrush(backgroundColor_));
+    backgroundBrush_.reset(CreateSolidBrush(backgroundColor()));
     InvalidateRect(Memo1.handle(), nullptr, TRUE);
 }
 
 LRESULT Tnfonote::colorMemo(HDC dc) {
-    SetTextColor(dc, textColor_);
-    SetBkColor(dc, backgroundColor_);
+    SetTextColor(dc, textColor());
+    SetBkColor(dc, backgroundColor());
     return reinterpret_cast<LRESULT>(backgroundBrush_.get());
 }
 

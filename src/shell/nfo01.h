@@ -141,8 +141,8 @@ public:
     EditControl& memo() { return Memo1; }
     HWND statusBar() const { return StatusBar1; }
     bool isWindowTopmost() const;
-    COLORREF backgroundColor() const { return backgroundColor_; }
-    COLORREF textColor() const { return textColor_; }
+    COLORREF backgroundColor() const { return colorFromSetting(backgroundValue_); }
+    COLORREF textColor() const { return colorFromSetting(textValue_); }
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -194,8 +194,6 @@ private:
     int memoFontDpi_ = 0;
     int dpi_ = 96;  // of the monitor the window is on
     GdiObject<HBRUSH> backgroundBrush_;
-    COLORREF backgroundColor_ = RGB(0, 0, 128);
-    COLORREF textColor_ = RGB(255, 255, 255);
     std::int32_t backgroundValue_ = 0;  // as stored, for the Options dialog to store back
     std::int32_t textValue_ = 0;
     RECT normalBounds_{};
