@@ -97,15 +97,5 @@ TEST(AssociationRules, TypedExtensionsAreStrippedOrRefused) {
     EXPECT_EQ(associationQuestion(L"diz"), L"All files with the extension \"diz\" will be associated with Vantry.");
 }
 
-TEST(AssociationRules, TheCommandKeepsAPathWithBlanksWhole) {
-    EXPECT_EQ(openCommand(L"C:\\Program Files\\Vantry\\Vantry.exe"),
-              L"\"C:\\Program Files\\Vantry\\Vantry.exe\" \"%1\"");
-    EXPECT_EQ(defaultIcon(L"C:\\Tools\\Vantry.exe"), L"C:\\Tools\\Vantry.exe,0");
-    EXPECT_EQ(extensionKeyPath(L".zzz"), L"\\..zzz");
-    EXPECT_TRUE(keepsBackup(L"txtfile"));
-    EXPECT_FALSE(keepsBackup(L"Vantry"));
-    EXPECT_FALSE(keepsBackup(L""));
-}
-
 }  // namespace
 }  // namespace vantry

@@ -1,4 +1,3 @@
-#include "documents/file_information.h"
 #include "documents/print_layout.h"
 
 #include <gtest/gtest.h>
@@ -106,13 +105,6 @@ TEST(PrintLayout, NfoArtPrintsInAsciiAndTextInItsScreenFaceInBlack) {
     EXPECT_EQ(screenFontPoints({L"Courier New", 10, -13, {}}, 96), 10);
     EXPECT_EQ(screenFontPoints({L"Courier New", 12, -20, {}}, 96), 15) << "the height decides";
     EXPECT_EQ(screenFontPoints({L"Courier New", 12, 0, {}}, 96), 12);
-}
-
-TEST(FileInformation, SizesShowWholeKilobytesAndAllBytes) {
-    EXPECT_EQ(fileSizeText(1536), L"1 Kb (1536 byte)");
-    EXPECT_EQ(fileSizeText(1023), L"0 Kb (1023 byte)");
-    EXPECT_EQ(fileSizeText(0), L"0 Kb (0 byte)");
-    EXPECT_EQ(fileSizeText(5ull << 30), L"5242880 Kb (5368709120 byte)");
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
-#include "settings/settings_record.h"
 #include "settings/settings_table.h"
 
 #include <gtest/gtest.h>
@@ -35,23 +34,6 @@ TEST(SettingsTable, StartUpReadsTheSettingsInTheDocumentedOrder) {
     for (int number : settingLoadOrder()) order.push_back(settingName(number));
     EXPECT_EQ(order, expected);
     EXPECT_EQ(settingName(kFirstLoadGroup.back()), L"fontSelection");
-}
-
-TEST(SettingsTable, EachSettingKnowsItsFormAndWhereTheMainWindowHoldsIt) {
-    Settings settings;
-    struct Case { int number; std::wstring* field; bool integer; };
-    const Case cases[] = {
-        {kWordWrap, &settings.wordWrap, true}, {kBgColor, &settings.bgColor, true},
-        {kWindowPosY, nullptr, true}, {kWindowIsMaximized, nullptr, true}, {kFontSelection, &settings.fontSelection, false},
-        {kSearchLooped, nullptr, false}, {kAsciiFontHeight, &settings.asciiFontHeight, true},
-        {kAnsiFontName, &settings.ansiFontName, false}, {kRecentFileCount, &settings.recentFileCount, true},
-        {kRecentFileFullPath, &settings.recentFileFullPath, false}, {kRecentFile01, &settings.recentFile[0], false},
-        {50, &settings.recentFile[19], false}, {51, nullptr, false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(settings.field(c.number), c.field) << settingName(c.number);
-        EXPECT_EQ(isIntegerSetting(c.number), c.integer) << settingName(c.number);
-    }
 }
 
 TEST(SettingsTable, IntegerTextsAreStrictSigned32BitDecimals) {
