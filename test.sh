@@ -12,4 +12,5 @@ source tools/display.sh
 source tools/printer.sh
 VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests" tools/wine-prefix.sh tests
 VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests-144dpi" tools/wine-prefix.sh tests-144dpi
+VANTRY_LANG=hi_IN.UTF-8 VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests-utf8" tools/wine-prefix.sh tests
 ctest --test-dir build/win --output-on-failure --timeout 600

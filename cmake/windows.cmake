@@ -79,12 +79,16 @@ add_executable(window_tests
 )
 target_include_directories(window_tests PRIVATE tests)
 target_link_libraries(window_tests PRIVATE vantry_win version gtest_main)
-add_test(NAME window COMMAND window_tests --gtest_filter=-RealPrinter*:HighDpi*)
+add_test(NAME window COMMAND window_tests --gtest_filter=-RealPrinter*:HighDpi*:Utf8CodePage*)
 set_tests_properties(window PROPERTIES LABELS window RUN_SERIAL TRUE)
 # The program's own scaling on a screen of 144 dots per inch, in a prefix set to that.
 add_test(NAME high_dpi COMMAND window_tests --gtest_filter=HighDpi*)
 set_tests_properties(high_dpi PROPERTIES LABELS window RUN_SERIAL TRUE
   ENVIRONMENT VANTRY_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-tests-144dpi)
+# A system whose ANSI code page is UTF-8 (65001), in a prefix made under such a locale.
+add_test(NAME code_page_utf8 COMMAND window_tests --gtest_filter=Utf8CodePage*)
+set_tests_properties(code_page_utf8 PROPERTIES LABELS window RUN_SERIAL TRUE
+  ENVIRONMENT "VANTRY_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-tests-utf8;VANTRY_LANG=hi_IN.UTF-8")
 # Printing on the PDF printer that tools/printer.sh provides.
 add_test(NAME printing COMMAND window_tests --gtest_filter=RealPrinter*)
 set_tests_properties(printing PROPERTIES LABELS printing RUN_SERIAL TRUE)

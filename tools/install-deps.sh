@@ -5,6 +5,7 @@ packages=(
   cmake g++ googletest                         # native build of the portable rules and tests
   g++-mingw-w64-x86-64-posix                   # the Windows program
   wine64 xvfb xauth x11-utils xdotool imagemagick  # running it on a (virtual) display
+  locales                                      # other systems' code pages under Wine
   fonts-liberation                             # faces Wine substitutes for the Windows ones
   python3-fonttools console-setup-linux        # regenerating the NFO faces
   clang libclang-rt-14-dev                     # the fuzz targets (libFuzzer)

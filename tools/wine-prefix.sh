@@ -13,6 +13,16 @@ run() { "$here/tools/wine-run.sh" "$@"; }
 purpose=${1:-}
 ready="$WINEPREFIX/.vantry-ready-2${purpose:+-$purpose}"
 if [ -f "$ready" ]; then exit 0; fi
+# A prefix for another locale (VANTRY_LANG, such as hi_IN.UTF-8) is made under it, and
+# Wine only honours a locale the C library has: make it first.
+if [ -n "${VANTRY_LANG:-}" ]; then
+  wanted=$(printf '%s' "$VANTRY_LANG" | sed 's/UTF-8$/utf8/')
+  if ! locale -a | grep -qx "$wanted"; then
+    sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo localedef -i "${VANTRY_LANG%%.*}" -f UTF-8 "$VANTRY_LANG"
+  fi
+fi
+export LANG=${VANTRY_LANG:-en_US.UTF-8}
 mkdir -p "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
 for face in "Courier New" "Courier"; do

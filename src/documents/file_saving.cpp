@@ -13,6 +13,7 @@ namespace {
 
 constexpr DWORD kChunkSize = 1u << 20;
 constexpr int kTemporaryNameAttempts = 100;
+constexpr UINT kGb18030CodePage = 54936;
 
 [[noreturn]] void throwFileError(const wchar_t* what, const std::wstring& path, DWORD code) {
     throw Error(std::wstring(what) + L" \"" + path + L"\". " + systemErrorText(code));
@@ -20,6 +21,11 @@ constexpr int kTemporaryNameAttempts = 100;
 
 bool writeWithWin32(HANDLE file, const char* data, DWORD size, DWORD& written) {
     return WriteFile(file, data, size, &written, nullptr) != FALSE;
+}
+
+bool replaceWithWin32(const std::wstring& target, const std::wstring& replacement) {
+    return ReplaceFileW(target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                        nullptr) != FALSE;
 }
 
 // A new, empty file in the target's folder (so that moving it over the target never
@@ -31,8 +37,8 @@ public:
         static unsigned counter = 0;
         DWORD code = ERROR_FILE_EXISTS;
         for (int attempt = 0; attempt < kTemporaryNameAttempts && code == ERROR_FILE_EXISTS; ++attempt) {
-            path_ = directoryOf(target) + L"~vantry-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                    std::to_wstring(++counter) + L".tmp";
+            path_ = pathBeside(target, L"~vantry-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                           std::to_wstring(++counter) + L".tmp");
             if (path_ == target) continue;
             file_.reset(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                                     nullptr));
@@ -73,9 +79,16 @@ void writeAll(HANDLE file, std::string_view bytes, const FileChunkWriter& writeC
     if (!FlushFileBuffers(file)) throwFileError(L"Cannot write file", path, GetLastError());
 }
 
+// After ReplaceFileW failed with one of these, the old file is gone or renamed and only
+// the temporary file holds the document.
+bool replaceLeftNoTarget(DWORD code) {
+    return code == ERROR_UNABLE_TO_MOVE_REPLACEMENT || code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
+}
+
 }  // namespace
 
-void saveFileBytes(const std::wstring& path, std::string_view bytes, const FileChunkWriter& writeChunk) {
+void saveFileBytes(const std::wstring& path, std::string_view bytes, const FileChunkWriter& writeChunk,
+                   const FileReplacer& replaceFile) {
     const std::wstring target = fileSystemPath(path);
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
@@ -86,11 +99,20 @@ void saveFileBytes(const std::wstring& path, std::string_view bytes, const FileC
     writeAll(temporary.handle(), bytes, writeChunk ? writeChunk : FileChunkWriter(writeWithWin32), path);
     temporary.close();
 
-    const bool replaced =
-        exists ? ReplaceFileW(target.c_str(), temporary.path().c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                              nullptr, nullptr) != FALSE
-               : MoveFileExW(temporary.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
-    if (!replaced) throwFileError(L"Cannot create file", path, GetLastError());
+    constexpr DWORD kMoveOver = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    bool replaced = exists ? (replaceFile ? replaceFile : FileReplacer(replaceWithWin32))(target, temporary.path())
+                           : MoveFileExW(temporary.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+    if (!replaced) {
+        const DWORD code = GetLastError();
+        if (!exists || !replaceLeftNoTarget(code)) throwFileError(L"Cannot create file", path, code);
+        replaced = MoveFileExW(temporary.path().c_str(), target.c_str(), kMoveOver) != FALSE;
+        if (!replaced) {
+            const DWORD moveCode = GetLastError();
+            temporary.keep();
+            throw Error(L"Cannot create file \"" + path + L"\". " + systemErrorText(moveCode) +
+                        L" The text was saved as \"" + ordinaryPath(temporary.path()) + L"\".");
+        }
+    }
     temporary.keep();
     // Windows keeps the replaced file's attributes; make sure of it where that is not so.
     if (exists && GetFileAttributesW(target.c_str()) != attributes) SetFileAttributesW(target.c_str(), attributes);
@@ -100,14 +122,20 @@ bool SystemByteTextEncoder::encodeAnsi(std::wstring_view text, bool exactOnly, s
     if (text.empty()) return true;
     if (text.size() > static_cast<size_t>(INT_MAX)) throw Error(L"Text too large to save");
     const int units = static_cast<int>(text.size());
-    const DWORD flags = exactOnly ? WC_NO_BEST_FIT_CHARS : 0;
+    // A code page that holds all of Unicode (the system's "UTF-8 for worldwide language
+    // support", or GB 18030) refuses the exact-only flags; only a lone surrogate is lost.
+    const UINT codePage = GetACP();
+    const bool holdsAllOfUnicode = codePage == CP_UTF8 || codePage == kGb18030CodePage;
+    if (holdsAllOfUnicode && exactOnly && hasUnpairedSurrogate(text)) return false;
+    const bool checkExact = exactOnly && !holdsAllOfUnicode;
+    const DWORD flags = checkExact ? WC_NO_BEST_FIT_CHARS : 0;
     const int length = WideCharToMultiByte(CP_ACP, flags, text.data(), units, nullptr, 0, nullptr, nullptr);
     if (length <= 0) throw Error(systemErrorText(GetLastError()));
     const size_t start = out.size();
     out.resize(start + static_cast<size_t>(length));
     BOOL usedDefault = FALSE;
     WideCharToMultiByte(CP_ACP, flags, text.data(), units, out.data() + start, length, nullptr,
-                        exactOnly ? &usedDefault : nullptr);
+                        checkExact ? &usedDefault : nullptr);
     if (usedDefault) {
         out.resize(start);
         return false;

@@ -14,13 +14,20 @@ namespace vantry {
 
 // WriteFile's contract; tests put a failing one in its place.
 using FileChunkWriter = std::function<bool(HANDLE file, const char* data, DWORD size, DWORD& written)>;
+// ReplaceFileW's contract (no backup name): true, or false with the error in
+// GetLastError; tests put a failing one in its place.
+using FileReplacer = std::function<bool(const std::wstring& target, const std::wstring& replacement)>;
 
 // Creates or replaces `path` with exactly `bytes`. An existing file keeps its
-// attributes and security (ReplaceFileW). A read-only file is refused. On any failure
-// the temporary file is removed, `path` is left as it was, and Error is thrown:
-// "Cannot create file "<path>". <system text>" when the file cannot be made or put in
-// place, "Cannot write file "<path>". <system text>" when writing fails.
-void saveFileBytes(const std::wstring& path, std::string_view bytes, const FileChunkWriter& writeChunk = {});
+// attributes and security (ReplaceFileW). A read-only file is refused. On a failure
+// before the old file is touched, the temporary file is removed, `path` is left as it
+// was, and Error is thrown: "Cannot create file "<path>". <system text>" when the file
+// cannot be made or put in place, "Cannot write file "<path>". <system text>" when
+// writing fails. When the replace fails half-way (the old file already moved away), the
+// new file is moved into place instead; should that fail too, it is kept under its
+// temporary name, which the error names, so the text is never lost.
+void saveFileBytes(const std::wstring& path, std::string_view bytes, const FileChunkWriter& writeChunk = {},
+                   const FileReplacer& replaceFile = {});
 
 // Code page ANSI and UTF-8 through WideCharToMultiByte.
 class SystemByteTextEncoder final : public ByteTextEncoder {

@@ -46,6 +46,10 @@ std::wstring extendedLengthPath(std::wstring_view fullPath) {
     return drivePath ? std::wstring(kExtendedPrefix) + std::wstring(fullPath) : std::wstring(fullPath);
 }
 
+std::wstring pathBeside(std::wstring_view target, std::wstring_view name) {
+    return extendedLengthPath(directoryOf(ordinaryPath(target)) + std::wstring(name));
+}
+
 std::wstring ordinaryPath(std::wstring_view path) {
     if (path.starts_with(kExtendedUncPrefix)) return L"\\\\" + std::wstring(path.substr(kExtendedUncPrefix.size()));
     if (path.starts_with(kExtendedPrefix)) return std::wstring(path.substr(kExtendedPrefix.size()));

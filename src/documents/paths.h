@@ -27,4 +27,9 @@ std::wstring extendedLengthPath(std::wstring_view fullPath);
 // The path as users see it: the "\\?\" form taken off again.
 std::wstring ordinaryPath(std::wstring_view path);
 
+// A file named `name` in the folder of `target` (a full path in either form), in the
+// "\\?\" form when its own length needs it: a name longer than the target's can
+// need it where the target does not.
+std::wstring pathBeside(std::wstring_view target, std::wstring_view name);
+
 }  // namespace vantry

@@ -23,9 +23,16 @@ public:
 
 // The bytes of a file saved with `encoding`: "Default" and "ANSI" write the code page
 // without a mark, the Unicode encodings their mark first. Nothing when the text does
-// not fit the code page exactly and `replaceUnmappable` is false, so the caller can ask.
+// not fit the code page exactly, or holds an unpaired surrogate that UTF-8 would
+// replace, and `replaceUnmappable` is false, so the caller can ask.
 std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding encoding,
                                            const ByteTextEncoder& encoder, bool replaceUnmappable);
+
+// Whether a UTF-16 surrogate stands without its partner: UTF-8 has no form for it.
+bool hasUnpairedSurrogate(std::wstring_view text);
+
+// The question asked before a save in `encoding` replaces what it cannot store.
+std::wstring_view unmappableQuestion(TextEncoding encoding);
 
 // UTF-16 code units as bytes of either order, appended to `out`.
 void encodeUtf16(std::wstring_view text, bool bigEndian, std::string& out);

@@ -8,14 +8,6 @@
 #include "win/system_ui.h"
 
 namespace vantry {
-namespace {
-
-constexpr wchar_t kUnmappableQuestion[] =
-    L"The text holds characters that the ANSI code page cannot store. Saving replaces them "
-    L"with similar characters or \"?\".\n\n"
-    L"Choose OK to save anyway, or Cancel and save with a UTF-8 or UTF-16 encoding to keep them.";
-
-}  // namespace
 
 void Tnfonote::Save1Click() { saveDocument(); }
 
@@ -26,8 +18,8 @@ bool Tnfonote::saveDocument() {
     return writeDocument(document_.fileName, document_.documentEncoding);
 }
 
-// Save As writes with the encoding chosen in its dialog; the document keeps the encoding
-// it was opened with for the next Save.
+// Save As writes with the encoding chosen in its dialog, which the document then keeps
+// for the next Save, as if it had been opened from that file.
 bool Tnfonote::saveDocumentAs() {
     FileDialogRequest request;
     request.owner = handle();
@@ -45,6 +37,7 @@ bool Tnfonote::saveDocumentAs() {
             ? encodingFromName(kEncodingListEntries[static_cast<size_t>(answer->encodingIndex)])
             : TextEncoding::None;
     if (!writeDocument(answer->path, encoding)) return false;
+    setDocumentEncoding(encoding);
     updateCaption();
     applyFontSelection();
     addRecentFile(document_.fileName);
@@ -58,7 +51,10 @@ bool Tnfonote::writeDocument(const std::wstring& path, TextEncoding encoding) {
     const SystemByteTextEncoder encoder;
     std::optional<std::string> bytes = encodeForSaving(text, encoding, encoder, false);
     if (!bytes) {
-        if (showMessageBox(kUnmappableQuestion, L"Vantry", MB_OKCANCEL | MB_ICONWARNING) != IDOK) return false;
+        if (showMessageBox(std::wstring(unmappableQuestion(encoding)), L"Vantry", MB_OKCANCEL | MB_ICONWARNING) !=
+            IDOK) {
+            return false;
+        }
         bytes = encodeForSaving(text, encoding, encoder, true);
     }
     saveFileBytes(path, *bytes);

@@ -340,7 +340,7 @@ TEST(EndToEnd, SavesThroughTheRealSaveDialogAndAsksBeforeClosingOnUnsavedChanges
 
     PostMessageW(memo, WM_CHAR, L'Y', 0);
     PostMessageW(vantry.main(), WM_COMMAND, IDM_SAVE, 0);
-    EXPECT_TRUE(waitFor([&] { return fileBytes(saved) == "XYabc"; })) << "Save writes the opened file's encoding";
+    EXPECT_TRUE(waitFor([&] { return fileBytes(saved) == "\xEF\xBB\xBFXYabc"; })) << "Save keeps Save As's encoding";
 
     PostMessageW(memo, WM_CHAR, L'Z', 0);
     vantry.close();
@@ -351,7 +351,7 @@ TEST(EndToEnd, SavesThroughTheRealSaveDialogAndAsksBeforeClosingOnUnsavedChanges
     EXPECT_STREQ(questionCaption, L"Vantry");
     PostMessageW(question, WM_COMMAND, IDNO, 0);
     EXPECT_TRUE(vantry.exitedCleanly());
-    EXPECT_EQ(fileBytes(saved), "XYabc") << "No drops the change";
+    EXPECT_EQ(fileBytes(saved), "\xEF\xBB\xBFXYabc") << "No drops the change";
     DeleteFileW(saved.c_str());
     DeleteFileW(notes.c_str());
 }

@@ -40,6 +40,11 @@ TEST(Paths, LongPathsTakeTheExtendedFormAndLoseItWhenShown) {
         EXPECT_EQ(extendedLengthPath(c.path), c.extended) << c.path.size();
         EXPECT_EQ(ordinaryPath(c.extended), c.path.starts_with(L"\\\\?\\") ? folder : c.path) << c.path.size();
     }
+    // A temporary name beside a target takes the long form from its own length.
+    const std::wstring edge = L"C:\\" + std::wstring(238, L'e') + L"\\a.nfo";  // 247: ordinary
+    EXPECT_EQ(pathBeside(edge, L"~vantry-12-1.tmp"), L"\\\\?\\C:\\" + std::wstring(238, L'e') + L"\\~vantry-12-1.tmp");
+    EXPECT_EQ(pathBeside(L"\\\\?\\C:\\short\\a.nfo", L"b.tmp"), L"C:\\short\\b.tmp");
+    EXPECT_EQ(pathBeside(L"\\\\?\\" + folder + L"\\a.nfo", L"b.tmp"), L"\\\\?\\" + folder + L"\\b.tmp");
 }
 
 TEST(FontChoice, HeightsScaleWithTheScreenAndBuiltInFacesByWholeCells) {

@@ -65,6 +65,29 @@ TEST(SavingRules, AnsiAsksBeforeReplacingCharactersTheCodePageLacks) {
     }
 }
 
+TEST(SavingRules, Utf8AsksBeforeReplacingASurrogateWithoutItsPartner) {
+    struct Case { const char* what; std::wstring text; bool unpaired; };
+    const Case cases[] = {
+        {"a pair", L"a\xD83D\xDE00" L"b", false},
+        {"two pairs in a row", L"\xD83D\xDE00\xD83D\xDE01", false},
+        {"no surrogates", L"\x2554\xFFFD", false},
+        {"a high one at the end", L"a\xD83D", true},
+        {"a high one before a letter", L"\xD83D" L"a", true},
+        {"a low one alone", L"a\xDE00", true},
+        {"a pair the wrong way round", L"\xDE00\xD83D", true},
+        {"a pair, then a high one", L"\xD83D\xDE00\xD83D", true},
+    };
+    const Latin1Encoder encoder;
+    for (const Case& c : cases) {
+        EXPECT_EQ(hasUnpairedSurrogate(c.text), c.unpaired) << c.what;
+        EXPECT_EQ(encodeForSaving(c.text, TextEncoding::Utf8, encoder, false).has_value(), !c.unpaired) << c.what;
+        EXPECT_TRUE(encodeForSaving(c.text, TextEncoding::Utf8, encoder, true)) << c.what;
+        EXPECT_TRUE(encodeForSaving(c.text, TextEncoding::Utf16LE, encoder, false)) << "UTF-16 keeps " << c.what;
+    }
+    EXPECT_NE(unmappableQuestion(TextEncoding::Utf8).find(L"UTF-16"), std::wstring_view::npos);
+    EXPECT_NE(unmappableQuestion(TextEncoding::Ansi), unmappableQuestion(TextEncoding::Utf8));
+}
+
 TEST(SavingRules, TheExtensionDecidesTheFirstFilterThenTheFontMode) {
     using K = ExtensionKind;
     struct Case { K kind; const wchar_t* mode; bool nfoFirst; };

@@ -94,6 +94,14 @@ TEST_F(SavingTest, CharactersOutsideTheCodePageAreOnlyReplacedWhenTheUserAgrees)
 
     saveAs(path, kUtf8);  // a Unicode encoding keeps them without a question
     EXPECT_EQ(ui.messages.size(), 2u);
+
+    // UTF-8 has no form for half a surrogate pair (text read as UTF-16 can hold one).
+    window->memo().setText(L"half \xD83D pair");
+    ui.messageAnswers = {IDCANCEL};
+    saveAs(path, kUtf8);
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_NE(ui.messages[2].text.find(L"UTF-16"), std::wstring::npos) << narrow(ui.messages[2].text);
+    EXPECT_EQ(fileBytes(path), "\xEF\xBB\xBF" "box \xE2\x95\x94 han \xE4\xB8\xAD");
 }
 
 TEST_F(SavingTest, SaveKeepsTheOpenedEncodingAndSaveAsUsesItsDialog) {
@@ -109,8 +117,10 @@ TEST_F(SavingTest, SaveKeepsTheOpenedEncodingAndSaveAsUsesItsDialog) {
     ASSERT_TRUE(window->loadDocument(plain, L""));
     saveAs(plain, kUtf8);
     EXPECT_EQ(fileBytes(plain), "\xEF\xBB\xBF" "abc");
+    type(L"d");
     command(IDM_SAVE);
-    EXPECT_EQ(fileBytes(plain), "abc") << "Save writes with the encoding the document was opened with";
+    EXPECT_EQ(fileBytes(plain), "\xEF\xBB\xBF" "abcd") << "Save keeps the encoding Save As chose";
+    EXPECT_EQ(window->saveDialog().encodingIndex, kUtf8);
 
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     const FileDialogRequest& asked = ui.fileDialogs[0];
@@ -294,6 +304,51 @@ TEST_F(SavingTest, AWriteThatFailsPartWayLeavesTheOriginalAndNoTemporaryFile) {
     saveFileBytes(path, "replaced");
     EXPECT_EQ(fileBytes(path), "replaced");
     EXPECT_EQ(folderNames(folder.folder()), std::vector<std::wstring>{L"big.nfo"});
+}
+
+// When the replace fails half-way, the old file is already gone or renamed: the new one
+// is moved into place, or kept under its temporary name, never deleted.
+TEST_F(SavingTest, AReplaceThatFailsHalfWayStillLeavesTheTextOnDisk) {
+    struct Case { const char* what; DWORD error; bool renameOld; bool holdNewFile; };
+    const Case cases[] = {
+        {"old file gone", ERROR_UNABLE_TO_MOVE_REPLACEMENT, false, false},
+        {"old file renamed", ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true, false},
+        {"the new file cannot move either", ERROR_UNABLE_TO_MOVE_REPLACEMENT, false, true},
+    };
+    for (const Case& c : cases) {
+        TempFolder here;
+        const std::wstring path = here.file(L"doc.nfo", "old");
+        UniqueFileHandle held;  // open without sharing deletion: the new file cannot be moved
+        const FileReplacer failHalfWay = [&](const std::wstring& target, const std::wstring& replacement) {
+            if (c.renameOld) MoveFileW(target.c_str(), here.path(L"renamed-old").c_str());
+            else DeleteFileW(target.c_str());
+            if (c.holdNewFile) held.reset(CreateFileW(replacement.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                      OPEN_EXISTING, 0, nullptr));
+            SetLastError(c.error);
+            return false;
+        };
+        std::wstring message;
+        try {
+            saveFileBytes(path, "new", {}, failHalfWay);
+        } catch (const Error& error) {
+            message = error.message();
+        }
+        held.reset();
+        std::vector<std::wstring> names{L"doc.nfo"};
+        if (c.renameOld) names.push_back(L"renamed-old");
+        if (c.holdNewFile) {
+            EXPECT_EQ(message.rfind(L"Cannot create file \"" + path + L"\". ", 0), 0u) << narrow(message);
+            const size_t named = message.find(L"~vantry-");
+            ASSERT_NE(named, std::wstring::npos) << "the message names the file that holds the text";
+            const std::wstring kept = message.substr(named, message.find(L'"', named) - named);
+            EXPECT_EQ(fileBytes(here.path(kept)), "new");
+            names = {kept};
+        } else {
+            EXPECT_EQ(message, L"") << c.what;
+            EXPECT_EQ(fileBytes(path), "new") << c.what;
+        }
+        EXPECT_EQ(folderNames(here.folder()), names) << c.what;
+    }
 }
 
 TEST_F(SavingTest, ReplacingAFileKeepsItsAttributes) {
