@@ -66,15 +66,16 @@ std::wstring printedLineText(std::wstring_view line) {
     return text;
 }
 
-PrintFont choosePrintFont(bool nfoFont, const FontProfile& screenFont, std::int32_t screenPoints) {
-    if (nfoFont) return {L"ASCII", 9, {}, false};
-    if (screenFont.face == L"Fixedsys") return {L"Courier New", 10, {}, false};
-    return {screenFont.face, screenPoints, screenFont.style, true};
+PrintFont choosePrintFont(bool nfoFont, const FontProfile& screenFont, std::uint8_t screenCharSet) {
+    if (nfoFont) return {L"ASCII", 9, {}, kDefaultCharSet, false};
+    if (screenFont.face == L"Fixedsys") return {L"Courier New", 10, {}, kDefaultCharSet, false};
+    return {screenFont.face, screenFontPoints(screenFont), screenFont.style, screenCharSet, true};
 }
 
-std::int32_t screenFontPoints(const FontProfile& screenFont, int screenDotsPerInch) {
-    if (screenFont.height == 0 || screenDotsPerInch <= 0) return screenFont.size;
-    return scaledRounded(std::abs(screenFont.height), 72, screenDotsPerInch);
+std::int32_t screenFontPoints(const FontProfile& screenFont) {
+    constexpr int kStoredDotsPerInch = 96;
+    if (screenFont.height == 0) return screenFont.size;
+    return scaledRounded(std::abs(screenFont.height), 72, kStoredDotsPerInch);
 }
 
 }  // namespace vantry

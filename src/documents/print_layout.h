@@ -52,20 +52,24 @@ inline constexpr size_t kLongestPrintedLine = 4096;
 // The first 4096 characters of a line, each tab eight spaces.
 std::wstring printedLineText(std::wstring_view line);
 
+inline constexpr std::uint8_t kDefaultCharSet = 1;  // GDI's DEFAULT_CHARSET
+
 // The face a document prints in: NFO art in "ASCII" 9 points; a text shown in
-// "Fixedsys" in "Courier New" 10 points; any other text in its screen face, size and
-// style, in black.
+// "Fixedsys" in "Courier New" 10 points; any other text in its screen face, size, style
+// and character set, in black.
 struct PrintFont {
     std::wstring face;
     std::int32_t points = 0;
     FontStyle style;
+    std::uint8_t charSet = kDefaultCharSet;
     bool black = false;  // otherwise the printer font's own colour
 };
-PrintFont choosePrintFont(bool nfoFont, const FontProfile& screenFont, std::int32_t screenPoints);
+PrintFont choosePrintFont(bool nfoFont, const FontProfile& screenFont, std::uint8_t screenCharSet);
 
-// The size in points of a screen font: the height decides it, as it decides the drawn
-// size; a height of 0 leaves the profile's size.
-std::int32_t screenFontPoints(const FontProfile& screenFont, int screenDotsPerInch);
+// The size in points of a screen font: its height (pixels at 96 dots per inch, as
+// stored, whatever the monitor) decides it, as it decides the drawn size; a height of 0
+// leaves the profile's size.
+std::int32_t screenFontPoints(const FontProfile& screenFont);
 
 inline constexpr std::wstring_view kNoPrinterQuestion = L"No default printer found, try to print anyway?";
 inline constexpr std::wstring_view kNoLineFitsMessage =

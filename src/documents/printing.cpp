@@ -78,7 +78,7 @@ GdiObject<HFONT> createPrinterFont(HDC printer, const PrintFont& font) {
     logFont.lfHeight = -MulDiv(font.points, GetDeviceCaps(printer, LOGPIXELSY), 72);
     logFont.lfWeight = font.style.bold ? FW_BOLD : FW_NORMAL;
     logFont.lfItalic = font.style.italic ? TRUE : FALSE;
-    logFont.lfCharSet = DEFAULT_CHARSET;
+    logFont.lfCharSet = font.charSet;
     font.face.copy(logFont.lfFaceName, LF_FACESIZE - 1);
     GdiObject<HFONT> created(CreateFontIndirectW(&logFont));
     check(static_cast<bool>(created));

@@ -1,5 +1,7 @@
 #include "win/dpi.h"
 
+#include "win/handles.h"
+
 namespace vantry {
 
 int windowDpi(HWND window) {
@@ -10,11 +12,8 @@ int windowDpi(HWND window) {
     if (getDpiForWindow && window) {
         if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
     }
-    const HDC screen = GetDC(nullptr);
-    if (!screen) return 96;
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    const WindowDeviceContext screen(nullptr);
+    return screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
 }
 
 }  // namespace vantry

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "win/error.h"
+#include "win/handles.h"
 
 namespace vantry {
 
@@ -135,14 +136,18 @@ void EditControl::setFont(HFONT font) {
     GetObjectW(font, sizeof description, &description);
     fontHeight_ = description.lfHeight < 0 ? -description.lfHeight : description.lfHeight;
     if (fontHeight_ == 0) {
-        const HDC dc = GetDC(handle_);
-        const HGDIOBJ old = SelectObject(dc, font);
+        const WindowDeviceContext dc(handle_);
+        const ScopedSelection selected(dc.get(), font);
         TEXTMETRICW metrics{};
-        GetTextMetricsW(dc, &metrics);
-        SelectObject(dc, old);
-        ReleaseDC(handle_, dc);
+        GetTextMetricsW(dc.get(), &metrics);
         fontHeight_ = metrics.tmHeight;
     }
+}
+
+BYTE EditControl::fontCharSet() const {
+    const WindowDeviceContext dc(handle_);
+    const ScopedSelection selected(dc.get(), font_ ? font_ : GetStockObject(SYSTEM_FONT));
+    return static_cast<BYTE>(GetTextCharset(dc.get()));
 }
 
 std::wstring EditControl::lineText(DWORD line, DWORD lineStart) const {

@@ -52,6 +52,8 @@ public:
     void setFont(HFONT font);
     // The character height of the font in pixels.
     int fontHeight() const { return fontHeight_; }
+    // The character set the system gave the font (the script it draws, not the one asked).
+    BYTE fontCharSet() const;
 
     EditSelection selection() const;
     // The text of the control's line `line` (display line while wrapping), which starts

@@ -78,6 +78,22 @@ struct GlobalMemoryTraits {
 };
 using UniqueGlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
 
+// A window's device context (the screen's for nullptr), borrowed until the scope ends.
+class WindowDeviceContext {
+public:
+    explicit WindowDeviceContext(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDeviceContext(const WindowDeviceContext&) = delete;
+    WindowDeviceContext& operator=(const WindowDeviceContext&) = delete;
+    ~WindowDeviceContext() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 // An object selected into a device context until the scope ends.
 class ScopedSelection {
 public:

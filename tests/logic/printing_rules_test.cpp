@@ -88,23 +88,26 @@ TEST(PrintLayout, LinesAreCutAndTabsBecomeEightSpaces) {
 }
 
 TEST(PrintLayout, NfoArtPrintsInAsciiAndTextInItsScreenFaceInBlack) {
-    struct Case { bool nfo; FontProfile screen; std::int32_t screenPoints; const wchar_t* face; std::int32_t points; bool bold; bool black; };
+    constexpr std::uint8_t kRussian = 204;
+    struct Case { bool nfo; FontProfile screen; const wchar_t* face; std::int32_t points; bool bold; std::uint8_t charSet; bool black; };
     const Case cases[] = {
-        {true, {L"ASCII VGA", 12, -16, {true, false}}, 12, L"ASCII", 9, false, false},
-        {false, {L"Fixedsys", 9, -12, {true, false}}, 9, L"Courier New", 10, false, false},
-        {false, {L"Courier New", 12, -16, {true, false}}, 12, L"Courier New", 12, true, true},
-        {false, {L"fixedsys", 9, -12, {}}, 9, L"fixedsys", 9, false, true},
+        {true, {L"ASCII VGA", 12, -16, {true, false}}, L"ASCII", 9, false, kDefaultCharSet, false},
+        {false, {L"Fixedsys", 9, -12, {true, false}}, L"Courier New", 10, false, kDefaultCharSet, false},
+        {false, {L"Courier New", 12, -16, {true, false}}, L"Courier New", 12, true, kRussian, true},
+        {false, {L"fixedsys", 9, -12, {}}, L"fixedsys", 9, false, kRussian, true},
     };
     for (const Case& c : cases) {
-        const PrintFont font = choosePrintFont(c.nfo, c.screen, c.screenPoints);
+        const PrintFont font = choosePrintFont(c.nfo, c.screen, kRussian);
         EXPECT_EQ(font.face, c.face);
         EXPECT_EQ(font.points, c.points);
         EXPECT_EQ(font.style.bold, c.bold);
+        EXPECT_EQ(font.charSet, c.charSet) << "a text keeps the script its screen font draws";
         EXPECT_EQ(font.black, c.black);
     }
-    EXPECT_EQ(screenFontPoints({L"Courier New", 10, -13, {}}, 96), 10);
-    EXPECT_EQ(screenFontPoints({L"Courier New", 12, -20, {}}, 96), 15) << "the height decides";
-    EXPECT_EQ(screenFontPoints({L"Courier New", 12, 0, {}}, 96), 12);
+    // Stored heights are pixels at 96 dots per inch, whatever screen the window is on.
+    EXPECT_EQ(screenFontPoints({L"Courier New", 10, -13, {}}), 10);
+    EXPECT_EQ(screenFontPoints({L"Courier New", 12, -20, {}}), 15) << "the height decides";
+    EXPECT_EQ(screenFontPoints({L"Courier New", 12, 0, {}}), 12);
 }
 
 }  // namespace

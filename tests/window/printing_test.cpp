@@ -256,6 +256,21 @@ TEST_F(RealPrinterTest, AJobThatCannotGoOnIsAbortedAndReported) {
     EXPECT_TRUE(others.empty()) << "a job that failed or never fitted came out: " << narrow(others.at(0));
 }
 
+// Run in the prefix whose screen has 144 dots per inch: the stored text font's height is
+// pixels at 96, so the printed size does not shrink with the monitor's scale.
+using HighDpiRealPrinterTest = RealPrinterTest;
+TEST_F(HighDpiRealPrinterTest, TextPrintsAtItsSizeInPointsWhateverTheScreen) {
+    const auto window = makeMainWindow(folder.file(L"notes.txt", "notes\r\n"));
+    ASSERT_EQ(window->dpi(), 144);
+    ASSERT_FALSE(window->document().isNfoFont);
+    const UniqueDeviceContext dc(CreateDCW(L"WINSPOOL", printer.c_str(), nullptr, nullptr));
+    ASSERT_TRUE(dc);
+    print(*window, 1, false);
+    ASSERT_FALSE(printedPdf().empty());
+    EXPECT_EQ(window->printJob().lineHeight, MulDiv(10, GetDeviceCaps(dc.get(), LOGPIXELSY), 72) + 8)
+        << "Courier New 10 points and the leading of text lines";
+}
+
 TEST(ShownLines, AreTheControlsLinesAtAnyDistanceFromTheStart) {
     CleanSettingsKey cleanKey;
     TempFolder folder;
