@@ -34,6 +34,7 @@ FindWindowHost Tnfonote::findWindowHost() {
         SetForegroundWindow(handle());
         SetFocus(Memo1.handle());
     };
+    host.selectionMoved = [this] { updateStatusBar(); };
     return host;
 }
 
@@ -43,18 +44,23 @@ void Tnfonote::Goto1Click() {
     if (!Goto) return;
     const DWORD lines = Memo1.lineCount();
     const bool endsWithBreak = lines > 1 && Memo1.lineLength(Memo1.lineIndex(lines - 1)) == 0;
-    const std::int32_t line = Goto->askLineNumber(offeredLineCount(lines, endsWithBreak));
-    if (line - 1 < 0) return;
-    const auto start = static_cast<DWORD>(SendMessageW(Memo1.handle(), EM_LINEINDEX, static_cast<WPARAM>(line - 1), 0));
+    const std::optional<std::uint32_t> line =
+        lineIndexOfNumber(Goto->askLineNumber(offeredLineCount(lines, endsWithBreak)));
+    if (!line) return;
+    const auto start = static_cast<DWORD>(SendMessageW(Memo1.handle(), EM_LINEINDEX, *line, 0));
     if (start == static_cast<DWORD>(-1)) return;
     Memo1.selectAndShow({start, start});
+    updateStatusBar();
 }
 
 // A selection goes as one undoable step; without one, the caret's line goes with its
 // line break (the last line keeps the break before it).
 void Tnfonote::Deleteline1Click() {
     const EditSelection selected = Memo1.selection();
-    if (selected.start != selected.end) return Memo1.replaceSelection(L"");
+    if (selected.start != selected.end) {
+        Memo1.replaceSelection(L"");
+        return updateStatusBar();
+    }
     const DWORD line = Memo1.lineFromChar(selected.start);
     const DWORD start = Memo1.lineIndex(line);
     if (start == static_cast<DWORD>(-1)) return;
@@ -63,6 +69,7 @@ void Tnfonote::Deleteline1Click() {
     Memo1.noteChange();
     Memo1.setSelection({start, end});
     SendMessageW(Memo1.handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+    updateStatusBar();
 }
 
 void Tnfonote::Readme1Click() {

@@ -99,7 +99,10 @@ void TMyFind::findNext() {
 }
 
 bool TMyFind::runSearch(bool showNotFound) {
-    return searchText(showNotFound, checked(IDC_MATCH_CASE), checked(IDC_LOOP_SEARCH), checked(IDC_START_FROM_TOP));
+    const bool found =
+        searchText(showNotFound, checked(IDC_MATCH_CASE), checked(IDC_LOOP_SEARCH), checked(IDC_START_FROM_TOP));
+    if (found && host_.selectionMoved) host_.selectionMoved();
+    return found;
 }
 
 // The document is read once per search and searched where it lies; a search starts
@@ -161,9 +164,11 @@ bool TMyFind::readOnlyRefused() {
 void TMyFind::replaceButtonClick() {
     if (readOnlyRefused()) return;
     EditControl& memo = *host_.memo;
-    const std::wstring selected = memo.selectedText();
-    if (sameText(firstLineOf(selected), itemText(IDC_FIND_TEXT), checked(IDC_MATCH_CASE), lowerCase())) {
+    const std::wstring search = itemText(IDC_FIND_TEXT);
+    if (search.empty()) return;  // an empty search matches nothing, not the empty selection
+    if (sameText(firstLineOf(memo.selectedText()), search, checked(IDC_MATCH_CASE), lowerCase())) {
         memo.replaceSelection(itemText(IDC_REPLACE_TEXT));
+        if (host_.selectionMoved) host_.selectionMoved();
     }
     runSearch(false);
 }
@@ -180,6 +185,7 @@ void TMyFind::replaceAllButtonClick() {
         const auto start = static_cast<DWORD>(*plan.lastReplacement);
         memo.replaceAllText(plan.text, {start, start + static_cast<DWORD>(replacement.size())});
         plan.text.clear();
+        if (host_.selectionMoved) host_.selectionMoved();
     }
     ShowWindow(item(IDC_NOT_FOUND_LABEL), plan.capped ? SW_HIDE : SW_SHOWNA);
     host_.showMessageWindow(handle(), replaceAllReport(plan));

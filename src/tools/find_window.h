@@ -21,6 +21,7 @@ struct FindWindowHost {
     std::function<void(const std::wstring&)> informNotFound;  // the program's information box
     std::function<void(HWND returnTo, const std::wstring&)> showMessageWindow;
     std::function<void()> focusMainWindow;
+    std::function<void()> selectionMoved;  // a search or replacement moved the caret
 };
 
 class TMyFind final : public Dialog {

@@ -43,6 +43,11 @@ std::optional<std::int32_t> parseLineNumber(std::wstring_view text) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
+std::optional<std::uint32_t> lineIndexOfNumber(std::int32_t number) {
+    if (number < 1) return std::nullopt;
+    return static_cast<std::uint32_t>(number - 1);
+}
+
 std::wstring invalidLineNumberMessage(std::wstring_view text) {
     return L"'" + std::wstring(text) + L"' is not a valid integer value.";
 }

@@ -14,6 +14,10 @@ namespace vantry {
 // may follow. Hexadecimal takes 32 bits and reads them as signed ("$FFFFFFFF" is -1).
 std::optional<std::int32_t> parseLineNumber(std::wstring_view text);
 
+// The control's line (from 0) that a typed line number goes to; nothing for a number
+// below 1, the lowest of which has no line before it.
+std::optional<std::uint32_t> lineIndexOfNumber(std::int32_t number);
+
 // "'<text>' is not a valid integer value."
 std::wstring invalidLineNumberMessage(std::wstring_view text);
 

@@ -113,6 +113,12 @@ TEST(LineNumbers, TypedNumbersAreReadAsTheDialogAcceptsThem) {
     };
     for (const Case& c : cases) EXPECT_EQ(parseLineNumber(c.text), c.value) << std::wstring(c.text).size();
     EXPECT_EQ(invalidLineNumberMessage(L"12 "), L"'12 ' is not a valid integer value.");
+
+    // Numbers below 1 go nowhere, the lowest included (no line before it to compute).
+    const std::pair<std::int32_t, std::optional<std::uint32_t>> lines[] = {
+        {1, 0u}, {120, 119u}, {2147483647, 2147483646u}, {0, std::nullopt}, {-1, std::nullopt},
+        {-2147483647 - 1, std::nullopt}};
+    for (const auto& [number, line] : lines) EXPECT_EQ(lineIndexOfNumber(number), line) << number;
 }
 
 TEST(LineNumbers, TheLabelOffersTheLinesOfTheText) {

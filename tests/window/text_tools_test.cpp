@@ -2,6 +2,8 @@
 // the message window, the readme viewer and the about box.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "shell/message_box.h"
 #include "shell/resource.h"
 #include "shell/windows.h"
@@ -183,7 +185,7 @@ TEST_F(TextToolsTest, GoToLineReadsTheEntryAndMovesTheCaret) {
     const Case cases[] = {
         {L" 12", 12, false}, {L"12 ", 0, true}, {L"abc", 0, true}, {L"", 0, true}, {L"$1A", 26, false},
         {L"0x1A", 26, false}, {L"31", 31, false}, {L"32", 0, false}, {L"0", 0, false}, {L"-1", 0, false},
-        {L"99999999999", 0, true},
+        {L"99999999999", 0, true}, {L"-2147483648", 0, false}, {L"$80000000", 0, false},
     };
     for (const Case& c : cases) {
         caretAt(3);
@@ -227,6 +229,45 @@ TEST_F(TextToolsTest, DeleteLineTakesTheSelectionOrTheCaretsLine) {
     caretAt(70000 + 2 + 3);
     command(IDM_DELETE_LINE);
     EXPECT_EQ(window->memo().textLength(), 70000 + 2 + 4) << "the line past character 70,000 went";
+}
+
+TEST_F(TextToolsTest, EveryCommandThatMovesTheCaretShowsWhereItWent) {
+    std::string text;
+    for (int line = 1; line <= 150; ++line) text += "line " + std::to_string(line) + (line == 140 ? " cat" : "") + "\r\n";
+    struct Case { const char* what; std::function<void()> act; const wchar_t* shown; };
+    const Case cases[] = {
+        {"go to", [&] { goTo(L"120"); }, L"Ln: 120, Col: 1"},
+        {"find", [&] { find.findButtonClick(); }, L"Ln: 140, Col: 10"},
+        {"F3", [&] { command(IDM_FIND_NEXT); }, L"Ln: 140, Col: 10"},
+        {"replace", [&] { find.replaceButtonClick(); }, L"Ln: 140, Col: 10"},
+        {"replace all", [&] { find.replaceAllButtonClick(); }, L"Ln: 140, Col: 10"},
+        {"delete line", [&] { caretAt(window->memo().lineIndex(9)); command(IDM_DELETE_LINE); }, L"Ln: 10, Col: 1"},
+    };
+    for (const Case& c : cases) {
+        open(text);
+        caretAt(0);
+        SendMessageW(window->memo().handle(), WM_KEYUP, VK_HOME, 0);
+        find.showFind(L"", TMyFind::kReplaceTab);
+        searchFor(L"cat");
+        SetDlgItemTextW(find.handle(), IDC_REPLACE_TEXT, L"dog");
+        c.act();
+        EXPECT_EQ(statusPanel(window->statusBar(), 0), c.shown) << c.what;
+    }
+}
+
+TEST_F(TextToolsTest, AnEmptySearchFindsAndReplacesNothing) {
+    open("text");
+    find.showFind(L"", TMyFind::kReplaceTab);
+    searchFor(L"");
+    SetDlgItemTextW(find.handle(), IDC_REPLACE_TEXT, L"inserted");
+    caretAt(2);
+    find.replaceButtonClick();
+    find.replaceAllButtonClick();
+    find.findButtonClick();
+    EXPECT_EQ(window->memo().text(), L"text");
+    EXPECT_EQ(selection().start, 2u);
+    EXPECT_EQ(message.text(), L"Replaced 0 occurrences in the text.");
+    EXPECT_FALSE(window->isModified());
 }
 
 TEST_F(TextToolsTest, TheMessageWindowClosesOnEnterOrEscape) {
