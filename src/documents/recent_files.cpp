@@ -26,11 +26,15 @@ int recentFileCountOf(std::wstring_view setting) {
 }
 
 void addRecentFile(RecentFileList& list, const std::wstring& path, int count) {
-    if (std::find(list.begin(), list.end(), path) == list.end()) {
-        std::move_backward(list.begin(), list.end() - 1, list.end());
+    const int kept = std::clamp(count, 0, kRecentFileSlots);
+    const auto listed = std::find(list.begin(), list.end(), path);
+    if (listed - list.begin() >= kept) {
+        // New, or listed beyond the count (about to be emptied): it goes first.
+        const auto last = listed == list.end() ? list.end() - 1 : listed;
+        std::move_backward(list.begin(), last, last + 1);
         list.front() = path;
     }
-    for (int place = std::max(count, 0); place < kRecentFileSlots; ++place) list[static_cast<size_t>(place)].clear();
+    for (int place = kept; place < kRecentFileSlots; ++place) list[static_cast<size_t>(place)].clear();
 }
 
 bool removeRecentFile(RecentFileList& list, std::wstring_view path) {

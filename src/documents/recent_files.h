@@ -18,8 +18,9 @@ inline constexpr int kDefaultRecentFileCount = 6;
 // that is not a number.
 int recentFileCountOf(std::wstring_view setting);
 
-// A path already listed keeps its place (paths compare exactly, with case); a new one
-// goes first and the others move down. Places from `count` on are emptied.
+// A path listed within the first `count` places keeps its place (paths compare exactly,
+// with case); a new one, or one listed further down, goes first and the others move
+// down. Places from `count` on are emptied.
 void addRecentFile(RecentFileList& list, const std::wstring& path, int count);
 
 // Takes the path out; the places below move up. False when it was not listed.

@@ -6,6 +6,21 @@
 #include "win/error.h"
 
 namespace vantry {
+namespace {
+
+// The program that opened the extension so far: the user's own choice, else the
+// machine's (the usual case, such as .txt -> txtfile), as the merged view shows it.
+std::wstring previousOwner(const RegistryKey& userKey, std::wstring_view extension) {
+    std::wstring owner = userKey.readText(L"").value_or(L"");
+    if (owner.empty()) {
+        if (const RegistryKey merged = RegistryKey::openToRead(HKEY_CLASSES_ROOT, extensionKeyPath(extension))) {
+            owner = merged.readText(L"").value_or(L"");
+        }
+    }
+    return owner;
+}
+
+}  // namespace
 
 FileAssociations::FileAssociations(SettingsStore& store, std::wstring programPath, RegistryRoot classes)
     : store_(store), programPath_(std::move(programPath)), classes_(classes) {}
@@ -13,7 +28,7 @@ FileAssociations::FileAssociations(SettingsStore& store, std::wstring programPat
 void FileAssociations::associateExtension(std::wstring_view extension) {
     try {
         if (const RegistryKey key = RegistryKey::create(classes_, extensionKeyPath(extension))) {
-            const std::wstring previous = key.readText(L"").value_or(L"");
+            const std::wstring previous = previousOwner(key, extension);
             if (keepsBackup(previous)) key.writeText(kBackupValueName, previous);
             key.writeText(L"", kProgId);
         } else {

@@ -40,10 +40,18 @@ void setRegistryFaultForTests(RegistryFault fault) { registryFault() = std::move
 RegistryKey::RegistryKey(HKEY key, std::wstring path) : key_(key), path_(std::move(path)) {}
 
 RegistryKey RegistryKey::open(const RegistryRoot& root, std::wstring_view keyPath) {
+    return openWith(root, keyPath, KEY_ALL_ACCESS);
+}
+
+RegistryKey RegistryKey::openToRead(const RegistryRoot& root, std::wstring_view keyPath) {
+    return openWith(root, keyPath, KEY_READ);
+}
+
+RegistryKey RegistryKey::openWith(const RegistryRoot& root, std::wstring_view keyPath, REGSAM access) {
     std::wstring path = root.fullPath(keyPath);
     HKEY key = nullptr;
     if (injected(RegistryCall::Open, path) != ERROR_SUCCESS ||
-        RegOpenKeyExW(root.key, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
+        RegOpenKeyExW(root.key, path.c_str(), 0, access, &key) != ERROR_SUCCESS) {
         return {};
     }
     return {key, std::move(path)};

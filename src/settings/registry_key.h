@@ -38,6 +38,8 @@ public:
     // With full access, as the settings are opened; empty when the key cannot be.
     static RegistryKey open(const RegistryRoot& root, std::wstring_view keyPath);
     static RegistryKey create(const RegistryRoot& root, std::wstring_view keyPath);
+    // Only to read, as keys the user may not change are opened (the machine's file types).
+    static RegistryKey openToRead(const RegistryRoot& root, std::wstring_view keyPath);
     // Removes the key with everything under it; false when it was not there.
     static bool deleteTree(const RegistryRoot& root, std::wstring_view keyPath);
 
@@ -54,6 +56,7 @@ public:
 
 private:
     RegistryKey(HKEY key, std::wstring path);
+    static RegistryKey openWith(const RegistryRoot& root, std::wstring_view keyPath, REGSAM access);
     UniqueRegistryKey key_;
     std::wstring path_;  // as handed to the registry, for the fault hook
 };

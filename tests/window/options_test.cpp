@@ -13,7 +13,7 @@ namespace vantry::testing {
 namespace {
 
 constexpr wchar_t kClasses[] = L"\\Software\\Classes";
-const std::wstring kTestKeys[] = {L".zzz", L"..zzz", L"diz", L".diz", L".nfo", L"Vantry", L"*\\shell\\View with Vantry"};
+const std::wstring kTestKeys[] = {L".zzz", L".zzy", L"..zzz", L"diz", L".diz", L".nfo", L"Vantry", L"*\\shell\\View with Vantry"};
 
 std::wstring classesKey(const std::wstring& path) { return std::wstring(kClasses) + L"\\" + path; }
 
@@ -191,6 +191,16 @@ TEST_F(OptionsTest, AssociatingAnExtensionKeepsThePreviousOwnerOnce) {
     EXPECT_EQ(classValue(L".diz"), L"Vantry");
     EXPECT_EQ(classValue(L".diz", L"Vantry_backup"), L"<missing>") << "no backup of a key without a default";
     EXPECT_EQ(classValue(L"..zzz"), L"Vantry") << "the fourth dot stays part of the extension";
+
+    // The usual owner is the machine's, which the merged view shows (Wine does not merge
+    // the user's keys into it, so this key stands for the machine's alone).
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, L".zzy", nullptr, REG_SZ, L"machinefile", 24), ERROR_SUCCESS);
+    type(IDC_EDIT1, L"zzy");
+    click(IDC_BTN_ADD);
+    show(IDCANCEL);
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L".zzy");
+    RegDeleteKeyW(HKEY_CLASSES_ROOT, L".zzy");
+    EXPECT_EQ(classValue(L".zzy", L"Vantry_backup"), L"machinefile");
 }
 
 TEST_F(OptionsTest, TypedTextsThatNameNoExtensionAreRefusedWithAMessage) {
