@@ -30,6 +30,7 @@ TEST(Paths, LongPathsTakeTheExtendedFormAndLoseItWhenShown) {
     const Case cases[] = {
         {L"C:\\short\\a.nfo", L"C:\\short\\a.nfo"},
         {std::wstring(L"C:\\") + std::wstring(244, L'x'), std::wstring(L"C:\\") + std::wstring(244, L'x')},  // 247
+        {std::wstring(L"C:\\") + std::wstring(245, L'x'), std::wstring(L"\\\\?\\C:\\") + std::wstring(245, L'x')},  // 248
         {folder, L"\\\\?\\" + folder},
         {share, L"\\\\?\\UNC\\server\\share\\" + std::wstring(240, L's')},
         {L"\\\\?\\" + folder, L"\\\\?\\" + folder},
@@ -64,18 +65,12 @@ TEST(FontChoice, HeightsScaleWithTheScreenAndBuiltInFacesByWholeCells) {
 TEST(FontChoice, ExtensionKindIgnoresCaseAsWindowsDoes) {
     struct Case { const wchar_t* fileName; ExtensionKind kind; };
     const Case cases[] = {
-        {L"0", ExtensionKind::Neither},
-        {L"C:\\r\\group.nfo", ExtensionKind::Nfo},
-        {L"C:\\r\\archive.diz", ExtensionKind::Nfo},
-        {L"C:\\r\\notes.txt.nfo", ExtensionKind::Nfo},
-        {L"C:\\r\\notes.txt", ExtensionKind::Text},
-        {L"C:\\r\\README.NFO", ExtensionKind::Nfo},
-        {L"C:\\r\\FILE_ID.DIZ", ExtensionKind::Nfo},
-        {L"C:\\r\\Group.Nfo", ExtensionKind::Nfo},
-        {L"C:\\r\\notes.TXT", ExtensionKind::Text},
-        {L"C:\\r\\notes.tXt", ExtensionKind::Text},
-        {L"C:\\r\\notes.nfoo", ExtensionKind::Neither},
-        {L"C:\\r\\notes.nf", ExtensionKind::Neither},
+        {L"0", ExtensionKind::Neither}, {L"C:\\r\\group.nfo", ExtensionKind::Nfo},
+        {L"C:\\r\\archive.diz", ExtensionKind::Nfo}, {L"C:\\r\\notes.txt.nfo", ExtensionKind::Nfo},
+        {L"C:\\r\\notes.txt", ExtensionKind::Text}, {L"C:\\r\\README.NFO", ExtensionKind::Nfo},
+        {L"C:\\r\\FILE_ID.DIZ", ExtensionKind::Nfo}, {L"C:\\r\\Group.Nfo", ExtensionKind::Nfo},
+        {L"C:\\r\\notes.TXT", ExtensionKind::Text}, {L"C:\\r\\notes.tXt", ExtensionKind::Text},
+        {L"C:\\r\\notes.nfoo", ExtensionKind::Neither}, {L"C:\\r\\notes.nf", ExtensionKind::Neither},
         {L"C:\\r\\NFO", ExtensionKind::Neither},
         {L"C:\\my.files\\readme", ExtensionKind::Neither},
         {L"C:\\r\\name.", ExtensionKind::Neither},

@@ -20,6 +20,9 @@ TEST(LinkScan, WebAddressesUnderThePointer) {
         {L"go http://x.org now", 15, L"-"},                              // the space after does not
         {L"http://", 3, L"-"},                                           // seven characters alone
         {L"http://a", 3, L"http://a"},                                   // eight
+        {L"http://.", 3, L"http://"},                                    // eight with the dropped stop
+        {L"http::/x", 0, L"-"},                                          // a second colon
+        {L"https::/x", 0, L"-"},
         {L"http:/a.b", 0, L"-"},                                         // single slash
         {L"https:/a.b", 0, L"https:/a.b"},                               // secure single slash
         {L"HtTpS://A.B", 4, L"HtTpS://A.B"},                             // mixed case
@@ -44,6 +47,8 @@ TEST(LinkScan, WebAddressesUnderThePointer) {
 TEST(LinkScan, ScansLookOnlySoFarFromThePointer) {
     const std::wstring word = L"http://" + std::wstring(600, L'a');
     EXPECT_TRUE(webAddressAt(word, 400, false));
+    EXPECT_TRUE(webAddressAt(word, 499, false)) << "500 moves back";
+    EXPECT_FALSE(webAddressAt(word, 500, false)) << "501 moves back";
     EXPECT_FALSE(webAddressAt(word, 501, false)) << "more than 500 moves back";
     const std::wstring mail = std::wstring(250, L'a') + L"@b.c";
     EXPECT_FALSE(emailAddressAt(mail, 249)) << "more than 200 moves back, and too long";
@@ -58,6 +63,8 @@ TEST(LinkScan, EmailAddressesUnderThePointer) {
         {L"a@b.c", 0, L"a@b.c"},
         {L"a@b.", 0, L"-"},                     // the dropped full stop still counts as four
         {L"ab@cd.", 0, L"ab@cd"},               // the final full stop was the dot after @
+        {L"a@bc.", 0, L"a@bc"},                 // five with the dropped full stop
+        {L"a@b.c,", 0, L"a@b.c"},
         {L"mailto:joe@x.org", 9, L"mailto:joe@x.org"},
         {std::wstring(196, L'a') + L"@b.c", 0, L"-"},  // 200 code units
         {std::wstring(195, L'a') + L"@b.c", 0, std::wstring(195, L'a') + L"@b.c"},

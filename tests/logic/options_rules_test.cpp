@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -43,29 +44,39 @@ TEST(OptionsRules, StoredTextsOpenAsItemsAndOkStoresTheItemsKeyword) {
     }
 }
 
-TEST(OptionsRules, OkStoresTheEighteenSettingsInOrderAsTexts) {
-    OptionsChoices choices;
-    choices.backgroundColor = 0x00030201;
-    choices.textColor = -2147483643;  // a system colour stays as it was stored
-    choices.fontSelectionItem = 0;
-    choices.nfoFont = {L"ASCII EGA", 9, -12, {true, true}};
-    choices.textFont = {L"Lucida Console", 11, -15, {false, true}};
-    choices.urlItem = 2;
-    choices.emailItem = 7;
-    choices.recentFileCountItem = 35;
-    choices.recentFileFullPath = false;
-    choices.copyOnSelect = true;
-    std::vector<std::pair<std::wstring, std::wstring>> stored;
-    for (const auto& [number, text] : optionsToStore(choices)) stored.emplace_back(settingName(number), text);
-    const std::vector<std::pair<std::wstring, std::wstring>> expected = {
-        {L"bgColor", L"197121"}, {L"textColor", L"-2147483643"}, {L"fontSelection", L"alwaysAscii"},
-        {L"asciiFontName", L"ASCII EGA"}, {L"asciiFontSize", L"9"}, {L"asciiFontHeight", L"-12"},
-        {L"asciiFontStyle", L"boldItalic"}, {L"ansiFontName", L"Lucida Console"}, {L"ansiFontSize", L"11"},
-        {L"ansiFontHeight", L"-15"}, {L"ansiFontStyle", L"italic"}, {L"urlFollow", L"doubleClick"},
-        {L"emailFollow", L"none"}, {L"recentFileCount", L"20"}, {L"recentFileFullPath", L"0"},
-        {L"askToSave", L"1"}, {L"escExits", L"1"}, {L"copyOnSelect", L"1"},
-    };
-    EXPECT_EQ(stored, expected);
+// Every field holds a value no other field holds, so a crossed pair shows; the four
+// switches take two patterns in which every pair of them differs once.
+TEST(OptionsRules, OkStoresEachChoiceUnderItsOwnSetting) {
+    struct Switches { bool fullPath, askToSave, escExits, copyOnSelect; };
+    for (const Switches& s : {Switches{true, false, true, false}, Switches{true, true, false, false}}) {
+        OptionsChoices choices;
+        choices.backgroundColor = 0x00030201;
+        choices.textColor = -2147483643;  // a system colour stays as it was stored
+        choices.fontSelectionItem = 1;
+        choices.nfoFont = {L"ASCII EGA", 9, -12, {true, false}};
+        choices.textFont = {L"Lucida Console", 11, -15, {false, true}};
+        choices.urlItem = 2;
+        choices.emailItem = 3;
+        choices.recentFileCountItem = 35;
+        choices.recentFileFullPath = s.fullPath;
+        choices.askToSave = s.askToSave;
+        choices.escExits = s.escExits;
+        choices.copyOnSelect = s.copyOnSelect;
+        std::map<std::wstring, std::wstring> stored;
+        for (const auto& [number, text] : optionsToStore(choices)) stored[settingName(number)] = text;
+        const auto flag = [](bool on) { return std::wstring(on ? L"1" : L"0"); };
+        const std::map<std::wstring, std::wstring> expected = {
+            {L"bgColor", L"197121"}, {L"textColor", L"-2147483643"}, {L"fontSelection", L"alwaysAnsi"},
+            {L"asciiFontName", L"ASCII EGA"}, {L"asciiFontSize", L"9"}, {L"asciiFontHeight", L"-12"},
+            {L"asciiFontStyle", L"bold"}, {L"ansiFontName", L"Lucida Console"}, {L"ansiFontSize", L"11"},
+            {L"ansiFontHeight", L"-15"}, {L"ansiFontStyle", L"italic"}, {L"urlFollow", L"doubleClick"},
+            {L"emailFollow", L"ctrlClick"}, {L"recentFileCount", L"20"}, {L"recentFileFullPath", flag(s.fullPath)},
+            {L"askToSave", flag(s.askToSave)}, {L"escExits", flag(s.escExits)},
+            {L"copyOnSelect", flag(s.copyOnSelect)},
+        };
+        EXPECT_EQ(stored, expected);
+        EXPECT_EQ(optionsToStore(choices).size(), 18u) << "each setting once";
+    }
 }
 
 TEST(OptionsRules, FontDescriptionsDefaultsAndHeights) {
@@ -84,9 +95,9 @@ TEST(AssociationRules, TypedExtensionsAreStrippedOrRefused) {
     struct Case { const wchar_t* typed; const wchar_t* extension; bool refused; };
     const Case cases[] = {
         {L"nfo", L"nfo", false}, {L".nfo", L"nfo", false}, {L"*.diz", L"diz", false},
-        {L"....zzz", L".zzz", false}, {L"my ext.v2", L"my ext.v2", false},
-        {L"", L"", true}, {L"...", L"", true}, {L"*.*", L"", true},
-        {L"a\\b", L"", true}, {L"x\ty", L"", true},
+        {L"....zzz", L".zzz", false}, {L"my ext.v2", L"my ext.v2", false}, {L"x~y", L"x~y", false},
+        {L"", L"", true}, {L"...", L"", true}, {L"*.*", L"", true}, {L"a\\b", L"", true},
+        {L"x\ty", L"", true}, {L"x\x1Fy", L"", true}, {L"x\x7F", L"", true}, {L"\x01", L"", true},
     };
     for (const Case& c : cases) {
         const CustomExtension result = customExtension(c.typed);
@@ -94,7 +105,17 @@ TEST(AssociationRules, TypedExtensionsAreStrippedOrRefused) {
         EXPECT_EQ(result.refusal.has_value(), c.refused) << c.typed;
     }
     EXPECT_EQ(customExtension(L"..").refusal, std::wstring(kTypeAnExtensionMessage));
+    EXPECT_EQ(customExtension(L"a\x7F").refusal.value_or(L"").rfind(L"\"a\x7F\" cannot be associated", 0), 0u);
     EXPECT_EQ(associationQuestion(L"diz"), L"All files with the extension \"diz\" will be associated with Vantry.");
+}
+
+TEST(AssociationRules, TheStoredCommandKeepsAPathWithBlanksWhole) {
+    EXPECT_EQ(openCommand(L"C:\\My Apps\\Vantry.exe"), L"\"C:\\My Apps\\Vantry.exe\" \"%1\"");
+    EXPECT_EQ(defaultIcon(L"C:\\My Apps\\Vantry.exe"), L"C:\\My Apps\\Vantry.exe,0");
+    EXPECT_EQ(extensionKeyPath(L"nfo"), L"\\.nfo");
+    EXPECT_TRUE(keepsBackup(L"txtfile"));
+    EXPECT_FALSE(keepsBackup(L"Vantry")) << "no backup of itself";
+    EXPECT_FALSE(keepsBackup(L""));
 }
 
 }  // namespace

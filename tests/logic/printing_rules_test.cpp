@@ -1,3 +1,4 @@
+#include "documents/file_information.h"
 #include "documents/print_layout.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +109,13 @@ TEST(PrintLayout, NfoArtPrintsInAsciiAndTextInItsScreenFaceInBlack) {
     EXPECT_EQ(screenFontPoints({L"Courier New", 10, -13, {}}), 10);
     EXPECT_EQ(screenFontPoints({L"Courier New", 12, -20, {}}), 15) << "the height decides";
     EXPECT_EQ(screenFontPoints({L"Courier New", 12, 0, {}}), 12);
+}
+
+TEST(FileInformation, SizesInWholeKilobytesThenBytes) {
+    struct Case { std::uint64_t bytes; const wchar_t* text; };
+    const Case cases[] = {{0, L"0 Kb (0 byte)"}, {1023, L"0 Kb (1023 byte)"}, {1024, L"1 Kb (1024 byte)"},
+                          {1536, L"1 Kb (1536 byte)"}, {5ULL << 30, L"5242880 Kb (5368709120 byte)"}};
+    for (const Case& c : cases) EXPECT_EQ(fileSizeText(c.bytes), c.text);
 }
 
 }  // namespace

@@ -14,6 +14,10 @@ RecentFileList listOf(std::initializer_list<const wchar_t*> paths) {
 }
 
 TEST(RecentFiles, AddingKeepsNewestFirstUpToTheCount) {
+    RecentFileList kFull;
+    for (size_t place = 0; place < kFull.size(); ++place) kFull[place] = std::to_wstring(place + 1);
+    RecentFileList kFullButLast = kFull;
+    kFullButLast.back().clear();
     struct Case { const char* what; RecentFileList before; const wchar_t* path; int count; RecentFileList after; };
     const Case cases[] = {
         {"first file", {}, L"C:\\a.nfo", 6, listOf({L"C:\\a.nfo"})},
@@ -28,6 +32,8 @@ TEST(RecentFiles, AddingKeepsNewestFirstUpToTheCount) {
          listOf({L"e", L"a", L"b"})},
         {"the last counted place keeps its file", listOf({L"a", L"b", L"c", L"d"}), L"c", 3,
          listOf({L"a", L"b", L"c"})},
+        {"nineteen of twenty full places keep", kFull, L"5", 19, kFullButLast},
+        {"twenty full places stay full", kFull, L"5", 20, kFull},
         {"twenty at most", listOf({L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9", L"10", L"11", L"12", L"13",
                                    L"14", L"15", L"16", L"17", L"18", L"19", L"20"}),
          L"new", 20,
@@ -47,6 +53,11 @@ TEST(RecentFiles, RemovingMovesTheLaterPlacesUp) {
     EXPECT_EQ(list, listOf({L"a", L"c"}));
     EXPECT_FALSE(removeRecentFile(list, L"B"));
     EXPECT_EQ(list, listOf({L"a", L"c"}));
+    RecentFileList full;
+    for (size_t place = 0; place < full.size(); ++place) full[place] = std::to_wstring(place + 1);
+    EXPECT_TRUE(removeRecentFile(full, L"1"));
+    EXPECT_EQ(full[18], L"20");
+    EXPECT_EQ(full[19], L"") << "the last place is emptied";
 }
 
 TEST(RecentFiles, CountTextsAreClampedAndBadOnesFallBackToSix) {
@@ -81,10 +92,15 @@ TEST(RecentFiles, MenuCaptionsFollowTheSettings) {
     EXPECT_FALSE(full[3].visible);
     EXPECT_EQ(full[3].caption, L"");
 
-    const auto names = recentMenuItems(list, L"6", L"0");
-    EXPECT_EQ(names[0].caption, L"file.nfo");
-    EXPECT_EQ(names[1].caption, L"a&&b.nfo");
-    EXPECT_TRUE(names[2].visible);
+    // Only "1" shows full paths; any other text shows the names.
+    for (const wchar_t* setting : {L"0", L"yes", L"2", L"", L"1 "}) {
+        const auto names = recentMenuItems(list, L"6", setting);
+        EXPECT_EQ(names[0].caption, L"file.nfo") << setting;
+        EXPECT_EQ(names[1].caption, L"a&&b.nfo") << setting;
+        EXPECT_TRUE(names[2].visible);
+    }
+    const std::wstring longName = L"C:\\" + std::wstring(71, L'n');
+    EXPECT_EQ(recentMenuItems(listOf({longName.c_str()}), L"6", L"0")[0].caption, std::wstring(70, L'n') + L"...");
 }
 
 }  // namespace

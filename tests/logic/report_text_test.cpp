@@ -1,3 +1,4 @@
+#include "shell/edit_commands.h"
 #include "shell/report_text.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,27 @@ TEST(ReportText, AFullStopEndsMessagesThatEndInALetterOrDigit) {
         {L"", L""},
     };
     for (const Case& c : cases) EXPECT_EQ(errorReportText(c.message), c.shown);
+}
+
+// Undo, Cut, Copy, Paste and Select All in the Edit menu: only for focused text, and
+// nothing that changes it while it is read-only.
+TEST(EditCommands, EnabledOnlyWhenTheyCanAct) {
+    using C = EditCommand;
+    struct Case { const char* what; EditState state; bool undo, cut, copy, paste, all; };
+    const Case cases[] = {
+        {"everything possible", {true, false, true, true, true, true}, true, true, true, true, true},
+        {"read-only", {true, true, true, true, true, true}, false, false, true, false, true},
+        {"no focus", {false, false, true, true, true, true}, false, false, false, false, false},
+        {"caret only", {true, false, false, false, false, true}, false, false, false, false, true},
+        {"empty text, clipboard", {true, false, false, false, true, false}, false, false, false, true, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(editCommandEnabled(C::Undo, c.state), c.undo) << c.what;
+        EXPECT_EQ(editCommandEnabled(C::Cut, c.state), c.cut) << c.what;
+        EXPECT_EQ(editCommandEnabled(C::Copy, c.state), c.copy) << c.what;
+        EXPECT_EQ(editCommandEnabled(C::Paste, c.state), c.paste) << c.what;
+        EXPECT_EQ(editCommandEnabled(C::SelectAll, c.state), c.all) << c.what;
+    }
 }
 
 }  // namespace

@@ -31,6 +31,11 @@ TEST(TextSearch, FindsFromAPositionWithOrWithoutCase) {
     }
     EXPECT_TRUE(sameText(L"WoRd", L"word", false, kLower));
     EXPECT_FALSE(sameText(L"WoRd", L"word", true, kLower));
+    for (const bool matchCase : {false, true}) {
+        EXPECT_FALSE(sameText(L"word", L"words", matchCase, kLower)) << matchCase;
+        EXPECT_FALSE(sameText(L"words", L"word", matchCase, kLower)) << matchCase;
+        EXPECT_FALSE(sameText(L"", L"w", matchCase, kLower)) << matchCase;
+    }
 }
 
 // The program's original Replace All, step by step: search after the selection, select,
