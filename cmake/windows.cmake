@@ -63,14 +63,11 @@ endforeach()
 
 add_executable(window_tests
   tests/window/test_support.cpp
-  tests/window/fonts_test.cpp
   tests/window/main_window_test.cpp
   tests/window/opening_test.cpp
   tests/window/recent_files_test.cpp
   tests/window/saving_test.cpp
   tests/window/text_tools_test.cpp
-  tests/window/settings_store_test.cpp
-  tests/window/view_state_test.cpp
   tests/window/links_test.cpp
   tests/window/options_test.cpp
   tests/window/printing_test.cpp

@@ -14,11 +14,10 @@ namespace {
 
 constexpr int kDefault = 0, kAnsi = 1, kUtf8 = 2, kUtf16LE = 3, kUtf16BE = 4;
 
-class SavingTest : public ::testing::Test {
+class SavingTest : public WindowTest {
 protected:
     void SetUp() override { ASSERT_EQ(GetACP(), 1252u) << "the tests expect the Western code page"; }
 
-    void command(int id) { SendMessageW(window->handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
     // Save As through the scripted dialog, choosing an encoding-list entry.
     void saveAs(const std::wstring& path, int encodingIndex) {
         ui.fileAnswers.push_back(FileDialogAnswer{path, encodingIndex, 1});
@@ -29,36 +28,7 @@ protected:
         window->memo().setSelection({end, end});
         SendMessageW(window->memo().handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
     }
-
-    CleanSettingsKey clean;
-    ScriptedUi ui;
-    TempFolder folder;
-    std::unique_ptr<Tnfonote> window = makeMainWindow();
 };
-
-TEST_F(SavingTest, EveryEncodingWritesItsMarkAndTheTextAsTheControlHoldsIt) {
-    using namespace std::string_literals;
-    struct Case { const char* what; std::wstring text; int entry; std::string bytes; };
-    const Case cases[] = {
-        {"empty, Default", L"", kDefault, ""},
-        {"empty, UTF-8", L"", kUtf8, "\xEF\xBB\xBF"},
-        {"empty, UTF-16 LE", L"", kUtf16LE, "\xFF\xFE"},
-        {"no final break, ANSI", L"end", kAnsi, "end"},
-        {"three lines, Default", L"a\r\nb\r\nc", kDefault, "a\r\nb\r\nc"},
-        {"three lines, UTF-8", L"a\r\nb\r\n\x2554", kUtf8, "\xEF\xBB\xBF" "a\r\nb\r\n\xE2\x95\x94"},
-        {"UTF-16 LE", L"A\r\n\x2554", kUtf16LE, "\xFF\xFE" "A\0\r\0\n\0\x54\x25"s},
-        {"UTF-16 BE", L"A\r\n\x2554", kUtf16BE, "\xFE\xFF\0A\0\r\0\n\x25\x54"s},
-    };
-    for (const Case& c : cases) {
-        window->memo().setText(c.text);
-        const std::wstring path = folder.path(L"out.txt");
-        saveAs(path, c.entry);
-        EXPECT_EQ(fileBytes(path), c.bytes) << c.what;
-        EXPECT_EQ(window->document().fileName, path) << c.what;
-        EXPECT_FALSE(window->isModified()) << c.what;
-    }
-    EXPECT_TRUE(ui.messages.empty());
-}
 
 TEST_F(SavingTest, ArtOpenedAsAnsiIsSavedBackByteForByte) {
     std::string art;
@@ -123,12 +93,8 @@ TEST_F(SavingTest, SaveKeepsTheOpenedEncodingAndSaveAsUsesItsDialog) {
     EXPECT_EQ(window->saveDialog().encodingIndex, kUtf8);
 
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
-    const FileDialogRequest& asked = ui.fileDialogs[0];
-    EXPECT_TRUE(asked.save);
-    EXPECT_EQ(asked.fileName, L"");
-    EXPECT_EQ(asked.defaultExtension, L"txt");
-    EXPECT_EQ(asked.encodingIndex, kDefault) << "preselected by the opening";
-    EXPECT_EQ(asked.filter.substr(0, 17), L"Text file (*.txt)");
+    EXPECT_EQ(ui.fileDialogs[0].defaultExtension, L"txt");
+    EXPECT_EQ(ui.fileDialogs[0].encodingIndex, kDefault) << "preselected by the opening";
 
     saveAs(plain, kUtf16LE);
     ui.fileAnswers.clear();
@@ -140,143 +106,72 @@ TEST_F(SavingTest, SaveKeepsTheOpenedEncodingAndSaveAsUsesItsDialog) {
     EXPECT_EQ(ui.fileDialogs.back().encodingIndex, kUtf16BE) << "an opening preselects its own encoding";
 }
 
-TEST_F(SavingTest, SavingATextFileAsNfoSwitchesTheFontAndListsItFirst) {
-    const std::wstring notes = folder.file(L"notes.txt", "notes");
-    ASSERT_TRUE(window->loadDocument(notes, L""));
-    EXPECT_FALSE(window->document().isNfoFont);
-    EXPECT_FALSE(window->saveDialog().nfoFirst);
-
-    const std::wstring nfo = folder.path(L"notes.nfo");
-    saveAs(nfo, kDefault);
-    EXPECT_EQ(fileBytes(nfo), "notes");
-    EXPECT_TRUE(window->document().isNfoFont);
-    EXPECT_EQ(window->settings().recentFile[0], nfo);
-    EXPECT_EQ(window->settings().recentFile[1], notes);
-    EXPECT_FALSE(window->saveDialog().nfoFirst) << "Save As leaves the filter order alone";
-    wchar_t caption[256] = {};
-    GetWindowTextW(window->handle(), caption, 256);
-    EXPECT_STREQ(caption, L"notes.nfo - Vantry");
-
-    ASSERT_TRUE(window->loadDocument(nfo, L""));
-    EXPECT_TRUE(window->saveDialog().nfoFirst) << "an opening sets it";
-}
-
-TEST_F(SavingTest, AnUnnamedDocumentIsSavedThroughTheDialog) {
-    type(L"fresh");
-    command(IDM_SAVE);  // cancelled: nothing written
-    ASSERT_EQ(ui.fileDialogs.size(), 1u);
-    EXPECT_EQ(window->document().fileName, L"0");
-    EXPECT_TRUE(window->isModified());
-
-    const std::wstring path = folder.path(L"fresh.txt");
-    ui.fileAnswers.push_back(FileDialogAnswer{path, kDefault, 1});
-    command(IDM_SAVE);
-    EXPECT_EQ(fileBytes(path), "fresh");
-    EXPECT_EQ(window->document().fileName, path);
-}
-
-// Each action that replaces or discards the document, under each answer.
+// Each answer, and each action that replaces or discards the document.
 TEST_F(SavingTest, UnsavedChangesAreAskedAboutBeforeEveryActionThatDropsThem) {
     enum class Action { New, Open, Drop, Recent, Close };
     enum class Setup { AskOff, Unmodified, TypedThenDeleted, No, Cancel, YesNamed, YesUnnamedCancelled };
-    struct Case { Setup setup; bool asks; bool goesOn; bool saved; };
+    struct Case { Action action; Setup setup; bool asks; bool goesOn; bool saved; };
     const Case cases[] = {
-        {Setup::AskOff, false, true, false},
-        {Setup::Unmodified, false, true, false},
-        {Setup::TypedThenDeleted, false, true, false},
-        {Setup::No, true, true, false},
-        {Setup::Cancel, true, false, false},
-        {Setup::YesNamed, true, true, true},
-        {Setup::YesUnnamedCancelled, true, false, false},
+        {Action::Close, Setup::AskOff, false, true, false}, {Action::Close, Setup::Unmodified, false, true, false},
+        {Action::Close, Setup::TypedThenDeleted, false, true, false}, {Action::Close, Setup::No, true, true, false},
+        {Action::Close, Setup::Cancel, true, false, false}, {Action::Close, Setup::YesNamed, true, true, true},
+        {Action::Close, Setup::YesUnnamedCancelled, true, false, false}, {Action::New, Setup::Cancel, true, false, false},
+        {Action::New, Setup::YesNamed, true, true, true}, {Action::Open, Setup::YesUnnamedCancelled, true, false, false},
+        {Action::Open, Setup::No, true, true, false}, {Action::Drop, Setup::Cancel, true, false, false},
+        {Action::Drop, Setup::AskOff, false, true, false}, {Action::Recent, Setup::YesNamed, true, true, true},
+        {Action::Recent, Setup::Cancel, true, false, false},
     };
-    for (const Action action : {Action::New, Action::Open, Action::Drop, Action::Recent, Action::Close}) {
-        for (const Case& c : cases) {
-            const std::string what = "action " + std::to_string(static_cast<int>(action)) + ", setup " +
-                                     std::to_string(static_cast<int>(c.setup));
-            ScriptedUi script;
-            bool closed = false;
-            std::unique_ptr<Tnfonote> subject = makeMainWindow(std::nullopt, &closed);
-            const std::wstring current = folder.file(L"current.txt", "old");
-            const std::wstring other = folder.file(L"other.txt", "other");
-            subject->addRecentFile(other);
-            if (c.setup != Setup::YesUnnamedCancelled) {
-                ASSERT_TRUE(subject->loadDocument(current, L""));
-            }
-            if (c.setup == Setup::AskOff) subject->settings().askToSave = L"0";
-            const HWND memo = subject->memo().handle();
-            const LRESULT length = SendMessageW(memo, WM_GETTEXTLENGTH, 0, 0);
-            SendMessageW(memo, EM_SETSEL, static_cast<WPARAM>(length), length);
-            if (c.setup != Setup::Unmodified) SendMessageW(memo, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"X"));
-            if (c.setup == Setup::TypedThenDeleted) {
-                const LRESULT end = SendMessageW(memo, WM_GETTEXTLENGTH, 0, 0);
-                SendMessageW(memo, EM_SETSEL, static_cast<WPARAM>(end - 1), end);
-                SendMessageW(memo, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L""));
-            }
-            if (c.setup == Setup::No) script.messageAnswers = {IDNO};
-            if (c.setup == Setup::Cancel) script.messageAnswers = {IDCANCEL};
-            if (c.setup == Setup::YesNamed || c.setup == Setup::YesUnnamedCancelled) script.messageAnswers = {IDYES};
-
-            const HWND handle = subject->handle();
-            switch (action) {
-                case Action::New: SendMessageW(handle, WM_COMMAND, IDM_NEW, 0); break;
-                case Action::Open:  // the Save dialog, if asked, is cancelled first
-                    if (c.setup == Setup::YesUnnamedCancelled) script.fileAnswers.push_back(std::nullopt);
-                    script.fileAnswers.push_back(FileDialogAnswer{other, 0, 1});
-                    SendMessageW(handle, WM_COMMAND, IDM_OPEN, 0);
-                    break;
-                case Action::Drop: dropOn(handle, {other}); break;
-                case Action::Recent: {
-                    const auto& list = subject->settings().recentFile;
-                    const auto place = std::find(list.begin(), list.end(), other) - list.begin();
-                    SendMessageW(handle, WM_COMMAND, static_cast<WPARAM>(IDM_RECENT_FILE_FIRST + place), 0);
-                    break;
-                }
-                case Action::Close: SendMessageW(handle, WM_CLOSE, 0, 0); break;
-            }
-            const bool wentOn = action == Action::Close ? closed
-                                : action == Action::New ? subject->document().fileName == L"0" &&
-                                                              subject->memo().text().empty()
-                                                        : subject->document().fileName == other;
-            ASSERT_EQ(script.messages.size(), c.asks ? 1u : 0u) << what;
-            if (c.asks) {
-                EXPECT_EQ(script.messages[0].text, L"Save changes to text?") << what;
-                EXPECT_EQ(script.messages[0].caption, L"Vantry") << what;
-                EXPECT_EQ(script.messages[0].style, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION)) << what;
-            }
-            EXPECT_EQ(wentOn, c.goesOn) << what;
-            EXPECT_EQ(fileBytes(current), c.saved ? "oldX" : "old") << what;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "action " << static_cast<int>(c.action) << ", setup " << static_cast<int>(c.setup));
+        ScriptedUi script;
+        bool closed = false;
+        std::unique_ptr<Tnfonote> subject = makeMainWindow(std::nullopt, &closed);
+        const std::wstring current = folder.file(L"current.txt", "old");
+        const std::wstring other = folder.file(L"other.txt", "other");
+        subject->addRecentFile(other);
+        if (c.setup != Setup::YesUnnamedCancelled) {
+            ASSERT_TRUE(subject->loadDocument(current, L""));
         }
+        if (c.setup == Setup::AskOff) subject->settings().askToSave = L"0";
+        const auto replaceEnd = [&](int length, const wchar_t* text) {
+            const LRESULT end = SendMessageW(subject->memo().handle(), WM_GETTEXTLENGTH, 0, 0);
+            SendMessageW(subject->memo().handle(), EM_SETSEL, static_cast<WPARAM>(end - length), end);
+            SendMessageW(subject->memo().handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+        };
+        if (c.setup != Setup::Unmodified) replaceEnd(0, L"X");
+        if (c.setup == Setup::TypedThenDeleted) replaceEnd(1, L"");
+        if (c.setup == Setup::No) script.messageAnswers = {IDNO};
+        if (c.setup == Setup::Cancel) script.messageAnswers = {IDCANCEL};
+        if (c.setup == Setup::YesNamed || c.setup == Setup::YesUnnamedCancelled) script.messageAnswers = {IDYES};
+
+        const HWND handle = subject->handle();
+        switch (c.action) {
+            case Action::New: SendMessageW(handle, WM_COMMAND, IDM_NEW, 0); break;
+            case Action::Open:  // the Save dialog, if asked, is cancelled first
+                if (c.setup == Setup::YesUnnamedCancelled) script.fileAnswers.push_back(std::nullopt);
+                script.fileAnswers.push_back(FileDialogAnswer{other, 0, 1});
+                SendMessageW(handle, WM_COMMAND, IDM_OPEN, 0);
+                break;
+            case Action::Drop: dropOn(handle, {other}); break;
+            case Action::Recent: {
+                const auto& list = subject->settings().recentFile;
+                const auto place = std::find(list.begin(), list.end(), other) - list.begin();
+                SendMessageW(handle, WM_COMMAND, static_cast<WPARAM>(IDM_RECENT_FILE_FIRST + place), 0);
+                break;
+            }
+            case Action::Close: SendMessageW(handle, WM_CLOSE, 0, 0); break;
+        }
+        const bool wentOn = c.action == Action::Close ? closed
+                            : c.action == Action::New ? subject->document().fileName == L"0" && subject->memo().text().empty()
+                                                      : subject->document().fileName == other;
+        ASSERT_EQ(script.messages.size(), c.asks ? 1u : 0u);
+        if (c.asks) {
+            EXPECT_EQ(script.messages[0].text, L"Save changes to text?");
+            EXPECT_EQ(script.messages[0].style, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION));
+        }
+        EXPECT_EQ(wentOn, c.goesOn);
+        EXPECT_EQ(fileBytes(current), c.saved ? "oldX" : "old");
     }
-}
-
-TEST_F(SavingTest, AFailedSaveReportsAndLeavesTheFileAndTheDocumentAsTheyWere) {
-    const std::wstring path = folder.file(L"locked.txt", "original");
-    ASSERT_TRUE(window->loadDocument(path, L""));
-    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    type(L" edited");
-
-    bool closed = false;
-    std::unique_ptr<Tnfonote> closing = makeMainWindow(path, &closed);
-    SendMessageW(closing->memo().handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"X"));
-    ui.messageAnswers = {IDYES};
-    SendMessageW(closing->handle(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(closed) << "a close whose save failed does not go on";
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[1].text.rfind(L"Cannot create file \"" + path + L"\". ", 0), 0u) << narrow(ui.messages[1].text);
-    EXPECT_EQ(ui.messages[1].style, static_cast<UINT>(MB_OK | MB_ICONERROR));
-
-    command(IDM_SAVE);
-    EXPECT_EQ(fileBytes(path), "original");
-    EXPECT_TRUE(window->isModified());
-    EXPECT_EQ(window->document().fileName, path);
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-
-    const std::wstring nowhere = folder.path(L"missing\\new.txt");
-    saveAs(nowhere, kDefault);
-    ASSERT_EQ(ui.messages.size(), 4u);
-    EXPECT_EQ(ui.messages[3].text.rfind(L"Cannot create file \"" + nowhere + L"\". ", 0), 0u) << narrow(ui.messages[3].text);
-    EXPECT_EQ(window->document().fileName, path);
-    EXPECT_EQ(folderNames(folder.folder()), std::vector<std::wstring>{L"locked.txt"});
 }
 
 TEST_F(SavingTest, AWriteThatFailsPartWayLeavesTheOriginalAndNoTemporaryFile) {
@@ -300,30 +195,24 @@ TEST_F(SavingTest, AWriteThatFailsPartWayLeavesTheOriginalAndNoTemporaryFile) {
     EXPECT_EQ(calls, 2);
     EXPECT_TRUE(fileBytes(path) == original);
     EXPECT_EQ(folderNames(folder.folder()), std::vector<std::wstring>{L"big.nfo"});
-
-    saveFileBytes(path, "replaced");
-    EXPECT_EQ(fileBytes(path), "replaced");
-    EXPECT_EQ(folderNames(folder.folder()), std::vector<std::wstring>{L"big.nfo"});
 }
 
 // When the replace fails half-way, the old file is already gone or renamed: the new one
 // is moved into place, or kept under its temporary name, never deleted.
 TEST_F(SavingTest, AReplaceThatFailsHalfWayStillLeavesTheTextOnDisk) {
-    struct Case { const char* what; DWORD error; bool renameOld; bool holdNewFile; };
+    struct Case { const char* what; DWORD error; bool renameOld; bool blockTarget; };
     const Case cases[] = {
         {"old file gone", ERROR_UNABLE_TO_MOVE_REPLACEMENT, false, false},
         {"old file renamed", ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true, false},
-        {"the new file cannot move either", ERROR_UNABLE_TO_MOVE_REPLACEMENT, false, true},
+        {"no way into place", ERROR_UNABLE_TO_MOVE_REPLACEMENT, false, true},
     };
     for (const Case& c : cases) {
         TempFolder here;
         const std::wstring path = here.file(L"doc.nfo", "old");
-        UniqueFileHandle held;  // open without sharing deletion: the new file cannot be moved
-        const FileReplacer failHalfWay = [&](const std::wstring& target, const std::wstring& replacement) {
+        const FileReplacer failHalfWay = [&](const std::wstring& target, const std::wstring&) {
             if (c.renameOld) MoveFileW(target.c_str(), here.path(L"renamed-old").c_str());
             else DeleteFileW(target.c_str());
-            if (c.holdNewFile) held.reset(CreateFileW(replacement.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                                      OPEN_EXISTING, 0, nullptr));
+            if (c.blockTarget) CreateDirectoryW(target.c_str(), nullptr);
             SetLastError(c.error);
             return false;
         };
@@ -333,30 +222,48 @@ TEST_F(SavingTest, AReplaceThatFailsHalfWayStillLeavesTheTextOnDisk) {
         } catch (const Error& error) {
             message = error.message();
         }
-        held.reset();
-        std::vector<std::wstring> names{L"doc.nfo"};
-        if (c.renameOld) names.push_back(L"renamed-old");
-        if (c.holdNewFile) {
+        if (c.blockTarget) {
             EXPECT_EQ(message.rfind(L"Cannot create file \"" + path + L"\". ", 0), 0u) << narrow(message);
             const size_t named = message.find(L"~vantry-");
             ASSERT_NE(named, std::wstring::npos) << "the message names the file that holds the text";
             const std::wstring kept = message.substr(named, message.find(L'"', named) - named);
             EXPECT_EQ(fileBytes(here.path(kept)), "new");
-            names = {kept};
+            DeleteFileW(here.path(kept).c_str());
+            RemoveDirectoryW(path.c_str());
         } else {
             EXPECT_EQ(message, L"") << c.what;
             EXPECT_EQ(fileBytes(path), "new") << c.what;
+            std::vector<std::wstring> names{L"doc.nfo"};
+            if (c.renameOld) names.push_back(L"renamed-old");
+            EXPECT_EQ(folderNames(here.folder()), names) << c.what;
+            DeleteFileW(here.path(L"renamed-old").c_str());
         }
-        EXPECT_EQ(folderNames(here.folder()), names) << c.what;
     }
 }
 
-TEST_F(SavingTest, ReplacingAFileKeepsItsAttributes) {
-    const std::wstring path = folder.file(L"hidden.nfo", "old");
-    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
-    saveFileBytes(path, "new");
-    EXPECT_EQ(fileBytes(path), "new");
-    EXPECT_TRUE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+// Run in a prefix made under a locale with no ANSI code page of its own: the system's
+// code page is then UTF-8, which holds every character but half a surrogate pair.
+using Utf8CodePage = WindowTest;
+TEST_F(Utf8CodePage, DefaultSavesWriteTheTextAsUtf8WithoutAMark) {
+    ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8)) << "the test expects the UTF-8 code page";
+    const std::string bytes = "Gr\xC3\xBC\xC3\x9F" "e \xE2\x95\x94\xE2\x96\x88 \xE4\xB8\xAD";
+    const std::wstring path = folder.file(L"notes.txt", "old");
+    ASSERT_TRUE(window->loadDocument(path, L""));
+    window->memo().setText(L"Gr\xFC\xDF" L"e \x2554\x2588 \x4E2D");
+    ui.messageAnswers = {IDYES};
+    SendMessageW(window->handle(), WM_CLOSE, 0, 0);  // "Save changes to text?" Yes
+    ASSERT_EQ(ui.messages.size(), 1u) << narrow(ui.messages.back().text);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(fileBytes(path), bytes);
+
+    const auto again = makeMainWindow(path);
+    EXPECT_EQ(again->memo().text(), L"Gr\xFC\xDF" L"e \x2554\x2588 \x4E2D") << "read back with the same code page";
+    again->memo().setText(L"half \xD83D");
+    ui.messageAnswers = {IDCANCEL};
+    SendMessageW(again->handle(), WM_COMMAND, IDM_SAVE, 0);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].style, static_cast<UINT>(MB_OKCANCEL | MB_ICONWARNING)) << "asked, not replaced";
+    EXPECT_EQ(fileBytes(path), bytes);
 }
 
 }  // namespace

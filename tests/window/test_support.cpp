@@ -35,30 +35,14 @@ Answer nextAnswer(std::deque<Answer>& answers) {
 }
 }  // namespace
 
-std::optional<COLORREF> ScriptedUi::chooseColor(HWND, COLORREF initial, std::array<COLORREF, 16>&) {
-    colorsOffered.push_back(initial);
-    return nextAnswer(colorAnswers);
-}
-
-std::optional<ChosenFont> ScriptedUi::chooseFont(HWND, const LOGFONTW& initial) {
-    fontsOffered.push_back(initial);
-    return nextAnswer(fontAnswers);
-}
-
 std::optional<PrintDialogAnswer> ScriptedUi::printDialog(HWND) {
-    ++printDialogsShown;
     return nextAnswer(printAnswers);
 }
 
 std::optional<FileDialogAnswer> ScriptedUi::fileDialog(FileDialogRequest& request) {
     fileDialogs.push_back(request);
-    std::optional<FileDialogAnswer> answer;
-    if (!fileAnswers.empty()) {
-        answer = fileAnswers.front();
-        fileAnswers.pop_front();
-    }
+    std::optional<FileDialogAnswer> answer = nextAnswer(fileAnswers);
     if (answer) request.encodingIndex = answer->encodingIndex;
-    else if (encodingChosenBeforeCancel >= 0) request.encodingIndex = encodingChosenBeforeCancel;
     return answer;
 }
 
@@ -81,63 +65,23 @@ void writeValue(const std::wstring& name, const std::wstring& text, const wchar_
                     static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
-std::vector<std::wstring> valueNames(const wchar_t* keyPath) {
-    std::vector<std::wstring> names;
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, keyPath + 1, 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
-    for (DWORD index = 0;; ++index) {
-        wchar_t name[256];
-        DWORD length = 256;
-        if (RegEnumValueW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        names.emplace_back(name, length);
-    }
-    RegCloseKey(key);
-    return names;
-}
-
 TempFolder::TempFolder() {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     static int counter = 0;
-    // Wine gives processes of different runs the same ids: the time keeps the names apart.
     folder_ = std::wstring(temp) + L"vantry-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-              std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++counter) + L"\\";
-    EXPECT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr)) << narrow(folder_);
+              std::to_wstring(++counter) + L"\\";
+    CreateDirectoryW(folder_.c_str(), nullptr);
 }
 
-namespace {
-
-// A folder and what it holds, in the long form so that deep paths go too. Links are
-// removed, never followed.
-void removeTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring path = folder + name;
-            const DWORD attributes = found.dwFileAttributes;
-            if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-                removeTree(path + L"\\");
-            } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveDirectoryW(path.c_str());
-            } else {
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
-}  // namespace
-
-// Only ever the test's own folder, named as made below, and nothing relative.
 TempFolder::~TempFolder() {
-    if (folder_.size() < 4 || folder_[1] != L':' || folder_.find(L"\\vantry-test-") == std::wstring::npos) return;
-    removeTree(L"\\\\?\\" + folder_);
+    std::wstring from = folder_.substr(0, folder_.size() - 1);
+    from.push_back(L'\0');
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NO_UI;
+    SHFileOperationW(&operation);
 }
 
 std::wstring TempFolder::file(const std::wstring& name, const std::string& bytes) const {
@@ -225,23 +169,20 @@ std::wstring statusPanel(HWND statusBar, int panel) {
     return text;
 }
 
-std::wstring clipboardText(HWND owner) {
-    if (!OpenClipboard(owner)) return L"<clipboard busy>";
-    std::wstring text;
-    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
+RECT clientRectOf(HWND control, HWND parent) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::string rectText(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
+           std::to_string(r.bottom - r.top);
 }
 
 bool menuChecked(HWND window, int id) {
     return (GetMenuState(GetMenu(window), static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
-bool menuEnabled(HWND window, int id) {
-    return (GetMenuState(GetMenu(window), static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED) == 0;
 }
 
 std::string narrow(const std::wstring& text) {

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <memory>
 #include <optional>
@@ -31,20 +33,14 @@ public:
 
     int messageBox(HWND, const std::wstring& text, const std::wstring& caption, UINT style) override;
     std::optional<FileDialogAnswer> fileDialog(FileDialogRequest& request) override;
-    std::optional<COLORREF> chooseColor(HWND, COLORREF initial, std::array<COLORREF, 16>&) override;
-    std::optional<ChosenFont> chooseFont(HWND, const LOGFONTW& initial) override;
+    std::optional<COLORREF> chooseColor(HWND, COLORREF, std::array<COLORREF, 16>&) override { return {}; }
+    std::optional<ChosenFont> chooseFont(HWND, const LOGFONTW&) override { return {}; }
     std::optional<PrintDialogAnswer> printDialog(HWND) override;
 
     std::vector<AskedMessage> messages;
     std::deque<int> messageAnswers;  // empty: IDOK
     std::vector<FileDialogRequest> fileDialogs;
     std::deque<std::optional<FileDialogAnswer>> fileAnswers;  // empty: cancel
-    int encodingChosenBeforeCancel = -1;                      // -1: left as it was shown
-    std::vector<COLORREF> colorsOffered;
-    std::deque<std::optional<COLORREF>> colorAnswers;       // empty: cancel
-    std::vector<LOGFONTW> fontsOffered;
-    std::deque<std::optional<ChosenFont>> fontAnswers;      // empty: cancel
-    int printDialogsShown = 0;
     std::deque<std::optional<PrintDialogAnswer>> printAnswers;  // empty: cancel
 };
 
@@ -57,7 +53,6 @@ public:
 
 std::wstring readValue(const std::wstring& name, const wchar_t* keyPath = kTestKeyPath);
 void writeValue(const std::wstring& name, const std::wstring& text, const wchar_t* keyPath = kTestKeyPath);
-std::vector<std::wstring> valueNames(const wchar_t* keyPath = kTestKeyPath);
 
 // A folder under %TEMP% removed with everything in it when the object goes.
 class TempFolder {
@@ -85,6 +80,22 @@ std::unique_ptr<Tnfonote> makeMainWindow(std::optional<std::wstring> commandLine
 
 std::string narrow(const std::wstring& text);
 
+// A main window as start-up makes it, on a clean settings key, with a scripted UI and
+// a temporary folder.
+class WindowTest : public ::testing::Test {
+protected:
+    void open(const std::string& text, const wchar_t* name = L"doc.txt") {
+        ASSERT_TRUE(window->loadDocument(folder.file(name, text), L""));
+    }
+    void command(int id) { SendMessageW(window->handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
+
+    CleanSettingsKey clean;
+    ScriptedUi ui;
+    TempFolder folder;
+    bool closed = false;
+    std::unique_ptr<Tnfonote> window = makeMainWindow(std::nullopt, &closed);
+};
+
 // Drops files on the window as the shell does.
 void dropOn(HWND window, const std::vector<std::wstring>& paths);
 
@@ -94,11 +105,14 @@ void pumpMessages();
 // The client point inside the cell of a character of the text control.
 POINT pointAt(HWND memo, DWORD index);
 
+
 std::wstring statusPanel(HWND statusBar, int panel);
-std::wstring clipboardText(HWND owner);
+
+// A control's rectangle in its parent's client area, and a rectangle as "x,y wxh".
+RECT clientRectOf(HWND control, HWND parent);
+std::string rectText(const RECT& rect);
 
 // The state of a main-menu item, by command.
 bool menuChecked(HWND window, int id);
-bool menuEnabled(HWND window, int id);
 
 }  // namespace vantry::testing
