@@ -200,19 +200,21 @@ TEST_F(SavingTest, AWriteThatFailsPartWayLeavesTheOriginalAndNoTemporaryFile) {
 // When the replace fails half-way, the old file is already gone or renamed: the new one
 // is moved into place, or kept under its temporary name, never deleted.
 TEST_F(SavingTest, AReplaceThatFailsHalfWayStillLeavesTheTextOnDisk) {
-    struct Case { const char* what; DWORD error; bool renameOld; bool blockTarget; };
+    struct Case { const char* what; DWORD error; bool renameOld; bool holdNewFile; };
     const Case cases[] = {
         {"old file gone", ERROR_UNABLE_TO_MOVE_REPLACEMENT, false, false},
         {"old file renamed", ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true, false},
-        {"no way into place", ERROR_UNABLE_TO_MOVE_REPLACEMENT, false, true},
+        {"the new file cannot move either", ERROR_UNABLE_TO_MOVE_REPLACEMENT, false, true},
     };
     for (const Case& c : cases) {
         TempFolder here;
         const std::wstring path = here.file(L"doc.nfo", "old");
-        const FileReplacer failHalfWay = [&](const std::wstring& target, const std::wstring&) {
+        UniqueFileHandle held;  // open without sharing deletion: the new file cannot be moved
+        const FileReplacer failHalfWay = [&](const std::wstring& target, const std::wstring& replacement) {
             if (c.renameOld) MoveFileW(target.c_str(), here.path(L"renamed-old").c_str());
             else DeleteFileW(target.c_str());
-            if (c.blockTarget) CreateDirectoryW(target.c_str(), nullptr);
+            if (c.holdNewFile) held.reset(CreateFileW(replacement.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                      OPEN_EXISTING, 0, nullptr));
             SetLastError(c.error);
             return false;
         };
@@ -222,22 +224,21 @@ TEST_F(SavingTest, AReplaceThatFailsHalfWayStillLeavesTheTextOnDisk) {
         } catch (const Error& error) {
             message = error.message();
         }
-        if (c.blockTarget) {
+        held.reset();
+        std::vector<std::wstring> names{L"doc.nfo"};
+        if (c.renameOld) names.push_back(L"renamed-old");
+        if (c.holdNewFile) {
             EXPECT_EQ(message.rfind(L"Cannot create file \"" + path + L"\". ", 0), 0u) << narrow(message);
             const size_t named = message.find(L"~vantry-");
             ASSERT_NE(named, std::wstring::npos) << "the message names the file that holds the text";
             const std::wstring kept = message.substr(named, message.find(L'"', named) - named);
             EXPECT_EQ(fileBytes(here.path(kept)), "new");
-            DeleteFileW(here.path(kept).c_str());
-            RemoveDirectoryW(path.c_str());
+            names = {kept};
         } else {
             EXPECT_EQ(message, L"") << c.what;
             EXPECT_EQ(fileBytes(path), "new") << c.what;
-            std::vector<std::wstring> names{L"doc.nfo"};
-            if (c.renameOld) names.push_back(L"renamed-old");
-            EXPECT_EQ(folderNames(here.folder()), names) << c.what;
-            DeleteFileW(here.path(L"renamed-old").c_str());
         }
+        EXPECT_EQ(folderNames(here.folder()), names) << c.what;
     }
 }
 

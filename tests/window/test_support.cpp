@@ -69,19 +69,45 @@ TempFolder::TempFolder() {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     static int counter = 0;
+    // Wine gives processes of different runs the same ids: the time keeps the names apart.
     folder_ = std::wstring(temp) + L"vantry-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-              std::to_wstring(++counter) + L"\\";
-    CreateDirectoryW(folder_.c_str(), nullptr);
+              std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++counter) + L"\\";
+    EXPECT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr)) << narrow(folder_);
 }
 
+namespace {
+
+// A folder and what it holds, in the long form so that deep paths go too. Links are
+// removed, never followed.
+void removeTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + name;
+            const DWORD attributes = found.dwFileAttributes;
+            if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+                removeTree(path + L"\\");
+            } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveDirectoryW(path.c_str());
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
+// Only ever the test's own folder, named as made below, and nothing relative.
 TempFolder::~TempFolder() {
-    std::wstring from = folder_.substr(0, folder_.size() - 1);
-    from.push_back(L'\0');
-    SHFILEOPSTRUCTW operation{};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NO_UI;
-    SHFileOperationW(&operation);
+    if (folder_.size() < 4 || folder_[1] != L':' || folder_.find(L"\\vantry-test-") == std::wstring::npos) return;
+    removeTree(L"\\\\?\\" + folder_);
 }
 
 std::wstring TempFolder::file(const std::wstring& name, const std::string& bytes) const {
