@@ -63,6 +63,7 @@ endforeach()
 
 add_executable(window_tests
   tests/window/test_support.cpp
+  tests/window/fonts_test.cpp
   tests/window/main_window_test.cpp
   tests/window/opening_test.cpp
   tests/window/recent_files_test.cpp

@@ -1,14 +1,20 @@
 #!/usr/bin/python3
 """Builds Vantry's NFO faces from the VGA console bitmaps.
 
-fdata.nf  - a TrueType collection with "ASCII VGA" (8x16 cells) and "ASCII EGA" (8x14)
-tfdata.nf - "ASCII", the printer face (the 8x16 shapes)
+fdata.nf  - a TrueType collection: "ASCII VGA" (8x16 cells), "ASCII EGA" (8x14),
+            "ASCII VGA 1252" and "ASCII EGA 1252"
+tfdata.nf - a TrueType collection of the printer faces (the 8x16 shapes): "ASCII" and
+            "ASCII 1252"
 
 Each glyph is the pixel outline of the bitmap, so the faces draw crisp cells at their
-design height. NFO art is written in code page 437 but decoded with code page 1252, so
-the character that 1252 gives a byte is drawn with the shape 437 gives the same byte
-(byte 0xDB arrives as U+00DB and draws a full block). The real Unicode box-drawing and
-block characters draw their own shapes, so UTF-8 art looks right too.
+design height. The plain faces draw real Unicode: every character of code page 437
+(box drawing, blocks, the Greek and mathematical signs, the accented letters) at its own
+code point with its own shape, and everything else the console fonts give. NFO files
+decoded from code page 437 therefore draw right on any system and copy as real text.
+The "1252" faces are for text that was decoded with code page 1252 instead: there the
+character that 1252 gives a byte is drawn with the shape 437 gives the same byte (byte
+0xDB arrives as U+00DB and draws a full block). In every face the control characters
+U+0001-U+001F (but tab, LF and CR) and U+007F draw the symbols DOS drew for them.
 
 Usage: make_fonts.py OUTPUT_DIR   (needs python3-fonttools and console-setup-linux)
 The output is deterministic: rerunning gives the same bytes.
@@ -21,6 +27,8 @@ from pathlib import Path
 from fontTools.agl import UV2AGL
 from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.ttGlyphPen import TTGlyphPen
+from fontTools.ttLib import newTable
+from fontTools.ttLib.tables import ttProgram
 from fontTools.ttLib.tables.O_S_2f_2 import Panose
 from fontTools.ttLib.ttCollection import TTCollection
 
@@ -29,10 +37,19 @@ UNITS_PER_PIXEL = 64
 CELL_WIDTH = 8
 FIXED_TIMESTAMP = 3786825600  # 2024-01-01, seconds since 1904: keeps the output stable
 
-# Code page 437 draws these shapes at the control bytes; 1252 decodes the byte to the
-# control character of the same value. Tab, LF and CR keep their meaning.
+# The shapes the DOS screen drew at the control bytes. A decoder may keep such a byte as
+# the control character of the same value, so the faces draw the shape there too. Tab,
+# LF and CR keep their meaning.
 CP437_CONTROL_SHAPES = "\u0000☺☻♥♦♣♠•◘○◙♂♀♪♫☼►◄↕‼¶§▬↨↑↓→←∟↔▲▼"
 KEPT_CONTROLS = {0x00, 0x09, 0x0A, 0x0D}
+DELETE_SHAPE = 0x2302  # ⌂, drawn at byte 0x7F
+
+
+def cp437_characters():
+    """The 256 characters of code page 437, by byte: the DOS symbols at the control bytes."""
+    controls = [b if b in KEPT_CONTROLS else ord(CP437_CONTROL_SHAPES[b]) for b in range(0x20)]
+    high = [ord(bytes([b]).decode("cp437")) for b in range(0x80, 0x100)]
+    return controls + list(range(0x20, 0x7F)) + [DELETE_SHAPE] + high
 
 
 def read_psf1(name):
@@ -58,10 +75,12 @@ def read_psf1(name):
     return height, table
 
 
-def console_face(height):
+def console_face(height, taller=None):
     """The VGA shapes of one height: Uni2 for the letters, FullGreek (the same VGA
     source, complete in the code page 437 set) for the box drawing, which Uni2 only
-    approximates with single lines, and for whatever else Uni2 lacks."""
+    approximates with single lines, and for whatever else Uni2 lacks. The 14-row set
+    lacks a few 437 signs (₧ ⌐ ∞ ∩ ≡); most characters share their top 14 rows with
+    the 16-row set, so those rows of the taller shapes stand in when the rest is empty."""
     _, table = read_psf1(f"Uni2-VGA{height}.psf.gz")
     _, full = read_psf1(f"FullGreek-VGA{height}.psf.gz")
     table.update({cp: rows for cp, rows in full.items() if 0x2500 <= cp <= 0x257F})
@@ -70,6 +89,9 @@ def console_face(height):
     for wanted, alias in ((0x25BA, 0x25B6), (0x25C4, 0x25C0)):  # the pointers as triangles
         if wanted not in table and alias in table:
             table[wanted] = table[alias]
+    for cp in cp437_characters():
+        if cp and cp not in table and taller and cp in taller and not any(taller[cp][height:]):
+            table[cp] = taller[cp][:height]
     return height, table
 
 
@@ -119,21 +141,25 @@ def geometric_blocks(height):
     return blocks
 
 
-def character_map(height, table):
-    """{code point: rows} for every character the face draws."""
+def character_map(height, table, ansi_positions):
+    """{code point: rows} for every character the face draws. With ansi_positions, each
+    character that code page 1252 gives a byte takes the shape 437 gives that byte."""
     chars = dict(table)
     chars.update(geometric_blocks(height))
-    for byte in range(0x01, 0x20):
-        if byte not in KEPT_CONTROLS and ord(CP437_CONTROL_SHAPES[byte]) in chars:
-            chars[byte] = chars[ord(CP437_CONTROL_SHAPES[byte])]
-    for byte in range(0x80, 0x100):
-        shape = bytes([byte]).decode("cp437")
-        try:
-            code_point = ord(bytes([byte]).decode("cp1252"))
-        except UnicodeDecodeError:
-            code_point = byte  # Windows decodes the five unassigned 1252 bytes to U+0080..U+009F
-        if ord(shape) in chars:
-            chars[code_point] = chars[ord(shape)]
+    symbols = cp437_characters()
+    for byte in list(range(0x01, 0x20)) + [0x7F]:
+        if byte not in KEPT_CONTROLS and symbols[byte] in chars:
+            chars[byte] = chars[symbols[byte]]
+    missing = [f"U+{cp:04X}" for cp in symbols if cp not in chars and cp not in KEPT_CONTROLS]
+    if missing:
+        raise SystemExit(f"the {height}-row shapes lack {' '.join(missing)} of code page 437")
+    if ansi_positions:
+        for byte in range(0x80, 0x100):
+            try:
+                code_point = ord(bytes([byte]).decode("cp1252"))
+            except UnicodeDecodeError:
+                code_point = byte  # Windows decodes the five unassigned 1252 bytes to U+0080..U+009F
+            chars[code_point] = chars[symbols[byte]]
     chars.pop(0, None)
     return chars
 
@@ -173,33 +199,42 @@ def outline(rows, height, ascent_pixels):
 
 def glyph_name(code_point):
     """The standard name of a character's glyph, so that printed text can be searched and
-    copied: a PDF reader maps glyphs back to characters by these names. A shape that
-    several characters share is named after the first of them."""
+    copied: a PDF reader maps glyphs back to characters by these names."""
     return UV2AGL.get(code_point) or (f"uni{code_point:04X}" if code_point <= 0xFFFF else f"u{code_point:05X}")
 
 
-def build_face(family, height, ascent_pixels, table):
-    chars = character_map(height, table)
+def face_pair(height, table):
+    """(glyph shapes, [(names, cmap) of the plain face, of the 1252 face]). Both faces
+    hold the same shapes in the same order, so that a collection stores their outlines
+    once; the 1252 face only puts some of them at other characters. A shape that several
+    characters draw is named after the first of them in its face, a control character
+    last; a shape the 1252 face does not reach keeps its plain name with ".alt" (names
+    are unique within a face)."""
+    faces = []
+    for ansi_positions in (False, True):
+        chars = character_map(height, table, ansi_positions)
+        names, cmap = {}, {0x20: "space", 0xA0: "space"}
+        for code_point in sorted(chars, key=lambda cp: (cp < 0x20 or cp == 0x7F, cp)):
+            if code_point not in cmap:
+                cmap[code_point] = names.setdefault(chars[code_point], glyph_name(code_point))
+        faces.append((names, cmap))
+    plain_names = faces[0][0]
+    if set(faces[1][0]) - set(plain_names):
+        raise SystemExit("the 1252 face draws a shape the plain face lacks")
+    shapes = list(plain_names)  # in the order of their first character
+    return shapes, [([names.get(rows) or plain_names[rows] + ".alt" for rows in shapes], cmap)
+                    for names, cmap in faces]
+
+
+def build_face(family, height, ascent_pixels, shapes, shape_names, cmap):
     em = height * UNITS_PER_PIXEL
     advance = CELL_WIDTH * UNITS_PER_PIXEL
     ascent, descent = ascent_pixels * UNITS_PER_PIXEL, (height - ascent_pixels) * UNITS_PER_PIXEL
 
-    glyph_names = [".notdef", "space"]
+    glyph_names = [".notdef", "space"] + shape_names
     glyphs = {".notdef": outline(block_rows(height, 1, 1, 7, 7), height, ascent_pixels),
               "space": TTGlyphPen(None).glyph()}
-    cmap = {0x20: "space", 0xA0: "space"}
-    by_shape = {}
-    for code_point in sorted(chars):
-        if code_point in cmap:
-            continue
-        rows = chars[code_point]
-        name = by_shape.get(rows)
-        if name is None:
-            name = glyph_name(code_point)
-            by_shape[rows] = name
-            glyph_names.append(name)
-            glyphs[name] = outline(rows, height, ascent_pixels)
-        cmap[code_point] = name
+    glyphs.update((name, outline(rows, height, ascent_pixels)) for name, rows in zip(shape_names, shapes))
 
     builder = FontBuilder(em, isTTF=True)
     builder.setupGlyphOrder(glyph_names)
@@ -239,6 +274,16 @@ def build_face(family, height, ascent_pixels, table):
     font = builder.font
     font["head"].created = font["head"].modified = FIXED_TIMESTAMP
     font.recalcTimestamp = False
+    # A control-value program that only turns on dropout control. FreeType (Wine's
+    # rasteriser) takes a font without instructions for an unhinted one and runs its
+    # auto-hinter, which moves the edges of a shape by the characters that reach it (the
+    # box drawing lost its bottom row at U+2554 but not at U+00C9); with a program it
+    # scales the outlines onto the pixel grid as Windows does.
+    prep = newTable("prep")
+    prep.program = ttProgram.Program()
+    prep.program.fromAssembly(["PUSHW[ ]", "511", "SCANCTRL[ ]", "PUSHB[ ]", "4", "SCANTYPE[ ]"])
+    font["prep"] = prep
+    font["maxp"].maxSizeOfInstructions = len(prep.program.getBytecode())
     return font
 
 
@@ -248,13 +293,22 @@ def main():
     out = Path(sys.argv[1])
     out.mkdir(parents=True, exist_ok=True)
     vga_height, vga = console_face(16)
-    ega_height, ega = console_face(14)
+    ega_height, ega = console_face(14, taller=vga)
 
-    collection = TTCollection()
-    collection.fonts = [build_face("ASCII VGA", vga_height, 12, vga),
-                        build_face("ASCII EGA", ega_height, 11, ega)]
-    collection.save(str(out / "fdata.nf"))
-    build_face("ASCII", vga_height, 12, vga).save(str(out / "tfdata.nf"))
+    def faces(families, height, ascent_pixels, table):
+        shapes, pair = face_pair(height, table)
+        return [build_face(family, height, ascent_pixels, shapes, names, cmap)
+                for family, (names, cmap) in zip(families, pair)]
+
+    def save_collection(fonts, name):
+        collection = TTCollection()
+        collection.fonts = fonts
+        collection.save(str(out / name))
+
+    vga_faces = faces(("ASCII VGA", "ASCII VGA 1252"), vga_height, 12, vga)
+    ega_faces = faces(("ASCII EGA", "ASCII EGA 1252"), ega_height, 11, ega)
+    save_collection([vga_faces[0], ega_faces[0], vga_faces[1], ega_faces[1]], "fdata.nf")
+    save_collection(faces(("ASCII", "ASCII 1252"), vga_height, 12, vga), "tfdata.nf")
 
 
 if __name__ == "__main__":
