@@ -1,5 +1,7 @@
 #include "documents/text_encoder.h"
 
+#include "documents/code_page_437.h"
+
 namespace vantry {
 namespace {
 
@@ -12,8 +14,21 @@ constexpr std::wstring_view kUtf8Question =
     L"them with the replacement character \"\xFFFD\".\n\n"
     L"Choose OK to save anyway, or Cancel and save with a UTF-16 encoding to keep them.";
 
-bool isHighSurrogate(wchar_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(wchar_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+constexpr std::wstring_view kOem437Question =
+    L"The text holds characters that the DOS code page 437 cannot store. Saving replaces them "
+    L"with \"?\".\n\n"
+    L"Choose OK to save anyway, or Cancel and save with a UTF-8 or UTF-16 encoding to keep them.";
+
+// Code page 437, each character it lacks written as "?".
+void encodeCp437Replacing(std::wstring_view text, std::string& out) {
+    if (encodeCp437(text, out)) return;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (!encodeCp437(text.substr(i, 1), out)) out += '?';
+        const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                          text[i + 1] <= 0xDFFF;
+        if (pair) ++i;  // one character, one "?"
+    }
+}
 
 }  // namespace
 
@@ -26,9 +41,17 @@ std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding 
             if (!encoder.encodeAnsi(text, !replaceUnmappable, bytes)) return std::nullopt;
             break;
         case TextEncoding::Utf8:
+        case TextEncoding::Utf8NoMark:
             if (!replaceUnmappable && hasUnpairedSurrogate(text)) return std::nullopt;
-            bytes = "\xEF\xBB\xBF";
+            if (encoding == TextEncoding::Utf8) bytes = "\xEF\xBB\xBF";
             encoder.encodeUtf8(text, bytes);
+            break;
+        case TextEncoding::Oem437:
+            if (replaceUnmappable) {
+                encodeCp437Replacing(text, bytes);
+            } else if (!encodeCp437(text, bytes)) {
+                return std::nullopt;
+            }
             break;
         case TextEncoding::Utf16LE:
         case TextEncoding::Utf16BE: {
@@ -42,19 +65,13 @@ std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding 
     return bytes;
 }
 
-bool hasUnpairedSurrogate(std::wstring_view text) {
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
-            ++i;  // a whole pair
-        } else if (isHighSurrogate(text[i]) || isLowSurrogate(text[i])) {
-            return true;
-        }
-    }
-    return false;
-}
-
 std::wstring_view unmappableQuestion(TextEncoding encoding) {
-    return encoding == TextEncoding::Utf8 ? kUtf8Question : kAnsiQuestion;
+    switch (encoding) {
+        case TextEncoding::Utf8:
+        case TextEncoding::Utf8NoMark: return kUtf8Question;
+        case TextEncoding::Oem437: return kOem437Question;
+        default: return kAnsiQuestion;
+    }
 }
 
 void encodeUtf16(std::wstring_view text, bool bigEndian, std::string& out) {

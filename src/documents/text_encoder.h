@@ -22,14 +22,12 @@ public:
 };
 
 // The bytes of a file saved with `encoding`: "Default" and "ANSI" write the code page
-// without a mark, the Unicode encodings their mark first. Nothing when the text does
+// without a mark, "DOS / OEM 437" code page 437, the Unicode encodings their mark first
+// (but "UTF-8 without mark"). Nothing when the text does
 // not fit the code page exactly, or holds an unpaired surrogate that UTF-8 would
 // replace, and `replaceUnmappable` is false, so the caller can ask.
 std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding encoding,
                                            const ByteTextEncoder& encoder, bool replaceUnmappable);
-
-// Whether a UTF-16 surrogate stands without its partner: UTF-8 has no form for it.
-bool hasUnpairedSurrogate(std::wstring_view text);
 
 // The question asked before a save in `encoding` replaces what it cannot store.
 std::wstring_view unmappableQuestion(TextEncoding encoding);

@@ -1,5 +1,7 @@
 #include "documents/text_encoding.h"
 
+#include "documents/code_page_437.h"
+
 namespace vantry {
 namespace {
 
@@ -23,7 +25,9 @@ std::wstring decodeAs(std::string_view bytes, TextEncoding encoding,
     size_t lineBreakBytes = 0;
     for (char byte : bytes) lineBreakBytes += (byte == '\r' || byte == '\n') ? 1 : 0;
     switch (encoding) {
-        case TextEncoding::Utf8: return decoder.decodeUtf8(bytes, lineBreakBytes);
+        case TextEncoding::Utf8:
+        case TextEncoding::Utf8NoMark: return decoder.decodeUtf8(bytes, lineBreakBytes);
+        case TextEncoding::Oem437: return decodeCp437(bytes, lineBreakBytes);
         case TextEncoding::Utf16LE: return decodeUtf16(bytes, false, lineBreakBytes);
         case TextEncoding::Utf16BE: return decodeUtf16(bytes, true, lineBreakBytes);
         default: return decoder.decodeAnsi(bytes, lineBreakBytes);
@@ -43,6 +47,12 @@ std::wstring_view encodingName(TextEncoding encoding) {
     return kEncodingListEntries[static_cast<size_t>(encoding)];
 }
 
+std::wstring_view encodingShortName(TextEncoding encoding) {
+    constexpr std::array<std::wstring_view, kEncodingListEntries.size()> kShortNames = {
+        L"ANSI", L"ANSI", L"UTF-8", L"UTF-16 LE", L"UTF-16 BE", L"DOS 437", L"UTF-8 (no mark)"};
+    return kShortNames[static_cast<size_t>(encoding)];
+}
+
 TextEncoding byteOrderMarkOf(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Mark)) return TextEncoding::Utf8;
     if (bytes.starts_with(kUtf16LEMark)) return TextEncoding::Utf16LE;
@@ -50,17 +60,58 @@ TextEncoding byteOrderMarkOf(std::string_view bytes) {
     return TextEncoding::None;
 }
 
-DecodedDocument decodeDocument(std::string_view bytes, TextEncoding chosen,
-                               const ByteTextDecoder& decoder) {
-    const TextEncoding mark = byteOrderMarkOf(bytes);
-    const TextEncoding decodeWith = chosen == TextEncoding::None ? mark : chosen;
-    if (!markBytes(decodeWith).empty() && bytes.starts_with(markBytes(decodeWith))) {
-        bytes.remove_prefix(markBytes(decodeWith).size());
+namespace {
+
+// Without a mark that holds: what the bytes themselves say.
+TextEncoding encodingOfUnmarked(std::string_view bytes, bool nfoKind) {
+    switch (utf8FormOf(bytes)) {
+        case Utf8Form::Valid: return TextEncoding::Utf8NoMark;
+        case Utf8Form::Invalid: return nfoKind ? TextEncoding::Oem437 : TextEncoding::None;
+        default: return TextEncoding::None;
     }
-    DecodedDocument document{decodeAs(bytes, decodeWith, decoder),
-                             mark != TextEncoding::None ? mark : chosen};
+}
+
+}  // namespace
+
+DecodedDocument decodeDocument(std::string_view bytes, TextEncoding chosen,
+                               const ByteTextDecoder& decoder, bool nfoKind) {
+    const TextEncoding mark = byteOrderMarkOf(bytes);
+    if (chosen == TextEncoding::None) {
+        if (mark != TextEncoding::None) {
+            const std::string_view content = bytes.substr(markBytes(mark).size());
+            const bool contradicted = mark == TextEncoding::Utf8 ? utf8FormOf(content) == Utf8Form::Invalid : false;
+            if (!contradicted) {
+                DecodedDocument document{decodeAs(content, mark, decoder), mark};
+                if (mark == TextEncoding::Utf8 || !hasUnpairedSurrogate(document.text)) {
+                    normaliseForEditor(document.text);
+                    return document;
+                }
+            }
+        }
+        const TextEncoding read = encodingOfUnmarked(bytes, nfoKind);
+        DecodedDocument document{decodeAs(bytes, read, decoder), read};
+        normaliseForEditor(document.text);
+        return document;
+    }
+    if (!markBytes(chosen).empty() && bytes.starts_with(markBytes(chosen))) {
+        bytes.remove_prefix(markBytes(chosen).size());
+    }
+    DecodedDocument document{decodeAs(bytes, chosen, decoder), mark != TextEncoding::None ? mark : chosen};
     normaliseForEditor(document.text);
     return document;
+}
+
+bool hasUnpairedSurrogate(std::wstring_view text) {
+    const auto isHigh = [](wchar_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
+    const auto isLow = [](wchar_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (isHigh(text[i]) && i + 1 < text.size() && isLow(text[i + 1])) {
+            ++i;  // a whole pair
+        } else if (isHigh(text[i]) || isLow(text[i])) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::wstring decodeUtf16(std::string_view bytes, bool bigEndian, size_t extraCapacity) {

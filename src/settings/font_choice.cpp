@@ -7,6 +7,13 @@
 
 namespace vantry {
 
+std::wstring faceForAnsiText(std::wstring_view face) {
+    for (std::wstring_view builtIn : {L"ASCII VGA", L"ASCII EGA", L"ASCII"}) {
+        if (face == builtIn) return std::wstring(face) + L" 1252";
+    }
+    return std::wstring(face);
+}
+
 ExtensionKind extensionKind(std::wstring_view fileName) {
     if (fileName == kNoFileName) return ExtensionKind::Neither;
     if (hasExtension(fileName, L"nfo") || hasExtension(fileName, L"diz")) return ExtensionKind::Nfo;

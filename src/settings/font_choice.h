@@ -27,6 +27,10 @@ enum class ExtensionKind { Nfo = 0, Text = 1, Neither = 2 };
 // files, "txt" text files; no file ("0") and anything else is neither.
 ExtensionKind extensionKind(std::wstring_view fileName);
 
+// The face that draws text read with the ANSI code page: each built-in NFO face has a
+// companion ("ASCII VGA 1252") that draws art at the characters 1252 gives its bytes.
+std::wstring faceForAnsiText(std::wstring_view face);
+
 // Whether the NFO profile applies under a font mode; nothing for an unknown mode.
 std::optional<bool> usesNfoProfile(std::wstring_view fontSelection, ExtensionKind kind);
 

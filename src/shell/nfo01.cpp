@@ -25,6 +25,7 @@ constexpr wchar_t kOpenFilter[] =
     L"All files (*.*)\0*.*\0";
 constexpr int kObsoleteNumberedValues = 35;
 constexpr int kPositionPanelWidth = 145;
+constexpr int kEncodingPanelWidth = 110;
 constexpr int kStatusBarHeight = 19;
 
 std::int32_t integerOf(const std::wstring& text) { return parseSettingInteger(text).value_or(0); }
@@ -159,9 +160,13 @@ void Tnfonote::loadSettings() {
     layoutControls();
 }
 
+// Position, path, and the encoding at the right end.
 void Tnfonote::setStatusPanels() {
-    const int panels[] = {scaledForDpi(kPositionPanelWidth, dpi_), -1};
-    SendMessageW(StatusBar1, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(panels));
+    RECT bar{};
+    GetClientRect(StatusBar1, &bar);
+    const int position = scaledForDpi(kPositionPanelWidth, dpi_);
+    const int panels[] = {position, std::max<int>(position, bar.right - scaledForDpi(kEncodingPanelWidth, dpi_)), -1};
+    SendMessageW(StatusBar1, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(panels));
 }
 
 // Moved to a monitor of another DPI: the suggested frame, the font at the new size, the
@@ -204,6 +209,7 @@ void Tnfonote::layoutControls() {
     if (GetWindowLongPtrW(StatusBar1, GWL_STYLE) & WS_VISIBLE) {
         statusHeight = std::min<int>(scaledForDpi(kStatusBarHeight, dpi_), client.bottom);
         MoveWindow(StatusBar1, 0, client.bottom - statusHeight, client.right, statusHeight, TRUE);
+        setStatusPanels();
     }
     MoveWindow(Memo1.handle(), 0, 0, client.right, client.bottom - statusHeight, TRUE);
 }
@@ -215,11 +221,11 @@ bool Tnfonote::loadDocument(const std::wstring& path, std::wstring_view encoding
         DecodedDocument decoded;
         {
             const std::string bytes = readFileBytes(path);
-            decoded = decodeDocument(bytes, encodingFromName(encodingEntry), SystemByteTextDecoder{});
+            decoded = decodeDocument(bytes, encodingFromName(encodingEntry), SystemByteTextDecoder{},
+                                     vantry::extensionKind(path) == ExtensionKind::Nfo);
         }  // the bytes are gone before the control takes its copy
-        showNewDocument(path, decoded.text);
+        showNewDocument(path, decoded.text, decoded.encoding);
         referenceText_ = std::move(decoded.text);
-        setDocumentEncoding(decoded.encoding);
         updateCaption();
         addRecentFile(document_.fileName);
         setSaveFilterOrder();
@@ -235,16 +241,19 @@ bool Tnfonote::loadDocument(const std::wstring& path, std::wstring_view encoding
 // The font follows the new file and is set while the control is empty: a new font on a
 // large text makes the control lay all of it out again. If the control cannot take the
 // text, the previous document comes back as it was, unsaved edits included.
-void Tnfonote::showNewDocument(const std::wstring& path, const std::wstring& text) {
+void Tnfonote::showNewDocument(const std::wstring& path, const std::wstring& text, TextEncoding encoding) {
     const bool edited = isModified();
     const std::wstring editedText = edited ? Memo1.text() : std::wstring();
     const std::wstring previousFile = std::exchange(document_.fileName, path);
+    const TextEncoding previousEncoding = document_.documentEncoding;
+    setDocumentEncoding(encoding);  // before the font: it decides which NFO face draws the text
     Memo1.clear();
     applyFontSelection();
     try {
         Memo1.setText(text);
     } catch (const Error&) {
         document_.fileName = previousFile;
+        setDocumentEncoding(previousEncoding);
         applyFontSelection();
         try {
             Memo1.setText(edited ? editedText : referenceText_);
@@ -349,12 +358,16 @@ void Tnfonote::applyFontProfile(bool useNfo) {
     setTextFont(useNfo ? settings_.nfoProfile() : settings_.textProfile());
 }
 
+// Text read with the ANSI code page holds art at the characters 1252 gives its bytes,
+// which the built-in faces' 1252 companions draw as art.
 void Tnfonote::setTextFont(const FontProfile& profile) {
+    FontProfile shown = profile;
+    if (readWithAnsiCodePage(document_.documentEncoding)) shown.face = faceForAnsiText(shown.face);
     // No needless layout of the whole text.
-    if (profile == memoFontProfile_ && memoFontDpi_ == dpi_ && memoFont_) return;
-    memoFontProfile_ = profile;
+    if (shown == memoFontProfile_ && memoFontDpi_ == dpi_ && memoFont_) return;
+    memoFontProfile_ = shown;
     memoFontDpi_ = dpi_;
-    GdiObject<HFONT> font = createDisplayFont(profile, dpi_);
+    GdiObject<HFONT> font = createDisplayFont(shown, dpi_);
     Memo1.setFont(font.get());
     memoFont_ = std::move(font);  // the old font is deleted once the control let go of it
 }

@@ -148,7 +148,7 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void showNewDocument(const std::wstring& path, const std::wstring& text);
+    void showNewDocument(const std::wstring& path, const std::wstring& text, TextEncoding encoding);
     static LRESULT CALLBACK memoHook(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                      DWORD_PTR self);
     LRESULT memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lParam);
@@ -210,6 +210,7 @@ private:
     bool pointerOverAddress_ = false;
     std::wstring shownPosition_;
     std::wstring shownPath_;
+    std::wstring_view shownEncoding_;
 };
 
 }  // namespace vantry

@@ -19,7 +19,8 @@ void Tnfonote::Print1Click() {
 void Tnfonote::printDocument(PrintDialogAnswer& printer) {
     printJob_.nfoFont = document_.isNfoFont;
     printJob_.copies = copiesToPrint(printer.copies);
-    const PrintFont font = choosePrintFont(printJob_.nfoFont, memoFontProfile_, Memo1.fontCharSet());
+    PrintFont font = choosePrintFont(printJob_.nfoFont, memoFontProfile_, Memo1.fontCharSet());
+    if (readWithAnsiCodePage(document_.documentEncoding)) font.face = faceForAnsiText(font.face);
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     const bool printed = vantry::printDocument(printJob_, printer.printer.get(), printer.collate, font, ShownLines(Memo1));
     SetCursor(previous);

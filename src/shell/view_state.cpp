@@ -60,6 +60,7 @@ void Tnfonote::Statusbar2Click() {
     setSwitchCheck(IDM_STATUS_BAR, visible);
     shownPosition_.clear();  // a status bar shown again is filled at once
     shownPath_.clear();
+    shownEncoding_ = {};
     updateStatusBar();
 }
 
@@ -106,6 +107,11 @@ void Tnfonote::updateStatusBar() {
     if (path != shownPath_) {
         shownPath_ = std::move(path);
         SendMessageW(StatusBar1, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(shownPath_.c_str()));
+    }
+    const std::wstring_view encoding = encodingShortName(document_.documentEncoding);
+    if (encoding.data() != shownEncoding_.data()) {
+        shownEncoding_ = encoding;
+        SendMessageW(StatusBar1, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(std::wstring(encoding).c_str()));
     }
 }
 

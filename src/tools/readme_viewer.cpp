@@ -27,7 +27,7 @@ void TReadMe::FormActivate() {
     SendDlgItemMessageW(handle(), IDC_README_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     try {
         const DecodedDocument readme =
-            decodeDocument(readFileBytes(programDir_ + L"readme.nfo"), TextEncoding::None, SystemByteTextDecoder{});
+            decodeDocument(readFileBytes(programDir_ + L"readme.nfo"), TextEncoding::None, SystemByteTextDecoder{}, true);
         SetDlgItemTextW(handle(), IDC_README_TEXT, readme.text.c_str());
     } catch (const Error& error) {
         showStandardErrorReport(error.message());

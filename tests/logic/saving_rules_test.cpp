@@ -88,6 +88,26 @@ TEST(SavingRules, Utf8AsksBeforeReplacingASurrogateWithoutItsPartner) {
     EXPECT_NE(unmappableQuestion(TextEncoding::Ansi), unmappableQuestion(TextEncoding::Utf8));
 }
 
+TEST(SavingRules, ArtReadAsCodePage437IsSavedBackByteForByte) {
+    std::string art;
+    for (int byte = 1; byte < 256; ++byte) {
+        if (byte != '\r' && byte != '\n') art += static_cast<char>(byte);
+    }
+    class NoSystem : public ByteTextDecoder {
+        std::wstring decodeAnsi(std::string_view, size_t) const override { return L"ANSI"; }
+        std::wstring decodeUtf8(std::string_view, size_t) const override { return L"UTF-8"; }
+    };
+    const DecodedDocument document = decodeDocument(art + "\r\n", TextEncoding::None, NoSystem{}, true);
+    ASSERT_EQ(document.encoding, TextEncoding::Oem437);
+    const Latin1Encoder encoder;
+    EXPECT_EQ(encodeForSaving(document.text, document.encoding, encoder, false), art + "\r\n");
+    // A character 437 lacks is asked about, then written as "?".
+    EXPECT_FALSE(encodeForSaving(L"\x2588\x20AC", TextEncoding::Oem437, encoder, false));
+    EXPECT_EQ(encodeForSaving(L"\x2588\x20AC\xD83D\xDE00.", TextEncoding::Oem437, encoder, true), "\xDB??.");
+    EXPECT_NE(unmappableQuestion(TextEncoding::Oem437), unmappableQuestion(TextEncoding::Ansi));
+    EXPECT_EQ(encodeForSaving(L"a\xE9", TextEncoding::Utf8NoMark, encoder, false), "a<u>") << "no mark";
+}
+
 TEST(SavingRules, TheExtensionDecidesTheFirstFilterThenTheFontMode) {
     using K = ExtensionKind;
     struct Case { K kind; const wchar_t* mode; bool nfoFirst; };

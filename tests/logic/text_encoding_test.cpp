@@ -25,7 +25,8 @@ TEST(TextEncoding, ListEntriesAndNamesMatchExactly) {
         {L"Default", TextEncoding::None}, {L"", TextEncoding::None},
         {L"ANSI", TextEncoding::Ansi}, {L"UTF-8 (Default Unicode)", TextEncoding::Utf8},
         {L"UTF-16 (Little Endian)", TextEncoding::Utf16LE},
-        {L"UTF-16 (Big Endian)", TextEncoding::Utf16BE},
+        {L"UTF-16 (Big Endian)", TextEncoding::Utf16BE}, {L"DOS / OEM 437", TextEncoding::Oem437},
+        {L"UTF-8 without mark", TextEncoding::Utf8NoMark},
         {L"ansi", TextEncoding::None}, {L"UTF-8", TextEncoding::None},
     };
     for (const Case& c : cases) EXPECT_EQ(encodingFromName(c.name), c.encoding) << c.name;
@@ -69,6 +70,37 @@ TEST(TextEncoding, DecodingFollowsTheChoiceAndTheMark) {
     const TaggingDecoder decoder;
     for (const Case& c : cases) {
         const DecodedDocument document = decodeDocument(c.bytes, c.chosen, decoder);
+        EXPECT_EQ(document.text, c.text) << c.what;
+        EXPECT_EQ(document.encoding, c.encoding) << c.what;
+    }
+}
+
+// Under "Default": NFO art as code page 437, UTF-8 without a mark as UTF-8, and a mark
+// that the content contradicts read as if it were not there.
+TEST(TextEncoding, NfoFilesAreCodePage437AndUnmarkedUtf8IsUtf8) {
+    using E = TextEncoding;
+    struct Case { const char* what; std::string bytes; bool nfo; E chosen; std::wstring text; E encoding; };
+    const Case cases[] = {
+        {"NFO art", "\xDB\xCD\x81\n", true, E::None, L"\x2588\x2550\xFC\r\n", E::Oem437},
+        {"the same bytes in a text file", "\xDB\xCD\x81", false, E::None, L"A:\xDB\xCD\x81", E::None},
+        {"the DOS symbols of control bytes", "\x01\x1A\x7F\t\xDB", true, E::None, L"\x263A\x2192\x2302\t\x2588",
+         E::Oem437},
+        {"plain ASCII NFO as before", "hi", true, E::None, L"A:hi", E::None},
+        {"UTF-8 without a mark", "m\xC3\xBCssen", true, E::None, L"U:m\xC3\xBCssen", E::Utf8NoMark},
+        {"UTF-8 block art in a text file", "\xE2\x96\x88", false, E::None, L"U:\xE2\x96\x88", E::Utf8NoMark},
+        {"a cut UTF-8 sequence is art", "\xE2\x96", true, E::None, L"\x393\xFB", E::Oem437},
+        {"a stray UTF-8 mark before art", "\xEF\xBB\xBF\xDB", true, E::None, L"\x2229\x2557\x2510\x2588", E::Oem437},
+        {"a stray UTF-8 mark in a text file", "\xEF\xBB\xBF\xDB", false, E::None, L"A:\xEF\xBB\xBF\xDB", E::None},
+        {"a UTF-16 mark before half a pair", std::string("\xFF\xFE\x00\xD8" "a", 5), true, E::None,
+         L"\xA0\x25A0 \x256A" L"a", E::Oem437},
+        {"a UTF-16 mark before whole pairs", std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6), true, E::None,
+         L"\xD83D\xDE00", E::Utf16LE},
+        {"ANSI chosen for art", "\xDB", true, E::Ansi, L"A:\xDB", E::Ansi},
+        {"437 chosen for a text file", "\xDB", false, E::Oem437, L"\x2588", E::Oem437},
+    };
+    const TaggingDecoder decoder;
+    for (const Case& c : cases) {
+        const DecodedDocument document = decodeDocument(c.bytes, c.chosen, decoder, c.nfo);
         EXPECT_EQ(document.text, c.text) << c.what;
         EXPECT_EQ(document.encoding, c.encoding) << c.what;
     }

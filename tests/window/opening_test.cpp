@@ -28,13 +28,18 @@ void makeShortcut(const std::wstring& shortcut, const std::wstring& target) {
     link->Release();
 }
 
+// NFO art is read as code page 437 and drawn by the NFO face; text read with the ANSI
+// code page is drawn by the face's 1252 companion, which draws art at 1252's characters.
 TEST_F(OpeningTest, FilesAreDecodedByMarkOrCodePageAndHeldWithCrLf) {
-    struct Case { const char* what; std::string bytes; const wchar_t* entry; std::wstring text; TextEncoding encoding; };
+    using E = TextEncoding;
+    struct Case { const char* what; std::string bytes; const wchar_t* entry; std::wstring text; E encoding; const wchar_t* face; };
     const Case cases[] = {
-        {"NFO art in code page 1252", "\xDB\xDB\n", L"", L"\x00DB\x00DB\r\n", TextEncoding::None},
-        {"UTF-8 mark", "\xEF\xBB\xBF\xE2\x95\x94\r\nx", L"", L"\x2554\r\nx", TextEncoding::Utf8},
-        {"UTF-8 mark read as ANSI", "\xEF\xBB\xBFx", L"ANSI", L"\x00EF\x00BB\x00BFx", TextEncoding::Utf8},
-        {"no mark read as UTF-8", "\xC3\xA9\rz", L"UTF-8 (Default Unicode)", L"\x00E9\r\nz", TextEncoding::Utf8},
+        {"NFO art in code page 437", "\xDB\xDB\n", L"", L"\x2588\x2588\r\n", E::Oem437, L"ASCII VGA"},
+        {"NFO art read as ANSI", "\xDB\xDB\n", L"ANSI", L"\x00DB\x00DB\r\n", E::Ansi, L"ASCII VGA 1252"},
+        {"UTF-8 mark", "\xEF\xBB\xBF\xE2\x95\x94\r\nx", L"", L"\x2554\r\nx", E::Utf8, L"ASCII VGA"},
+        {"UTF-8 mark read as ANSI", "\xEF\xBB\xBFx", L"ANSI", L"\x00EF\x00BB\x00BFx", E::Utf8, L"ASCII VGA"},
+        {"no mark read as UTF-8", "\xC3\xA9\rz", L"UTF-8 (Default Unicode)", L"\x00E9\r\nz", E::Utf8, L"ASCII VGA"},
+        {"UTF-8 without a mark", "m\xC3\xBCssen", L"", L"m\x00FCssen", E::Utf8NoMark, L"ASCII VGA"},
     };
     for (const Case& c : cases) {
         const std::wstring path = folder.file(L"doc.nfo", c.bytes);
@@ -43,6 +48,9 @@ TEST_F(OpeningTest, FilesAreDecodedByMarkOrCodePageAndHeldWithCrLf) {
         EXPECT_EQ(window->document().documentEncoding, c.encoding) << c.what;
         EXPECT_FALSE(window->isModified()) << c.what;
         EXPECT_EQ(window->memo().selection().end, 0u) << c.what;
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window->memo().handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_STREQ(font.lfFaceName, c.face) << c.what;
     }
     EXPECT_TRUE(ui.messages.empty());
 }

@@ -155,8 +155,9 @@ TEST_F(RealPrinterTest, NfoArtPrintsItsOwnCharactersInOrderOnThreePagesWithTouch
 
     const std::vector<std::string> pages = pageTexts(pdf);
     ASSERT_EQ(pages.size(), 3u);
-    EXPECT_EQ(pages[0].substr(0, 20), "\xC3\x9B\xC3\x9B\xC3\x9B\xC3\x9B\xC3\x9B\xC3\x9B\xC3\x9B\xC3\x9B\xC3\x9B\xC3\x9B")
-        << "the art's characters are the document's own";
+    EXPECT_EQ(pages[0].substr(0, 30), "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88"
+                                      "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88")
+        << "the art's characters are real blocks";
     size_t from = 0;
     const std::string all = pages[0] + pages[1] + pages[2];
     for (int line = 3; line <= 200; ++line) {
