@@ -13,6 +13,7 @@ add_library(vantry_win STATIC
   src/documents/document_file.cpp
   src/documents/file_info_dialog.cpp
   src/documents/file_saving.cpp
+  src/documents/png_export.cpp
   src/documents/printing.cpp
   src/documents/recent_files_menu.cpp
   src/settings/display_font.cpp
@@ -46,7 +47,7 @@ add_library(vantry_win STATIC
   src/win/tooltips.cpp
   src/win/window.cpp
 )
-target_link_libraries(vantry_win PUBLIC vantry_logic comctl32 comdlg32 shell32 ole32 uuid advapi32 gdi32 user32 uxtheme winspool)
+target_link_libraries(vantry_win PUBLIC vantry_logic windowscodecs comctl32 comdlg32 shell32 ole32 uuid advapi32 gdi32 user32 uxtheme winspool)
 
 add_executable(Vantry WIN32 src/shell/main.cpp res/vantry.rc)
 target_link_libraries(Vantry PRIVATE vantry_win)

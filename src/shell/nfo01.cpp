@@ -431,6 +431,7 @@ void Tnfonote::onCommand(int id) {
         case IDM_ABOUT: About1Click(); break;
         case IDM_OPTIONS: Options1Click(); break;
         case IDM_PRINT: Print1Click(); break;
+        case IDM_EXPORT_PNG: ExportPng1Click(); break;
         case IDM_FILE_INFORMATION: Fileproperties1Click(); break;
         case IDM_EXIT: Quit1Click(); break;
         case IDM_ALWAYS_ON_TOP: Topmost1Click(); break;

@@ -117,6 +117,7 @@ public:
     void Print1Click();
     void printDocument(PrintDialogAnswer& printer);
     void Fileproperties1Click();
+    void ExportPng1Click();
     const PrintJob& printJob() const { return printJob_; }
 
     // Options: the dialog's view of this window.

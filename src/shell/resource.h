@@ -18,6 +18,7 @@
 #define IDM_PRINT 40006
 #define IDM_EXIT 40007
 #define IDM_FILE_INFORMATION 40008
+#define IDM_EXPORT_PNG 40009
 #define IDM_RECENT_FILE_FIRST 40010  // to 40029, one per place of the list
 #define IDM_UNDO 40101
 #define IDM_CUT 40102

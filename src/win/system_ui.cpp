@@ -59,11 +59,13 @@ public:
         dialog.lpstrFile = path.data();
         dialog.nMaxFile = static_cast<DWORD>(path.size());
         dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
-        dialog.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE | OFN_ENABLESIZING |
-                       OFN_HIDEREADONLY | (request.save ? OFN_OVERWRITEPROMPT : 0);
-        dialog.lpfnHook = encodingListHook;
-        dialog.lpTemplateName = MAKEINTRESOURCEW(IDD_ENCODING_LIST);
-        dialog.lCustData = reinterpret_cast<LPARAM>(&choice);
+        dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | (request.save ? OFN_OVERWRITEPROMPT : 0);
+        if (request.encodingList) {
+            dialog.Flags |= OFN_ENABLEHOOK | OFN_ENABLETEMPLATE;
+            dialog.lpfnHook = encodingListHook;
+            dialog.lpTemplateName = MAKEINTRESOURCEW(IDD_ENCODING_LIST);
+            dialog.lCustData = reinterpret_cast<LPARAM>(&choice);
+        }
         const BOOL confirmed = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
         request.encodingIndex = choice.index;
         if (!confirmed) return std::nullopt;

@@ -21,6 +21,7 @@ struct FileDialogRequest {
     std::wstring fileName;
     int encodingIndex = 0;          // selection of the added encoding list; on return, the
                                     // selection as the dialog closed, even when cancelled
+    bool encodingList = true;       // whether the dialog has that list
 };
 
 struct FileDialogAnswer {

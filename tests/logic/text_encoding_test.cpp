@@ -1,3 +1,4 @@
+#include "documents/image_export.h"
 #include "documents/text_encoding.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +105,15 @@ TEST(TextEncoding, NfoFilesAreCodePage437AndUnmarkedUtf8IsUtf8) {
         EXPECT_EQ(document.text, c.text) << c.what;
         EXPECT_EQ(document.encoding, c.encoding) << c.what;
     }
+}
+
+TEST(ImageExport, EachLineOfTheTextIsOneLineOfThePicture) {
+    using Lines = std::vector<std::wstring_view>;
+    EXPECT_EQ(documentLines(L""), Lines{});
+    EXPECT_EQ(documentLines(L"a"), Lines{L"a"});
+    EXPECT_EQ(documentLines(L"a\r\n"), Lines{L"a"});
+    EXPECT_EQ(documentLines(L"a\r\n\r\nb"), (Lines{L"a", L"", L"b"}));
+    EXPECT_EQ(documentLines(L"\r\n\r\n"), (Lines{L"", L""}));
 }
 
 TEST(TextEncoding, LineBreaksBecomeCrLfAndNulsSpaces) {

@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, EachCaptionsShortcutIsTheAcceleratorOfItsCommand) {
         }
     }
     EXPECT_EQ(shown, entries.size());
-    EXPECT_EQ(shown, 22u);
+    EXPECT_EQ(shown, 23u);
 }
 
 TEST_F(MainWindowTest, StoredStateAppliesAtStart) {

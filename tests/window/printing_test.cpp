@@ -1,6 +1,7 @@
 // Printing on a real printer: the CUPS PDF queue that tools/printer.sh sets up, whose
 // PDFs are read back with poppler's tools.
 #include <windows.h>
+#include <wincodec.h>
 #include <winspool.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "documents/image_export.h"
 #include "documents/printing.h"
 #include "shell/resource.h"
 #include "shell/windows.h"
@@ -186,6 +188,66 @@ TEST_F(HighDpiRealPrinterTest, TextPrintsAtItsSizeInPointsWhateverTheScreen) {
     ASSERT_FALSE(printedPdf().empty());
     EXPECT_EQ(window->printJob().lineHeight, MulDiv(10, GetDeviceCaps(dc.get(), LOGPIXELSY), 72) + 8)
         << "Courier New 10 points and the leading of text lines";
+}
+
+// A PNG file read back through the imaging component: its size and 24-bit pixels.
+struct Picture {
+    UINT width = 0, height = 0;
+    std::vector<BYTE> pixels;  // blue, green, red
+    COLORREF at(UINT x, UINT y) const {
+        const BYTE* p = &pixels[(y * width + x) * 3];
+        return RGB(p[2], p[1], p[0]);
+    }
+};
+Picture readPng(const std::wstring& path) {
+    Picture picture;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                factory.putVoid())) ||
+        FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                                  decoder.put())) ||
+        FAILED(decoder->GetFrame(0, frame.put())) || FAILED(factory->CreateFormatConverter(converter.put())) ||
+        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                     WICBitmapPaletteTypeCustom)) ||
+        FAILED(converter->GetSize(&picture.width, &picture.height))) {
+        return {};
+    }
+    picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height * 3);
+    converter->CopyPixels(nullptr, picture.width * 3, static_cast<UINT>(picture.pixels.size()), picture.pixels.data());
+    return picture;
+}
+
+// The document as it is shown, every line and no wrap, and nothing made when it cannot be.
+TEST_F(WindowTest, ExportAsPngDrawsEveryLineInTheShownFaceAndColours) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    open("\xDB\xDB\xDB\r\n\r\n\xDB", L"art.nfo");
+    ui.fileAnswers.push_back(FileDialogAnswer{folder.path(L"art.png"), -1, 1});
+    command(IDM_EXPORT_PNG);
+    ASSERT_EQ(ui.fileDialogs.size(), 1u);
+    EXPECT_EQ(ui.fileDialogs[0].fileName, L"art.nfo.png");
+    EXPECT_FALSE(ui.fileDialogs[0].encodingList);
+    const Picture picture = readPng(folder.path(L"art.png"));
+    EXPECT_EQ(picture.width, 3u * 8) << "three cells of \"ASCII VGA\"";
+    ASSERT_EQ(picture.height, 3u * 16) << "three lines of 16 pixels";
+    EXPECT_EQ(picture.at(20, 1), window->textColor()) << "inside the third block";
+    EXPECT_EQ(picture.at(20, 20), window->backgroundColor()) << "the empty line";
+    EXPECT_EQ(picture.at(12, 40), window->backgroundColor()) << "beside the last line's block";
+
+    open("");
+    ui.messages.clear();
+    command(IDM_EXPORT_PNG);
+    std::string tall;
+    for (int line = 0; line <= kLargestImageSide; ++line) tall += "x\r\n";  // each at least a pixel high
+    open(tall);
+    command(IDM_EXPORT_PNG);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text, kNothingToExportMessage);
+    EXPECT_EQ(ui.messages[1].text, kImageTooLargeMessage);
+    EXPECT_EQ(ui.fileDialogs.size(), 1u) << "nothing is asked for what cannot be made";
+    CoUninitialize();
 }
 
 }  // namespace
