@@ -13,4 +13,7 @@ source tools/printer.sh
 VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests" tools/wine-prefix.sh tests
 VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests-144dpi" tools/wine-prefix.sh tests-144dpi
 VANTRY_LANG=hi_IN.UTF-8 VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests-utf8" tools/wine-prefix.sh tests
+for locale in ru_RU ja_JP; do
+  VANTRY_LANG=$locale.UTF-8 VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests-$locale" tools/wine-prefix.sh tests
+done
 ctest --test-dir build/win --output-on-failure --timeout 600

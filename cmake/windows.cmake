@@ -78,7 +78,7 @@ add_executable(window_tests
 )
 target_include_directories(window_tests PRIVATE tests)
 target_link_libraries(window_tests PRIVATE vantry_win version gtest_main)
-add_test(NAME window COMMAND window_tests --gtest_filter=-RealPrinter*:HighDpi*:Utf8CodePage*)
+add_test(NAME window COMMAND window_tests --gtest_filter=-RealPrinter*:HighDpi*:Utf8CodePage*:OtherLocale*)
 set_tests_properties(window PROPERTIES LABELS window RUN_SERIAL TRUE)
 # The program's own scaling on a screen of 144 dots per inch, in a prefix set to that.
 add_test(NAME high_dpi COMMAND window_tests --gtest_filter=HighDpi*)
@@ -88,6 +88,12 @@ set_tests_properties(high_dpi PROPERTIES LABELS window RUN_SERIAL TRUE
 add_test(NAME code_page_utf8 COMMAND window_tests --gtest_filter=Utf8CodePage*)
 set_tests_properties(code_page_utf8 PROPERTIES LABELS window RUN_SERIAL TRUE
   ENVIRONMENT "VANTRY_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-tests-utf8;VANTRY_LANG=hi_IN.UTF-8")
+# NFO art and text on a Cyrillic and on a Japanese system.
+foreach(locale IN ITEMS ru_RU ja_JP)
+  add_test(NAME code_page_${locale} COMMAND window_tests --gtest_filter=OtherLocale*)
+  set_tests_properties(code_page_${locale} PROPERTIES LABELS window RUN_SERIAL TRUE
+    ENVIRONMENT "VANTRY_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-tests-${locale};VANTRY_LANG=${locale}.UTF-8")
+endforeach()
 # Printing on the PDF printer that tools/printer.sh provides.
 add_test(NAME printing COMMAND window_tests --gtest_filter=RealPrinter*)
 set_tests_properties(printing PROPERTIES LABELS printing RUN_SERIAL TRUE)

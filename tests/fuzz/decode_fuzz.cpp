@@ -1,5 +1,5 @@
-// Decoding a file's bytes as opening does, under every encoding entry: nothing is lost,
-// the line breaks come out as CR LF and U+0000 as a space.
+// Decoding a file's bytes as opening does, under every encoding entry and for NFO and
+// other files: nothing is lost, the line breaks come out as CR LF and U+0000 as a space.
 #include "fuzz_support.h"
 
 using namespace vantry;
@@ -16,27 +16,50 @@ std::wstring utf16Units(std::string_view bytes, bool bigEndian) {
     return text;
 }
 
+// The unmarked rule: valid UTF-8 with a multi-byte sequence, else code page 437 for NFO
+// files, else the ANSI code page.
+TextEncoding unmarkedEncoding(std::string_view bytes, bool nfoKind) {
+    const Utf8Form form = utf8FormOf(bytes);
+    if (form == Utf8Form::Valid) return TextEncoding::Utf8NoMark;
+    return form == Utf8Form::Invalid && nfoKind ? TextEncoding::Oem437 : TextEncoding::None;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Input input(data, size);
-    const auto chosen = static_cast<TextEncoding>(input.byte() % 5);
+    const std::uint8_t choice = input.byte();
+    const auto chosen = static_cast<TextEncoding>(choice % kEncodingListEntries.size());
+    const bool nfoKind = choice & 0x80;
     std::string_view bytes = input.rest();
     const fuzz::Latin1Decoder decoder;
-    const DecodedDocument decoded = decodeDocument(bytes, chosen, decoder);
+    const DecodedDocument decoded = decodeDocument(bytes, chosen, decoder, nfoKind);
 
-    // The mark decides when nothing is chosen; only the chosen encoding's own mark is skipped.
+    // Chosen: that encoding, its own mark skipped. Default: a mark the content agrees
+    // with, else the unmarked rule over all the bytes.
     const TextEncoding mark = byteOrderMarkOf(bytes);
-    fuzz::require(decoded.encoding == (mark != TextEncoding::None ? mark : chosen));
-    const TextEncoding with = chosen == TextEncoding::None ? mark : chosen;
-    static constexpr std::string_view kMarks[] = {"", "", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
+    static constexpr std::string_view kMarks[] = {"", "", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF", "", ""};
+    TextEncoding with = chosen;
+    TextEncoding expected = mark != TextEncoding::None ? mark : chosen;
+    if (chosen == TextEncoding::None) {
+        const std::string_view content = bytes.substr(kMarks[static_cast<int>(mark)].size());
+        const bool agrees = mark == TextEncoding::Utf8     ? utf8FormOf(content) != Utf8Form::Invalid
+                            : mark == TextEncoding::None   ? false
+                                                           : !hasUnpairedSurrogate(utf16Units(content, mark == TextEncoding::Utf16BE));
+        with = expected = agrees ? mark : unmarkedEncoding(bytes, nfoKind);
+    }
+    fuzz::require(decoded.encoding == expected);
     const std::string_view ownMark = kMarks[static_cast<int>(with)];
     if (!ownMark.empty() && bytes.starts_with(ownMark)) bytes.remove_prefix(ownMark.size());
     std::wstring raw;
     switch (with) {
-        case TextEncoding::Utf8: raw = decoder.decodeUtf8(bytes, 0); break;
+        case TextEncoding::Utf8:
+        case TextEncoding::Utf8NoMark: raw = decoder.decodeUtf8(bytes, 0); break;
         case TextEncoding::Utf16LE: raw = utf16Units(bytes, false); break;
         case TextEncoding::Utf16BE: raw = utf16Units(bytes, true); break;
+        case TextEncoding::Oem437:
+            for (char byte : bytes) raw += cp437Character(static_cast<unsigned char>(byte));
+            break;
         default:
             raw = decoder.decodeAnsi(bytes, 0);
             fuzz::require(raw.size() == bytes.size());  // a code unit for every byte

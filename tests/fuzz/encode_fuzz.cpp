@@ -1,24 +1,30 @@
-// Saving then opening again: UTF-16 gives back exactly the text held, and ANSI and UTF-8
-// either give it back exactly or ask first.
+// Saving then opening again: UTF-16 gives back exactly the text held, and ANSI, code
+// page 437 and UTF-8 either give it back exactly or ask first.
 #include "fuzz_support.h"
 
 using namespace vantry;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Input input(data, size);
-    const auto encoding = static_cast<TextEncoding>(input.byte() % 5);
+    const auto encoding = static_cast<TextEncoding>(input.byte() % kEncodingListEntries.size());
     std::wstring text = input.text(2000, input.byte() % 4 == 0);
     normaliseForEditor(text);  // as the control holds it
     const fuzz::Latin1Encoder encoder;
     const fuzz::Latin1Decoder decoder;
     const std::optional<std::string> bytes = encodeForSaving(text, encoding, encoder, false);
     const bool ansi = encoding == TextEncoding::None || encoding == TextEncoding::Ansi;
+    const bool oem = encoding == TextEncoding::Oem437;
+    std::wstring oemCharacters;  // what 437 holds: its 256 characters, and ASCII as itself
+    for (int byte = 0; byte < 256; ++byte) oemCharacters += cp437Character(static_cast<unsigned char>(byte));
+    for (wchar_t c = 0; c < 0x80; ++c) oemCharacters += c;
     bool fitsCodePage = true;
-    for (wchar_t c : text) fitsCodePage = fitsCodePage && static_cast<unsigned>(c) <= 0xFF;
-    if (ansi && !fitsCodePage) {
+    for (wchar_t c : text) {
+        fitsCodePage = fitsCodePage && (oem ? oemCharacters.find(c) != std::wstring::npos : static_cast<unsigned>(c) <= 0xFF);
+    }
+    if ((ansi || oem) && !fitsCodePage) {
         fuzz::require(!bytes);  // the user is asked before anything is replaced
         const auto replaced = encodeForSaving(text, encoding, encoder, true);
-        fuzz::require(replaced && replaced->size() == text.size());
+        fuzz::require(replaced && (oem || replaced->size() == text.size()));
         return 0;
     }
     bool wellFormed = true;  // no lone surrogate, which UTF-8 cannot carry
@@ -31,15 +37,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
             wellFormed = false;
         }
     }
-    if (encoding == TextEncoding::Utf8 && !wellFormed) {
+    const bool utf8 = encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf8NoMark;
+    if (utf8 && !wellFormed) {
         fuzz::require(!bytes);  // asked before a surrogate becomes U+FFFD
         fuzz::require(encodeForSaving(text, encoding, encoder, true).has_value());
         return 0;
     }
     fuzz::require(bytes.has_value());
-    // Opened as the document was (ANSI files have no mark, so they are opened as ANSI).
-    const DecodedDocument reopened = decodeDocument(*bytes, ansi ? TextEncoding::Ansi : TextEncoding::None, decoder);
-    fuzz::require(reopened.text == text);
-    if (!ansi) fuzz::require(reopened.encoding == encoding);
+    // Opened with the encoding it was saved in (what "Default" makes of the bytes is the
+    // decoding fuzzer's concern).
+    const DecodedDocument reopened = decodeDocument(*bytes, ansi ? TextEncoding::Ansi : encoding, decoder);
+    std::wstring expected = text;  // a control character saved in 437 reads back as its DOS symbol
+    if (oem) {
+        for (wchar_t& c : expected) c = c < 0x80 ? cp437Character(static_cast<unsigned char>(c)) : c;
+    }
+    fuzz::require(reopened.text == expected);
+    const bool startsWithMark = !text.empty() && text.front() == L'\xFEFF';  // then it reads as a mark
+    if (!ansi && !startsWithMark) fuzz::require(reopened.encoding == encoding);
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "documents/code_page_437.h"
 #include "documents/text_encoder.h"
 #include "documents/text_encoding.h"
 

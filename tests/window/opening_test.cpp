@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "shell/resource.h"
 #include "test_support.h"
 
@@ -90,6 +92,40 @@ TEST_F(OpeningTest, ADropOpensTheFirstFileAndFollowsShortcuts) {
     EXPECT_EQ(window->memo().text(), L"target");
 
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// Run in prefixes made under Russian (code page 1251) and Japanese (932, double-byte)
+// locales: NFO art is the same art there, saved back as it came, and text files are
+// the system's own text.
+using OtherLocale = WindowTest;
+TEST_F(OtherLocale, NfoArtIsTheSameArtAndTextFilesTheSystemsText) {
+    struct System { UINT codePage; std::string textBytes; std::wstring text; };
+    const System systems[] = {{1251, "\xCF\xF0\xE8\xE2\xE5\xF2", L"\x041F\x0440\x0438\x0432\x0435\x0442"},
+                              {932, "\x82\xB1\x82\xF1", L"\x3053\x3093"}};
+    const auto system = std::find_if(std::begin(systems), std::end(systems),
+                                     [](const System& s) { return s.codePage == GetACP(); });
+    ASSERT_NE(system, std::end(systems)) << "the test expects code page 1251 or 932, not " << GetACP();
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+    const std::string art = "\xDB\xDB\xB0\xCD\x81\r\n";
+    open(art, L"art.nfo");
+    EXPECT_EQ(window->memo().text(), L"\x2588\x2588\x2591\x2550\x00FC\r\n");
+    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"DOS 437");
+    ui.fileAnswers.push_back(FileDialogAnswer{folder.path(L"art.png"), -1, 1});
+    command(IDM_EXPORT_PNG);  // drawn as shown
+    const Picture picture = readPng(folder.path(L"art.png"));
+    ASSERT_EQ(picture.height, 16u);
+    int gaps = 0;
+    for (UINT y = 0; y < 16; ++y) {
+        for (UINT x = 0; x < 16; ++x) gaps += picture.at(x, y) == window->textColor() ? 0 : 1;
+    }
+    EXPECT_EQ(gaps, 0) << "two solid block cells";
+    command(IDM_SAVE);
+    EXPECT_EQ(fileBytes(window->document().fileName), art) << "saved back byte for byte";
+
+    open(system->textBytes, L"notes.txt");
+    EXPECT_EQ(window->memo().text(), system->text);
+    CoUninitialize();
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Printing on a real printer: the CUPS PDF queue that tools/printer.sh sets up, whose
 // PDFs are read back with poppler's tools.
 #include <windows.h>
-#include <wincodec.h>
+#include <objbase.h>
 #include <winspool.h>
 
 #include <gtest/gtest.h>
@@ -188,36 +188,6 @@ TEST_F(HighDpiRealPrinterTest, TextPrintsAtItsSizeInPointsWhateverTheScreen) {
     ASSERT_FALSE(printedPdf().empty());
     EXPECT_EQ(window->printJob().lineHeight, MulDiv(10, GetDeviceCaps(dc.get(), LOGPIXELSY), 72) + 8)
         << "Courier New 10 points and the leading of text lines";
-}
-
-// A PNG file read back through the imaging component: its size and 24-bit pixels.
-struct Picture {
-    UINT width = 0, height = 0;
-    std::vector<BYTE> pixels;  // blue, green, red
-    COLORREF at(UINT x, UINT y) const {
-        const BYTE* p = &pixels[(y * width + x) * 3];
-        return RGB(p[2], p[1], p[0]);
-    }
-};
-Picture readPng(const std::wstring& path) {
-    Picture picture;
-    ComPtr<IWICImagingFactory> factory;
-    ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICFormatConverter> converter;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                factory.putVoid())) ||
-        FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
-                                                  decoder.put())) ||
-        FAILED(decoder->GetFrame(0, frame.put())) || FAILED(factory->CreateFormatConverter(converter.put())) ||
-        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
-                                     WICBitmapPaletteTypeCustom)) ||
-        FAILED(converter->GetSize(&picture.width, &picture.height))) {
-        return {};
-    }
-    picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height * 3);
-    converter->CopyPixels(nullptr, picture.width * 3, static_cast<UINT>(picture.pixels.size()), picture.pixels.data());
-    return picture;
 }
 
 // The document as it is shown, every line and no wrap, and nothing made when it cannot be.
