@@ -151,36 +151,4 @@ TEST(EndToEnd, SavesThroughTheRealSaveDialogAndAsksBeforeClosingOnUnsavedChanges
     DeleteFileW(notes.c_str());
 }
 
-// The text on the clipboard, empty when there is none.
-std::wstring clipboardText() {
-    std::wstring text;
-    if (!OpenClipboard(nullptr)) return text;
-    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = units;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
-// NFO art leaves the program as real Unicode: copied, it reads as blocks in any program.
-TEST(EndToEnd, CopiedArtIsRealBlockCharacters) {
-    if (OpenClipboard(nullptr)) {
-        EmptyClipboard();
-        CloseClipboard();
-    }
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const std::wstring readme = std::wstring(self).substr(0, std::wstring(self).rfind(L'\\') + 1) + L"readme.nfo";
-    RunningVantry vantry(L"\"" + readme + L"\"");
-    ASSERT_NE(vantry.main(), nullptr);
-    PostMessageW(vantry.main(), WM_COMMAND, IDM_SELECT_ALL, 0);
-    PostMessageW(vantry.main(), WM_COMMAND, IDM_COPY, 0);
-    std::wstring copied;
-    EXPECT_TRUE(waitFor([&] { return (copied = clipboardText()).find(L'\x2588') != std::wstring::npos; }));
-    EXPECT_EQ(copied.find(L'\x00DB'), std::wstring::npos) << "no Latin letters where the blocks are";
-}
-
 }  // namespace

@@ -1,7 +1,6 @@
 // Printing on a real printer: the CUPS PDF queue that tools/printer.sh sets up, whose
 // PDFs are read back with poppler's tools.
 #include <windows.h>
-#include <objbase.h>
 #include <winspool.h>
 
 #include <gtest/gtest.h>
@@ -190,10 +189,16 @@ TEST_F(HighDpiRealPrinterTest, TextPrintsAtItsSizeInPointsWhateverTheScreen) {
         << "Courier New 10 points and the leading of text lines";
 }
 
-// The document as it is shown, every line and no wrap, and nothing made when it cannot be.
+// Copied or exported, the document is what is shown: real block characters, and a picture
+// of every line, unwrapped; nothing is made when it cannot be.
 TEST_F(WindowTest, ExportAsPngDrawsEveryLineInTheShownFaceAndColours) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     open("\xDB\xDB\xDB\r\n\r\n\xDB", L"art.nfo");
+    SendMessageW(window->memo().handle(), EM_SETSEL, 0, -1);
+    SendMessageW(window->memo().handle(), WM_COPY, 0, 0);  // art leaves the program as real blocks
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const auto* copied = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+    EXPECT_STREQ(copied, L"\x2588\x2588\x2588\r\n\r\n\x2588");
+    CloseClipboard();
     ui.fileAnswers.push_back(FileDialogAnswer{folder.path(L"art.png"), -1, 1});
     command(IDM_EXPORT_PNG);
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
@@ -217,7 +222,6 @@ TEST_F(WindowTest, ExportAsPngDrawsEveryLineInTheShownFaceAndColours) {
     EXPECT_EQ(ui.messages[0].text, kNothingToExportMessage);
     EXPECT_EQ(ui.messages[1].text, kImageTooLargeMessage);
     EXPECT_EQ(ui.fileDialogs.size(), 1u) << "nothing is asked for what cannot be made";
-    CoUninitialize();
 }
 
 }  // namespace

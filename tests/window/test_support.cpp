@@ -239,4 +239,23 @@ Picture readPng(const std::wstring& path) {
     return picture;
 }
 
+std::vector<std::string> drawCharacter(HFONT font, wchar_t character) {
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const GdiObject<HBITMAP> bitmap(CreateBitmap(32, 32, 1, 1, nullptr));
+    std::vector<std::string> rows(32);
+    {
+        const ScopedSelection selectedBitmap(dc, bitmap.get());
+        const ScopedSelection selectedFont(dc, font);
+        const RECT all{0, 0, 32, 32};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetBkMode(dc, TRANSPARENT);
+        TextOutW(dc, 0, 0, &character, 1);
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) rows[static_cast<size_t>(y)] += GetPixel(dc, x, y) == RGB(0, 0, 0) ? '#' : '.';
+        }
+    }
+    DeleteDC(dc);
+    return rows;
+}
+
 }  // namespace vantry::testing

@@ -112,6 +112,9 @@ std::wstring statusPanel(HWND statusBar, int panel);
 RECT clientRectOf(HWND control, HWND parent);
 std::string rectText(const RECT& rect);
 
+// The pixels a character draws in `font`, black on white, as rows of '#' and '.'.
+std::vector<std::string> drawCharacter(HFONT font, wchar_t character);
+
 // A PNG file read back through the imaging component: its size and 24-bit pixels
 // (nothing when it cannot be read).
 struct Picture {
