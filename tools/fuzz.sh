@@ -11,7 +11,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$here/build/fuzz"
 starting="$here/tests/fuzz/corpus"  # hand-made inputs, tools/make_fuzz_inputs.py
-targets=(decode normalise link_scan settings_integer line_number recent_files replace encode)
+targets=(decode link_scan settings_integer line_number recent_files replace encode)
 
 case "${1:-}" in
   build)

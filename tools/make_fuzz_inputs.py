@@ -23,10 +23,6 @@ inputs = {
         "other-mark-as-text": b"\x03\xef\xbb\xbfhi",
         "long-line": b"\x00" + b"\xdb" * 3000 + b"\n",
     },
-    "normalise": {
-        "breaks": b"\x00" + units("a\rb\nc\r\nd\n\re\x00f"),
-        "only-breaks": b"\x01" + b"\x04\x00" * 20 + b"\x05\x00" * 20,
-    },
     "link_scan": {
         "web": b"\x08\x00\x01" + units("see http://example.com/a%20b now"),
         "secure-slash": b"\x03\x00\x01" + units("https:/x https//y HTTPS://Z."),

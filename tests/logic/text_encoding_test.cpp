@@ -45,43 +45,29 @@ TEST(TextEncoding, ByteOrderMarks) {
     for (const Case& c : cases) EXPECT_EQ(byteOrderMarkOf(c.bytes), c.mark);
 }
 
-TEST(TextEncoding, DecodingFollowsTheChoiceAndTheMark) {
-    using E = TextEncoding;
-    struct Case { const char* what; std::string bytes; E chosen; std::wstring text; E encoding; };
-    const Case cases[] = {
-        {"empty file", "", E::None, L"A:", E::None},
-        {"one byte", "x", E::None, L"A:x", E::None},
-        {"ANSI art", "\xDB\xDB\n", E::None, L"A:\xDB\xDB\r\n", E::None},
-        {"UTF-16 LE mark", std::string("\xFF\xFE" "A\0", 4), E::None, L"A", E::Utf16LE},
-        {"UTF-16 BE mark", std::string("\xFE\xFF\0A\0\n", 6), E::None, L"A\r\n", E::Utf16BE},
-        {"UTF-8 mark", "\xEF\xBB\xBFhi", E::None, L"U:hi", E::Utf8},
-        {"mark only", "\xFF\xFE", E::None, L"", E::Utf16LE},
-        {"UTF-8 mark opened as ANSI", "\xEF\xBB\xBFhi", E::Ansi, L"A:\xEF\xBB\xBFhi", E::Utf8},
-        {"no mark opened as UTF-8", "hi", E::Utf8, L"U:hi", E::Utf8},
-        {"own mark skipped", "\xEF\xBB\xBFhi", E::Utf8, L"U:hi", E::Utf8},
-        {"other mark decoded as text", std::string("\xFF\xFEh\0", 4), E::Utf16BE, L"\xFFFE\x6800",
-         E::Utf16LE},
-        {"UTF-16 LE chosen without mark", std::string("h\0i\0", 4), E::Utf16LE, L"hi", E::Utf16LE},
-        {"odd UTF-16 keeps its last byte", std::string("\xFF\xFEh\0i", 5), E::None, L"h\xFFFD",
-         E::Utf16LE},
-        {"NUL shown as space", std::string("a\0b", 3), E::None, L"A:a b", E::None},
-        {"UTF-16 NUL shown as space", std::string("\xFF\xFE\0\0x\0", 6), E::None, L" x",
-         E::Utf16LE},
-    };
-    const TaggingDecoder decoder;
-    for (const Case& c : cases) {
-        const DecodedDocument document = decodeDocument(c.bytes, c.chosen, decoder);
-        EXPECT_EQ(document.text, c.text) << c.what;
-        EXPECT_EQ(document.encoding, c.encoding) << c.what;
-    }
-}
-
-// Under "Default": NFO art as code page 437, UTF-8 without a mark as UTF-8, and a mark
-// that the content contradicts read as if it were not there.
-TEST(TextEncoding, NfoFilesAreCodePage437AndUnmarkedUtf8IsUtf8) {
+// Chosen encodings and marks; under "Default" NFO art as code page 437, UTF-8 without a
+// mark as UTF-8, and a mark the content contradicts read as if it were not there.
+TEST(TextEncoding, DecodingFollowsTheChoiceTheMarkAndTheKindOfFile) {
     using E = TextEncoding;
     struct Case { const char* what; std::string bytes; bool nfo; E chosen; std::wstring text; E encoding; };
     const Case cases[] = {
+        {"empty file", "", false, E::None, L"A:", E::None},
+        {"one byte", "x", false, E::None, L"A:x", E::None},
+        {"UTF-16 LE mark", std::string("\xFF\xFE" "A\0", 4), false, E::None, L"A", E::Utf16LE},
+        {"UTF-16 BE mark", std::string("\xFE\xFF\0A\0\n", 6), false, E::None, L"A\r\n", E::Utf16BE},
+        {"UTF-8 mark", "\xEF\xBB\xBFhi", false, E::None, L"U:hi", E::Utf8},
+        {"mark only", "\xFF\xFE", false, E::None, L"", E::Utf16LE},
+        {"UTF-8 mark opened as ANSI", "\xEF\xBB\xBFhi", false, E::Ansi, L"A:\xEF\xBB\xBFhi", E::Utf8},
+        {"no mark opened as UTF-8", "hi", false, E::Utf8, L"U:hi", E::Utf8},
+        {"own mark skipped", "\xEF\xBB\xBFhi", false, E::Utf8, L"U:hi", E::Utf8},
+        {"other mark decoded as text", std::string("\xFF\xFEh\0", 4), false, E::Utf16BE, L"\xFFFE\x6800",
+         E::Utf16LE},
+        {"UTF-16 LE chosen without mark", std::string("h\0i\0", 4), false, E::Utf16LE, L"hi", E::Utf16LE},
+        {"odd UTF-16 keeps its last byte", std::string("\xFF\xFEh\0i", 5), false, E::None, L"h\xFFFD",
+         E::Utf16LE},
+        {"NUL shown as space", std::string("a\0b", 3), false, E::None, L"A:a b", E::None},
+        {"UTF-16 NUL shown as space", std::string("\xFF\xFE\0\0x\0", 6), false, E::None, L" x",
+         E::Utf16LE},
         {"NFO art", "\xDB\xCD\x81\n", true, E::None, L"\x2588\x2550\xFC\r\n", E::Oem437},
         {"the same bytes in a text file", "\xDB\xCD\x81", false, E::None, L"A:\xDB\xCD\x81", E::None},
         {"the DOS symbols of control bytes", "\x01\x1A\x7F\t\xDB", true, E::None, L"\x263A\x2192\x2302\t\x2588",

@@ -44,15 +44,9 @@ TEST_F(RecentFilesTest, OpeningsAreListedNewestFirstUpToTheCountAndSurviveAResta
     EXPECT_EQ(readValue(L"recentFile06"), paths[1]);
     EXPECT_EQ(readValue(L"recentFile07"), L"") << "the seventh-newest is emptied in the settings";
 
-    open(L"f4.nfo");
-    EXPECT_EQ(recentPartOfFileMenu(window->handle()), expected) << "reopening keeps the place";
-
     window.reset();
     window = makeMainWindow();
-    EXPECT_EQ(recentPartOfFileMenu(window->handle()), expected);
-    window->settings().recentFileFullPath = L"yes";
-    window->refreshRecentMenu();
-    EXPECT_EQ(recentPartOfFileMenu(window->handle())[1], L"f7.nfo");
+    EXPECT_EQ(recentPartOfFileMenu(window->handle()), expected) << "read back at start";
 }
 
 }  // namespace

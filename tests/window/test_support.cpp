@@ -1,7 +1,6 @@
 #include "test_support.h"
 
 #include <commctrl.h>
-#include <wincodec.h>
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -216,27 +215,6 @@ std::string narrow(const std::wstring& text) {
     std::string result;
     for (wchar_t c : text) result += c < 128 ? static_cast<char>(c) : '?';
     return result;
-}
-
-Picture readPng(const std::wstring& path) {
-    Picture picture;
-    ComPtr<IWICImagingFactory> factory;
-    ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICFormatConverter> converter;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                factory.putVoid())) ||
-        FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
-                                                  decoder.put())) ||
-        FAILED(decoder->GetFrame(0, frame.put())) || FAILED(factory->CreateFormatConverter(converter.put())) ||
-        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
-                                     WICBitmapPaletteTypeCustom)) ||
-        FAILED(converter->GetSize(&picture.width, &picture.height))) {
-        return {};
-    }
-    picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height * 3);
-    converter->CopyPixels(nullptr, picture.width * 3, static_cast<UINT>(picture.pixels.size()), picture.pixels.data());
-    return picture;
 }
 
 std::vector<std::string> drawCharacter(HFONT font, wchar_t character) {

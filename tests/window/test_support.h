@@ -115,18 +115,6 @@ std::string rectText(const RECT& rect);
 // The pixels a character draws in `font`, black on white, as rows of '#' and '.'.
 std::vector<std::string> drawCharacter(HFONT font, wchar_t character);
 
-// A PNG file read back through the imaging component: its size and 24-bit pixels
-// (nothing when it cannot be read).
-struct Picture {
-    UINT width = 0, height = 0;
-    std::vector<BYTE> pixels;  // blue, green, red
-    COLORREF at(UINT x, UINT y) const {
-        const BYTE* p = &pixels[(y * width + x) * 3];
-        return RGB(p[2], p[1], p[0]);
-    }
-};
-Picture readPng(const std::wstring& path);
-
 // The state of a main-menu item, by command.
 bool menuChecked(HWND window, int id);
 

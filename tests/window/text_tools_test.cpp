@@ -97,7 +97,6 @@ TEST_F(TextToolsTest, EveryCommandThatMovesTheCaretShowsWhereItWent) {
     const Case cases[] = {
         {"go to", [&] { goTo(L"120"); }, L"Ln: 120, Col: 1"},
         {"find", [&] { find.findButtonClick(); }, L"Ln: 140, Col: 10"},
-        {"F3", [&] { command(IDM_FIND_NEXT); }, L"Ln: 140, Col: 10"},
         {"replace", [&] { find.replaceButtonClick(); }, L"Ln: 140, Col: 10"},
         {"replace all", [&] { find.replaceAllButtonClick(); }, L"Ln: 140, Col: 10"},
         {"delete line", [&] { caretAt(window->memo().lineIndex(9)); command(IDM_DELETE_LINE); }, L"Ln: 10, Col: 1"},
