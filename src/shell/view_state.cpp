@@ -109,7 +109,7 @@ void Tnfonote::updateStatusBar() {
         SendMessageW(StatusBar1, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(shownPath_.c_str()));
     }
     const std::wstring_view encoding = encodingShortName(document_.documentEncoding);
-    if (encoding.data() != shownEncoding_.data()) {
+    if (encoding != shownEncoding_) {
         shownEncoding_ = encoding;
         SendMessageW(StatusBar1, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(std::wstring(encoding).c_str()));
     }
