@@ -6,8 +6,10 @@
 #include <string>
 
 #include "bench_window.h"
-#include "shell/windows.h"
-#include "tools/text_search.h"
+#include "shell/nfo01.h"
+#include "tools/find_window.h"
+#include "tools/message_dialog.h"
+#include "tools/portable/text_search.h"
 #include "tools/tool_resources.h"
 
 namespace {
@@ -69,7 +71,7 @@ int wmain(int argc, wchar_t** argv) {
         vantry::bench::BenchWindow window(path);
         vantry::TmessageDialog message(window->handle());
         vantry::TMyFind find(window->handle(), window->findWindowHost());
-        vantry::messageDialog = &message;
+        window->attachToolWindows({.message = &message});
         SetDlgItemTextW(find.handle(), IDC_FIND_TEXT, L"needle");
         SetDlgItemTextW(find.handle(), IDC_REPLACE_TEXT, L"pin");
 
@@ -94,7 +96,7 @@ int wmain(int argc, wchar_t** argv) {
                     "%.2f s for %d hits, %.1f s for all (%.0fx)\n",
                     run.megabytes, vantry::bench::narrow(message.text()).c_str(), f3, replace, replaceAll, model,
                     run.modelHits, projected, projected / replaceAll);
-        vantry::messageDialog = nullptr;
+        window->attachToolWindows({});
         DeleteFileW(path.c_str());
     }
     return 0;

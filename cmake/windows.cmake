@@ -23,7 +23,6 @@ add_library(vantry_win STATIC
   src/settings/settings_store.cpp
   src/shell/application.cpp
   src/shell/document_saving.cpp
-  src/shell/message_box.cpp
   src/shell/nfo01.cpp
   src/shell/options_commands.cpp
   src/shell/print_commands.cpp
@@ -34,7 +33,7 @@ add_library(vantry_win STATIC
   src/tools/find_window.cpp
   src/tools/goto_dialog.cpp
   src/tools/link_detection.cpp
-  src/tools/link_handlers.cpp
+  src/tools/address_pointer.cpp
   src/tools/message_dialog.cpp
   src/tools/readme_viewer.cpp
   src/win/dialog.cpp

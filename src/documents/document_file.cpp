@@ -6,7 +6,7 @@
 #include <climits>
 #include <vector>
 
-#include "documents/paths.h"
+#include "base/paths.h"
 #include "win/error.h"
 #include "win/handles.h"
 

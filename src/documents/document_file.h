@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "documents/text_encoding.h"
+#include "documents/portable/text_encoding.h"
 
 namespace vantry {
 

@@ -2,9 +2,9 @@
 
 #include "documents/document_file.h"
 #include "documents/file_info_resources.h"
-#include "documents/file_information.h"
-#include "documents/recent_files.h"
-#include "settings/font_choice.h"
+#include "documents/portable/file_information.h"
+#include "documents/portable/recent_files.h"
+#include "settings/portable/font_choice.h"
 
 namespace vantry {
 

@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "documents/document_file.h"
-#include "documents/paths.h"
+#include "base/paths.h"
 #include "win/error.h"
 #include "win/handles.h"
 

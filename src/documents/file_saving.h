@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "documents/text_encoder.h"
+#include "documents/portable/text_encoder.h"
 
 namespace vantry {
 

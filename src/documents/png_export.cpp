@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "documents/image_export.h"
+#include "documents/portable/image_export.h"
 #include "win/error.h"
 #include "win/handles.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "documents/print_layout.h"
+#include "documents/portable/print_layout.h"
 #include "win/edit_control.h"
 
 namespace vantry {

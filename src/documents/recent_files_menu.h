@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "documents/recent_files.h"
+#include "documents/portable/recent_files.h"
 
 namespace vantry {
 

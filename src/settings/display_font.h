@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "settings/font_choice.h"
+#include "settings/portable/font_choice.h"
 #include "win/handles.h"
 
 namespace vantry {

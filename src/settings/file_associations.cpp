@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "settings/association_rules.h"
+#include "settings/portable/association_rules.h"
 #include "win/error.h"
 
 namespace vantry {

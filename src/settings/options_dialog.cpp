@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "settings/association_rules.h"
+#include "settings/portable/association_rules.h"
 #include "settings/display_font.h"
-#include "settings/options_rules.h"
+#include "settings/portable/options_rules.h"
 #include "settings/options_resources.h"
 #include "win/system_ui.h"
 

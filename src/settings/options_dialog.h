@@ -10,8 +10,8 @@
 #include <string>
 
 #include "settings/file_associations.h"
-#include "settings/font_choice.h"
-#include "settings/settings_record.h"
+#include "settings/portable/font_choice.h"
+#include "settings/portable/settings_record.h"
 #include "settings/settings_store.h"
 #include "win/dialog.h"
 #include "win/handles.h"

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "settings/registry_key.h"
-#include "settings/settings_table.h"
+#include "settings/portable/settings_table.h"
 
 namespace vantry {
 

@@ -1,29 +1,8 @@
 #include "shell/application.h"
 
-#include "shell/message_box.h"
 #include "shell/resource.h"
 
 namespace vantry {
-
-Tnfonote* nfonote = nullptr;
-Tabout* about = nullptr;
-TOptions* Options = nullptr;
-TMyFind* MyFind = nullptr;
-TGoto* Goto = nullptr;
-TReadMe* ReadMe = nullptr;
-TmessageDialog* messageDialog = nullptr;
-TFileInfoDialog* FileInfoDialog = nullptr;
-
-namespace {
-
-// Creates one secondary window and makes it reachable program-wide.
-template <typename T, typename... Arguments>
-void createWindow(std::unique_ptr<T>& window, T*& instance, Arguments&&... arguments) {
-    window = std::make_unique<T>(std::forward<Arguments>(arguments)...);
-    instance = window.get();
-}
-
-}  // namespace
 
 Application::Application(std::wstring programPath, std::optional<std::wstring> commandLineFile) {
     MainWindowSetup setup;
@@ -31,30 +10,25 @@ Application::Application(std::wstring programPath, std::optional<std::wstring> c
     setup.commandLineFile = std::move(commandLineFile);
     setup.onClosed = [] { PostQuitMessage(0); };
     nfonote_ = std::make_unique<Tnfonote>(std::move(setup));
-    nfonote = nfonote_.get();
-    const HWND owner = nfonote_->handle();
-    createWindow(about_, about, owner);
-    createWindow(options_, Options, owner, nfonote_->optionsHost());
-    createWindow(myFind_, MyFind, owner, nfonote_->findWindowHost());
-    createWindow(goto_, Goto, owner, [](const std::wstring& text) {
-        showMessageBox(text, L"Vantry", MB_OK | MB_ICONWARNING);
+    Tnfonote& main = *nfonote_;
+    const HWND owner = main.handle();
+    about_ = std::make_unique<Tabout>(owner);
+    options_ = std::make_unique<TOptions>(owner, main.optionsHost());
+    myFind_ = std::make_unique<TMyFind>(owner, main.findWindowHost());
+    goto_ = std::make_unique<TGoto>(owner, [&main](const std::wstring& text) {
+        main.showMessage(text, MB_OK | MB_ICONWARNING);
     });
-    createWindow(readMe_, ReadMe, owner, nfonote_->programDir());
-    createWindow(messageDialog_, messageDialog, owner);
-    createWindow(fileInfoDialog_, FileInfoDialog, owner);
+    readMe_ = std::make_unique<TReadMe>(owner, main.programDir());
+    messageDialog_ = std::make_unique<TmessageDialog>(owner);
+    fileInfoDialog_ = std::make_unique<TFileInfoDialog>(owner);
+    main.attachToolWindows({about_.get(), options_.get(), myFind_.get(), goto_.get(), readMe_.get(),
+                            messageDialog_.get(), fileInfoDialog_.get()});
 }
 
 Application::~Application() {
-    // The windows go in reverse order of creation (the members' order); nothing may
-    // reach them through the program-wide names meanwhile.
-    FileInfoDialog = nullptr;
-    messageDialog = nullptr;
-    ReadMe = nullptr;
-    Goto = nullptr;
-    MyFind = nullptr;
-    Options = nullptr;
-    about = nullptr;
-    nfonote = nullptr;
+    // The windows go in reverse order of creation (the members' order); the main window
+    // stops reaching them first.
+    nfonote_->attachToolWindows({});
 }
 
 int Application::run() {

@@ -6,7 +6,14 @@
 #include <optional>
 #include <string>
 
-#include "shell/windows.h"
+#include "documents/file_info_dialog.h"
+#include "settings/options_dialog.h"
+#include "shell/nfo01.h"
+#include "tools/about_box.h"
+#include "tools/find_window.h"
+#include "tools/goto_dialog.h"
+#include "tools/message_dialog.h"
+#include "tools/readme_viewer.h"
 
 namespace vantry {
 

@@ -3,8 +3,8 @@
 #include "shell/nfo01.h"
 
 #include "documents/file_saving.h"
-#include "documents/text_encoder.h"
-#include "shell/message_box.h"
+#include "documents/portable/text_encoder.h"
+#include "shell/encoding_list.h"
 #include "win/system_ui.h"
 
 namespace vantry {
@@ -27,6 +27,7 @@ bool Tnfonote::saveDocumentAs() {
     request.filter = saveFilterList(saveDialog_.nfoFirst);
     request.filterIndex = saveDialog_.filterIndex;
     request.defaultExtension = L"txt";
+    request.listUnder = encodingListUnderDialog();
     request.encodingIndex = saveDialog_.encodingIndex;
     const std::optional<FileDialogAnswer> answer = systemUi().fileDialog(request);
     if (isEncodingListIndex(request.encodingIndex)) saveDialog_.encodingIndex = request.encodingIndex;
@@ -51,7 +52,7 @@ bool Tnfonote::writeDocument(const std::wstring& path, TextEncoding encoding) {
     const SystemByteTextEncoder encoder;
     std::optional<std::string> bytes = encodeForSaving(text, encoding, encoder, false);
     if (!bytes) {
-        if (showMessageBox(std::wstring(unmappableQuestion(encoding)), L"Vantry", MB_OKCANCEL | MB_ICONWARNING) !=
+        if (showMessage(std::wstring(unmappableQuestion(encoding)), MB_OKCANCEL | MB_ICONWARNING) !=
             IDOK) {
             return false;
         }
@@ -67,7 +68,7 @@ bool Tnfonote::writeDocument(const std::wstring& path, TextEncoding encoding) {
 bool Tnfonote::askToSaveChanges() {
     if (settings_.askToSave != L"1") return true;
     if (!isModified()) return true;
-    switch (showMessageBox(L"Save changes to text?", L"Vantry", MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    switch (showMessage(L"Save changes to text?", MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
         case IDYES: return saveDocument();
         case IDNO: return true;
         default: return false;

@@ -12,6 +12,7 @@
 #include "shell/application.h"
 #include "win/error.h"
 #include "win/error_report.h"
+#include "win/handles.h"
 
 namespace {
 
@@ -25,9 +26,9 @@ std::optional<std::wstring> commandLineFile() {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!arguments) return std::nullopt;
+    const vantry::UniqueLocalMemory<LPWSTR*> owned(arguments);
     std::optional<std::wstring> file;
     if (count > 1) file = vantry::longPathOf(arguments[1]);
-    LocalFree(arguments);
     return file;
 }
 

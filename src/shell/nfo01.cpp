@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "documents/document_file.h"
-#include "documents/paths.h"
-#include "shell/edit_commands.h"
-#include "shell/message_box.h"
+#include "base/paths.h"
+#include "shell/portable/edit_commands.h"
+#include "shell/encoding_list.h"
 #include "shell/resource.h"
 #include "win/error.h"
 #include "win/error_report.h"
@@ -51,7 +51,7 @@ RECT restoredBounds(HWND window) {
 Tnfonote::Tnfonote(MainWindowSetup setup)
     : setup_(std::move(setup)),
       store_(setup_.settingsKeyPath,
-             [](const std::wstring& message) { showMessageBox(message, L"Vantry", MB_OK | MB_ICONERROR); }) {
+             [this](const std::wstring& message) { showMessage(message, MB_OK | MB_ICONERROR); }) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     create({L"Vantry.Main", LoadIconW(instance, MAKEINTRESOURCEW(IDI_VANTRY)),
             LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU))},
@@ -68,7 +68,7 @@ Tnfonote::Tnfonote(MainWindowSetup setup)
     dpi_ = windowDpi(handle());
     setStatusPanels();
 
-    createTooltip();
+    address_.createTooltip(handle());
     DragAcceptFiles(handle(), TRUE);
     removeObsoleteNumberedValues();
     programPath_ = setup_.programPath;
@@ -131,7 +131,7 @@ void Tnfonote::loadSettings() {
 
     const bool wrap = integerOf(settings_.wordWrap) != 0;
     Memo1.setWordWrap(wrap);
-    attachTooltipToMemo();
+    address_.attachToMemo();
     setSwitchCheck(IDM_WORD_WRAP, wrap);
     const bool editable = integerOf(settings_.allowTextChanges) != 0;
     Memo1.setReadOnly(!editable);
@@ -233,7 +233,7 @@ bool Tnfonote::loadDocument(const std::wstring& path, std::wstring_view encoding
     } catch (const Error& error) {
         showStandardErrorReport(error.message());
     } catch (...) {
-        showMessageBox(L"Could not open file.", L"Vantry", MB_OK | MB_ICONERROR);
+        showMessage(L"Could not open file.", MB_OK | MB_ICONERROR);
     }
     return false;
 }
@@ -265,10 +265,7 @@ void Tnfonote::showNewDocument(const std::wstring& path, const std::wstring& tex
 }
 
 void Tnfonote::dropFiles(HDROP drop) {
-    struct FinishDrop {
-        HDROP drop;
-        ~FinishDrop() { DragFinish(drop); }
-    } finish{drop};
+    const UniqueDrop finish(drop);
     if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 0) return;
     const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
     std::wstring name(length + 1, L'\0');
@@ -307,6 +304,7 @@ void Tnfonote::Open1Click() {
     request.filter.assign(kOpenFilter, std::size(kOpenFilter) - 1);
     request.filterIndex = openFilterIndex_;
     request.defaultExtension = L"nfo";
+    request.listUnder = encodingListUnderDialog();
     request.encodingIndex = openEncodingIndex_;
     const std::optional<FileDialogAnswer> answer = systemUi().fileDialog(request);
     if (isEncodingListIndex(request.encodingIndex)) openEncodingIndex_ = request.encodingIndex;
@@ -456,8 +454,7 @@ LRESULT Tnfonote::memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
         case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: {
-            MSG relayed{memo, message, wParam, lParam, 0, {x, y}};
-            SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+            address_.relay(MSG{memo, message, wParam, lParam, 0, {x, y}});
             break;
         }
         default:
@@ -471,7 +468,7 @@ LRESULT Tnfonote::memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lPa
             Memo1.noteChange();
             break;
         case WM_SETCURSOR:
-            if (LOWORD(lParam) == HTCLIENT && pointerOverAddress_) {
+            if (LOWORD(lParam) == HTCLIENT && address_.pointerOverAddress()) {
                 SetCursor(LoadCursorW(nullptr, IDC_HAND));
                 return TRUE;
             }

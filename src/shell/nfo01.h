@@ -10,19 +10,19 @@
 #include <optional>
 #include <string>
 
-#include "documents/print_layout.h"
+#include "documents/portable/print_layout.h"
 #include "documents/recent_files_menu.h"
-#include "documents/save_filters.h"
-#include "documents/text_encoding.h"
+#include "documents/portable/save_filters.h"
+#include "documents/portable/text_encoding.h"
 #include "settings/display_font.h"
-#include "settings/font_choice.h"
+#include "settings/portable/font_choice.h"
 #include "settings/options_dialog.h"
-#include "settings/settings_record.h"
+#include "settings/portable/settings_record.h"
 #include "settings/settings_store.h"
-#include "shell/edit_commands.h"
+#include "shell/portable/edit_commands.h"
+#include "shell/tool_windows.h"
 #include "tools/find_window.h"
-#include "tools/link_detection.h"
-#include "tools/link_scan.h"
+#include "tools/address_pointer.h"
 #include "win/edit_control.h"
 #include "win/dpi.h"
 #include "win/handles.h"
@@ -52,6 +52,10 @@ public:
     ~Tnfonote() override;
 
     void show();
+    // The secondary windows it opens; {} lets go of them.
+    void attachToolWindows(const ToolWindows& windows) { tools_ = windows; }
+    // A message box captioned "Vantry"; returns the pressed button.
+    int showMessage(const std::wstring& text, UINT style);
 
     // Documents.
     bool loadDocument(const std::wstring& path, std::wstring_view encodingEntry);
@@ -105,13 +109,8 @@ public:
     void Memo1MouseDown(int x, int y);
 
     // Addresses under the pointer.
-    void Memo1MouseMove(int x, int y);
     void Memo1MouseUp(WPARAM keys, int x, int y);
-    void Memo1DblClick();
-    std::optional<std::wstring> linkAt(int x, int y, bool collect, AddressKind kind);
-    bool pointerOverAddress() const { return pointerOverAddress_; }
-    const std::wstring& tooltipText() const { return tooltipText_; }
-    HWND tooltip() const { return tooltip_.get(); }
+    bool pointerOverAddress() const { return address_.pointerOverAddress(); }
 
     // Printing and the file information window.
     void Print1Click();
@@ -153,10 +152,8 @@ private:
     static LRESULT CALLBACK memoHook(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                      DWORD_PTR self);
     LRESULT memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lParam);
-    void createTooltip();
-    void attachTooltipToMemo();
-    void showAddressPointer(bool overAddress, std::wstring_view tooltipText);
-    void followAddress(AddressKind kind, const std::wstring& address);
+    void Memo1MouseMove(int x, int y) { address_.moved(x, y); }
+    void Memo1DblClick() { address_.doubleClicked(); }
     void setSwitchCheck(int menuId, bool checked);
     void flipSwitch(int setting, int menuId, const std::function<void(bool)>& apply);
     void storeRecentFiles();
@@ -179,6 +176,7 @@ private:
     LRESULT colorMemo(HDC dc);
 
     MainWindowSetup setup_;
+    ToolWindows tools_;
     SettingsStore store_;
     Settings settings_;
     DocumentState document_;
@@ -188,7 +186,7 @@ private:
     std::unique_ptr<PrivateFontFile> screenFonts_;
     std::unique_ptr<PrivateFontFile> printerFonts_;
     EditControl Memo1;
-    PointedTextReader pointedText_{Memo1};
+    AddressUnderPointer address_{Memo1, settings_};
     HWND StatusBar1 = nullptr;
     GdiObject<HFONT> memoFont_;
     FontProfile memoFontProfile_;
@@ -204,11 +202,6 @@ private:
     PrintJob printJob_;
     int openEncodingIndex_ = 0;  // the Open dialog's encoding, kept for the run
     int openFilterIndex_ = 1;
-    POINT press_{0, 0};  // where the last mouse button went down in Memo1
-    UniqueWindow tooltip_;
-    std::wstring tooltipText_;
-    bool tooltipActive_ = false;
-    bool pointerOverAddress_ = false;
     std::wstring shownPosition_;
     std::wstring shownPath_;
     std::wstring_view shownEncoding_;

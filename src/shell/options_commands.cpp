@@ -1,11 +1,11 @@
 // Settings > Options: the dialog works on this window's settings, colours and font.
 #include "shell/nfo01.h"
-#include "shell/windows.h"
+#include "settings/options_dialog.h"
 
 namespace vantry {
 
 void Tnfonote::Options1Click() {
-    if (Options) Options->showOptions();
+    if (tools_.options) tools_.options->showOptions();
 }
 
 OptionsHost Tnfonote::optionsHost() {

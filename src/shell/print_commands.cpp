@@ -1,12 +1,11 @@
 // File > Print, File > Export as PNG and File > File information.
 #include "documents/file_saving.h"
-#include "documents/image_export.h"
-#include "documents/paths.h"
+#include "documents/portable/image_export.h"
+#include "base/paths.h"
 #include "documents/png_export.h"
 #include "documents/printing.h"
-#include "shell/message_box.h"
 #include "shell/nfo01.h"
-#include "shell/windows.h"
+#include "documents/file_info_dialog.h"
 
 namespace vantry {
 
@@ -28,7 +27,7 @@ void Tnfonote::printDocument(PrintDialogAnswer& printer) {
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     const bool printed = vantry::printDocument(printJob_, printer.printer.get(), printer.collate, font, ShownLines(Memo1));
     SetCursor(previous);
-    if (!printed) showMessageBox(std::wstring(kNoLineFitsMessage), L"Vantry", MB_OK | MB_ICONERROR);
+    if (!printed) showMessage(std::wstring(kNoLineFitsMessage), MB_OK | MB_ICONERROR);
 }
 
 // The picture is made before the file is asked for, so that a document too large for one
@@ -37,7 +36,7 @@ void Tnfonote::ExportPng1Click() {
     const std::wstring text = Memo1.text();
     const std::vector<std::wstring_view> lines = documentLines(text);
     if (lines.empty()) {
-        showMessageBox(std::wstring(kNothingToExportMessage), L"Vantry", MB_OK | MB_ICONINFORMATION);
+        showMessage(std::wstring(kNothingToExportMessage), MB_OK | MB_ICONINFORMATION);
         return;
     }
     const std::string png = documentPng(lines, memoFont_.get(), backgroundColor(), textColor());
@@ -47,14 +46,13 @@ void Tnfonote::ExportPng1Click() {
     using namespace std::string_literals;
     request.filter = L"PNG image (*.png)\0*.png\0All files (*.*)\0*.*\0"s;
     request.defaultExtension = L"png";
-    request.encodingList = false;
     if (document_.fileName != kNoFileName) request.fileName = fileNameOf(document_.fileName) + L".png";
     const std::optional<FileDialogAnswer> answer = systemUi().fileDialog(request);
     if (answer) saveFileBytes(answer->path, png);
 }
 
 void Tnfonote::Fileproperties1Click() {
-    if (FileInfoDialog) FileInfoDialog->showFileInformation(document_.fileName);
+    if (tools_.fileInfo) tools_.fileInfo->showFileInformation(document_.fileName);
 }
 
 }  // namespace vantry

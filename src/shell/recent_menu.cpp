@@ -1,7 +1,7 @@
 // The main window's recent-files list: kept in the settings, shown in the File menu.
 #include "shell/nfo01.h"
 
-#include "documents/recent_files.h"
+#include "documents/portable/recent_files.h"
 #include "shell/resource.h"
 
 namespace vantry {

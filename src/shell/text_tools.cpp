@@ -1,22 +1,30 @@
 // The main window's text tools: the find window, go to line, delete line, the readme
 // viewer and the about box.
-#include "shell/message_box.h"
 #include "shell/nfo01.h"
-#include "shell/windows.h"
-#include "tools/line_numbers.h"
+#include "tools/about_box.h"
+#include "tools/goto_dialog.h"
+#include "tools/message_dialog.h"
+#include "tools/readme_viewer.h"
+#include "tools/portable/line_numbers.h"
 
 namespace vantry {
 
+// Message boxes are owned by the active window, with the find window out of the way first.
+int Tnfonote::showMessage(const std::wstring& text, UINT style) {
+    if (tools_.find && tools_.find->isShowing()) ShowWindow(tools_.find->handle(), SW_HIDE);
+    return systemUi().messageBox(GetActiveWindow(), text, L"Vantry", style);
+}
+
 void Tnfonote::Findtext1Click() {
-    if (MyFind) MyFind->showFind(firstSelectedLine(), TMyFind::kFindTab);
+    if (tools_.find) tools_.find->showFind(firstSelectedLine(), TMyFind::kFindTab);
 }
 
 void Tnfonote::Replace1Click() {
-    if (MyFind) MyFind->showFind(firstSelectedLine(), TMyFind::kReplaceTab);
+    if (tools_.find) tools_.find->showFind(firstSelectedLine(), TMyFind::kReplaceTab);
 }
 
 void Tnfonote::Findnext1Click() {
-    if (MyFind) MyFind->findNext();
+    if (tools_.find) tools_.find->findNext();
 }
 
 std::wstring Tnfonote::firstSelectedLine() const { return std::wstring(firstLineOf(Memo1.selectedText())); }
@@ -26,9 +34,9 @@ FindWindowHost Tnfonote::findWindowHost() {
     host.memo = &Memo1;
     host.store = &store_;
     host.isNfoFont = [this] { return document_.isNfoFont; };
-    host.informNotFound = [](const std::wstring& text) { showMessageBox(text, L"Vantry", MB_OK | MB_ICONINFORMATION); };
-    host.showMessageWindow = [](HWND returnTo, const std::wstring& text) {
-        if (messageDialog) messageDialog->showMessageWindow(returnTo, text);
+    host.informNotFound = [this](const std::wstring& text) { showMessage(text, MB_OK | MB_ICONINFORMATION); };
+    host.showMessageWindow = [this](HWND returnTo, const std::wstring& text) {
+        if (tools_.message) tools_.message->showMessageWindow(returnTo, text);
     };
     host.focusMainWindow = [this] {
         SetForegroundWindow(handle());
@@ -41,11 +49,11 @@ FindWindowHost Tnfonote::findWindowHost() {
 // Lines as the control counts them (display lines while wrapping); an empty last line
 // after a final line break is not offered.
 void Tnfonote::Goto1Click() {
-    if (!Goto) return;
+    if (!tools_.goTo) return;
     const DWORD lines = Memo1.lineCount();
     const bool endsWithBreak = lines > 1 && Memo1.lineLength(Memo1.lineIndex(lines - 1)) == 0;
     const std::optional<std::uint32_t> line =
-        lineIndexOfNumber(Goto->askLineNumber(offeredLineCount(lines, endsWithBreak)));
+        lineIndexOfNumber(tools_.goTo->askLineNumber(offeredLineCount(lines, endsWithBreak)));
     if (!line) return;
     const auto start = static_cast<DWORD>(SendMessageW(Memo1.handle(), EM_LINEINDEX, *line, 0));
     if (start == static_cast<DWORD>(-1)) return;
@@ -73,11 +81,11 @@ void Tnfonote::Deleteline1Click() {
 }
 
 void Tnfonote::Readme1Click() {
-    if (ReadMe) ReadMe->showModal();
+    if (tools_.readMe) tools_.readMe->showModal();
 }
 
 void Tnfonote::About1Click() {
-    if (about) about->showModal();
+    if (tools_.about) tools_.about->showModal();
 }
 
 }  // namespace vantry

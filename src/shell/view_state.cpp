@@ -3,10 +3,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "documents/paths.h"
+#include "base/paths.h"
 #include "shell/nfo01.h"
 #include "shell/resource.h"
-#include "shell/windows.h"
+#include "tools/find_window.h"
+#include "tools/message_dialog.h"
 #include "win/error_report.h"
 
 namespace vantry {
@@ -30,7 +31,7 @@ void Tnfonote::flipSwitch(int setting, int menuId, const std::function<void(bool
 void Tnfonote::Wordwrap1Click() {
     flipSwitch(kWordWrap, IDM_WORD_WRAP, [this](bool wrap) {
         Memo1.setWordWrap(wrap);  // keeps text, selection, first visible line, font, read-only state
-        attachTooltipToMemo();
+        address_.attachToMemo();
         layoutControls();
     });
 }
@@ -45,7 +46,7 @@ void Tnfonote::Topmost1Click() {
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         // Windows takes the owned windows down with their owner; the find and message
         // windows stay on top all the same.
-        for (const Dialog* owned : {static_cast<const Dialog*>(MyFind), static_cast<const Dialog*>(messageDialog)}) {
+        for (const Dialog* owned : {static_cast<const Dialog*>(tools_.find), static_cast<const Dialog*>(tools_.message)}) {
             if (owned) SetWindowPos(owned->handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     });
@@ -66,8 +67,8 @@ void Tnfonote::Statusbar2Click() {
 
 void Tnfonote::Memo1KeyDown(WPARAM key) {
     if (key == VK_ESCAPE) {
-        if (MyFind && MyFind->isShowing()) {
-            ShowWindow(MyFind->handle(), SW_HIDE);
+        if (tools_.find && tools_.find->isShowing()) {
+            ShowWindow(tools_.find->handle(), SW_HIDE);
         } else if (settings_.escExits == L"1") {
             PostMessageW(handle(), WM_CLOSE, 0, 0);
         }
@@ -77,8 +78,21 @@ void Tnfonote::Memo1KeyDown(WPARAM key) {
 
 void Tnfonote::Memo1KeyUp(WPARAM) { updateStatusBar(); }
 
+// A mouse selection is copied on release when "copyOnSelect" is on; then the release
+// may follow an address.
+void Tnfonote::Memo1MouseUp(WPARAM keys, int x, int y) {
+    if (settings_.copyOnSelect == L"1") {
+        const EditSelection selection = Memo1.selection();
+        if (selection.start != selection.end) {
+            SendMessageW(Memo1.handle(), WM_COPY, 0, 0);
+            Memo1.setSelection({selection.end, selection.end});
+        }
+    }
+    address_.released(keys, x, y);
+}
+
 void Tnfonote::Memo1MouseDown(int x, int y) {
-    press_ = {x, y};
+    address_.pressed(x, y);
     updateStatusBar();
 }
 

@@ -4,7 +4,7 @@
 #include <uxtheme.h>
 
 #include "settings/display_font.h"
-#include "settings/settings_table.h"
+#include "settings/portable/settings_table.h"
 #include "tools/tool_resources.h"
 
 namespace vantry {

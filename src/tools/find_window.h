@@ -5,7 +5,7 @@
 #include <string>
 
 #include "settings/settings_store.h"
-#include "tools/text_search.h"
+#include "tools/portable/text_search.h"
 #include "win/dialog.h"
 #include "win/edit_control.h"
 #include "win/handles.h"

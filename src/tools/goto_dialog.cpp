@@ -1,6 +1,6 @@
 #include "tools/goto_dialog.h"
 
-#include "tools/line_numbers.h"
+#include "tools/portable/line_numbers.h"
 #include "tools/tool_resources.h"
 
 namespace vantry {

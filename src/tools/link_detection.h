@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "tools/link_scan.h"
+#include "tools/portable/link_scan.h"
 #include "win/edit_control.h"
 
 namespace vantry {

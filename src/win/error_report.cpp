@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "shell/report_text.h"
+#include "base/report_text.h"
 #include "win/system_ui.h"
 
 namespace vantry {

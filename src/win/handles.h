@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <utility>
 
@@ -77,6 +78,25 @@ struct GlobalMemoryTraits {
     static void close(HGLOBAL h) { GlobalFree(h); }
 };
 using UniqueGlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
+
+// Memory the system allocated with LocalAlloc for the caller (FormatMessageW's text,
+// CommandLineToArgvW's list).
+template <typename Pointer>
+struct LocalMemoryTraits {
+    static Pointer invalid() { return nullptr; }
+    static bool valid(Pointer p) { return p != nullptr; }
+    static void close(Pointer p) { LocalFree(p); }
+};
+template <typename Pointer>
+using UniqueLocalMemory = UniqueHandle<Pointer, LocalMemoryTraits<Pointer>>;
+
+struct DropTraits {
+    static HDROP invalid() { return nullptr; }
+    static bool valid(HDROP h) { return h != nullptr; }
+    static void close(HDROP h) { DragFinish(h); }
+};
+// The files of a drop, handed back to the shell when done.
+using UniqueDrop = UniqueHandle<HDROP, DropTraits>;
 
 // A window's device context (the screen's for nullptr), borrowed until the scope ends.
 class WindowDeviceContext {

@@ -4,36 +4,34 @@
 
 #include <vector>
 
-#include "documents/text_encoding.h"
-#include "shell/resource.h"
-
 namespace vantry {
 namespace {
 
-struct EncodingChoice {
+struct ListChoice {
+    const ListUnderFileDialog* list;
     int index;
 };
 
-// Fills the encoding list under the file dialog and reads it back when the user confirms.
+// Fills the list under the file dialog and reads it back when the user confirms.
 UINT_PTR CALLBACK encodingListHook(HWND hookDialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         const auto* dialog = reinterpret_cast<const OPENFILENAMEW*>(lParam);
         SetWindowLongPtrW(hookDialog, GWLP_USERDATA, static_cast<LONG_PTR>(dialog->lCustData));
-        const HWND list = GetDlgItem(hookDialog, IDC_ENCODING_LIST);
-        for (std::wstring_view entry : kEncodingListEntries) {
-            SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(entry).c_str()));
+        const auto* choice = reinterpret_cast<const ListChoice*>(dialog->lCustData);
+        const HWND list = GetDlgItem(hookDialog, choice->list->listId);
+        for (const std::wstring& entry : choice->list->entries) {
+            SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
         }
-        const auto* choice = reinterpret_cast<const EncodingChoice*>(dialog->lCustData);
         SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(choice->index), 0);
     } else {
         // Read as it changes, so that a choice made before Cancel is remembered too.
-        const bool changed = message == WM_COMMAND && LOWORD(wParam) == IDC_ENCODING_LIST &&
-                             HIWORD(wParam) == CBN_SELCHANGE;
+        auto* choice = reinterpret_cast<ListChoice*>(GetWindowLongPtrW(hookDialog, GWLP_USERDATA));
+        if (!choice) return 0;
+        const int listId = choice->list->listId;
+        const bool changed = message == WM_COMMAND && LOWORD(wParam) == listId && HIWORD(wParam) == CBN_SELCHANGE;
         const bool confirmed = message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_FILEOK;
         if (changed || confirmed) {
-            auto* choice = reinterpret_cast<EncodingChoice*>(GetWindowLongPtrW(hookDialog, GWLP_USERDATA));
-            choice->index =
-                static_cast<int>(SendDlgItemMessageW(hookDialog, IDC_ENCODING_LIST, CB_GETCURSEL, 0, 0));
+            choice->index = static_cast<int>(SendDlgItemMessageW(hookDialog, listId, CB_GETCURSEL, 0, 0));
         }
     }
     return 0;
@@ -49,7 +47,7 @@ public:
     std::optional<FileDialogAnswer> fileDialog(FileDialogRequest& request) override {
         std::vector<wchar_t> path(32768, L'\0');
         request.fileName.copy(path.data(), path.size() - 1);
-        EncodingChoice choice{request.encodingIndex};
+        ListChoice choice{request.listUnder ? &*request.listUnder : nullptr, request.encodingIndex};
         OPENFILENAMEW dialog{};
         dialog.lStructSize = sizeof dialog;
         dialog.hwndOwner = request.owner;
@@ -60,10 +58,10 @@ public:
         dialog.nMaxFile = static_cast<DWORD>(path.size());
         dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
         dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | (request.save ? OFN_OVERWRITEPROMPT : 0);
-        if (request.encodingList) {
+        if (request.listUnder) {
             dialog.Flags |= OFN_ENABLEHOOK | OFN_ENABLETEMPLATE;
             dialog.lpfnHook = encodingListHook;
-            dialog.lpTemplateName = MAKEINTRESOURCEW(IDD_ENCODING_LIST);
+            dialog.lpTemplateName = MAKEINTRESOURCEW(request.listUnder->templateId);
             dialog.lCustData = reinterpret_cast<LPARAM>(&choice);
         }
         const BOOL confirmed = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);

@@ -7,10 +7,19 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "win/handles.h"
 
 namespace vantry {
+
+// A drop-down list the program adds under a file dialog, from a dialog template of its
+// resources that holds the list.
+struct ListUnderFileDialog {
+    int templateId = 0;
+    int listId = 0;
+    std::vector<std::wstring> entries;
+};
 
 struct FileDialogRequest {
     HWND owner = nullptr;
@@ -19,9 +28,9 @@ struct FileDialogRequest {
     int filterIndex = 1;            // 1-based, as the system counts
     std::wstring defaultExtension;
     std::wstring fileName;
-    int encodingIndex = 0;          // selection of the added encoding list; on return, the
-                                    // selection as the dialog closed, even when cancelled
-    bool encodingList = true;       // whether the dialog has that list
+    std::optional<ListUnderFileDialog> listUnder;
+    int encodingIndex = 0;          // selection of that list; on return, the selection as
+                                    // the dialog closed, even when cancelled
 };
 
 struct FileDialogAnswer {

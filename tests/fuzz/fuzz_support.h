@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "documents/code_page_437.h"
-#include "documents/text_encoder.h"
-#include "documents/text_encoding.h"
+#include "documents/portable/code_page_437.h"
+#include "documents/portable/text_encoder.h"
+#include "documents/portable/text_encoding.h"
 
 namespace vantry::fuzz {
 

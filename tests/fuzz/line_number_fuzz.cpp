@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "fuzz_support.h"
-#include "tools/line_numbers.h"
+#include "tools/portable/line_numbers.h"
 
 using namespace vantry;
 

@@ -1,7 +1,7 @@
 // The address scans over a line under the pointer: whatever they return is a word of
 // the line, within the length limits, and the shell only ever gets web or mail targets.
 #include "fuzz_support.h"
-#include "tools/link_scan.h"
+#include "tools/portable/link_scan.h"
 
 using namespace vantry;
 

@@ -1,6 +1,6 @@
 // The recent list and the shortened captions: the list never holds a path twice or a
 // hole, and a caption is the path (or its name) cut as promised, "&" shown as itself.
-#include "documents/recent_files.h"
+#include "documents/portable/recent_files.h"
 #include "fuzz_support.h"
 
 using namespace vantry;

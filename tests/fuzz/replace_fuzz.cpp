@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "fuzz_support.h"
-#include "tools/text_search.h"
+#include "tools/portable/text_search.h"
 
 using namespace vantry;
 

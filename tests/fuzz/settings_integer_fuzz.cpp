@@ -1,7 +1,7 @@
 // Stored integer settings: only a sign and digits are numbers, and every number the
 // program writes reads back as itself.
 #include "fuzz_support.h"
-#include "settings/settings_table.h"
+#include "settings/portable/settings_table.h"
 
 using namespace vantry;
 

@@ -1,4 +1,4 @@
-#include "documents/code_page_437.h"
+#include "documents/portable/code_page_437.h"
 
 #include <gtest/gtest.h>
 

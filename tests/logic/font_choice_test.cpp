@@ -1,5 +1,5 @@
-#include "documents/paths.h"
-#include "settings/font_choice.h"
+#include "base/paths.h"
+#include "settings/portable/font_choice.h"
 
 #include <gtest/gtest.h>
 

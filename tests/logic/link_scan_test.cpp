@@ -1,4 +1,4 @@
-#include "tools/link_scan.h"
+#include "tools/portable/link_scan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "settings/association_rules.h"
-#include "settings/options_rules.h"
-#include "settings/settings_table.h"
+#include "settings/portable/association_rules.h"
+#include "settings/portable/options_rules.h"
+#include "settings/portable/settings_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "documents/file_information.h"
-#include "documents/print_layout.h"
+#include "documents/portable/file_information.h"
+#include "documents/portable/print_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "documents/recent_files.h"
+#include "documents/portable/recent_files.h"
 
 namespace vantry {
 namespace {

@@ -1,5 +1,5 @@
-#include "shell/edit_commands.h"
-#include "shell/report_text.h"
+#include "shell/portable/edit_commands.h"
+#include "base/report_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // What a saved file holds, and which filter the Save dialog lists first.
 #include <gtest/gtest.h>
 
-#include "documents/save_filters.h"
-#include "documents/text_encoder.h"
+#include "documents/portable/save_filters.h"
+#include "documents/portable/text_encoder.h"
 
 namespace vantry {
 namespace {

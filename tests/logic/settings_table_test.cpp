@@ -1,5 +1,5 @@
-#include "settings/settings_record.h"
-#include "settings/settings_table.h"
+#include "settings/portable/settings_record.h"
+#include "settings/portable/settings_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "documents/image_export.h"
-#include "documents/text_encoding.h"
+#include "documents/portable/image_export.h"
+#include "documents/portable/text_encoding.h"
 
 #include <gtest/gtest.h>
 

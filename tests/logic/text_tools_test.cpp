@@ -3,8 +3,8 @@
 
 #include <random>
 
-#include "tools/line_numbers.h"
-#include "tools/text_search.h"
+#include "tools/portable/line_numbers.h"
+#include "tools/portable/text_search.h"
 
 namespace vantry {
 namespace {

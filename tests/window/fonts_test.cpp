@@ -2,8 +2,8 @@
 // 1252 companions that draw art read with the ANSI code page.
 #include <gtest/gtest.h>
 
-#include "documents/code_page_437.h"
-#include "documents/paths.h"
+#include "documents/portable/code_page_437.h"
+#include "base/paths.h"
 #include "settings/display_font.h"
 #include "test_support.h"
 

@@ -6,7 +6,7 @@
 
 #include "shell/resource.h"
 #include "test_support.h"
-#include "tools/link_scan.h"
+#include "tools/portable/link_scan.h"
 #include "win/shell_open.h"
 
 namespace vantry::testing {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/association_rules.h"
+#include "settings/portable/association_rules.h"
 #include "settings/options_resources.h"
 #include "test_support.h"
 

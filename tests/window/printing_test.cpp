@@ -9,10 +9,9 @@
 #include <cstdlib>
 #include <set>
 
-#include "documents/image_export.h"
+#include "documents/portable/image_export.h"
 #include "documents/printing.h"
 #include "shell/resource.h"
-#include "shell/windows.h"
 #include "test_support.h"
 
 namespace vantry::testing {
@@ -203,7 +202,7 @@ TEST_F(WindowTest, ExportAsPngDrawsEveryLineInTheShownFaceAndColours) {
     command(IDM_EXPORT_PNG);
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_EQ(ui.fileDialogs[0].fileName, L"art.nfo.png");
-    EXPECT_FALSE(ui.fileDialogs[0].encodingList);
+    EXPECT_FALSE(ui.fileDialogs[0].listUnder);
     // Read back by another program: its size, then a pixel inside the third block, one on
     // the empty line and one beside the last line's block.
     const std::wstring seen = folder.path(L"seen.txt");

@@ -4,9 +4,11 @@
 #include <functional>
 
 #include "shell/resource.h"
-#include "shell/windows.h"
+#include "tools/find_window.h"
+#include "tools/goto_dialog.h"
+#include "tools/message_dialog.h"
 #include "test_support.h"
-#include "tools/text_search.h"
+#include "tools/portable/text_search.h"
 #include "tools/tool_resources.h"
 
 namespace vantry::testing {
@@ -16,15 +18,9 @@ class TextToolsTest : public WindowTest {
 protected:
     TextToolsTest() {
         ShowWindow(window->handle(), SW_SHOWNOACTIVATE);
-        MyFind = &find;
-        messageDialog = &message;
-        Goto = &gotoDialog;
+        window->attachToolWindows({.find = &find, .goTo = &gotoDialog, .message = &message});
     }
-    ~TextToolsTest() override {
-        MyFind = nullptr;
-        messageDialog = nullptr;
-        Goto = nullptr;
-    }
+    ~TextToolsTest() override { window->attachToolWindows({}); }
 
     void searchFor(const wchar_t* text) { SetDlgItemTextW(find.handle(), IDC_FIND_TEXT, text); }
     EditSelection selection() { return window->memo().selection(); }

@@ -1,0 +1,120 @@
+#include "documents/portable/code_page_437.h"
+
+#include <array>
+#include <cstdint>
+
+namespace vantry {
+namespace {
+
+// What the DOS screen showed for each byte: the symbols at the control bytes (tab, LF
+// and CR stay themselves, as text needs them), ASCII, ⌂ at 0x7F, then the 437 set.
+constexpr std::array<char16_t, 256> kCharacters = {
+    0x0000, 0x263A, 0x263B, 0x2665, 0x2666, 0x2663, 0x2660, 0x2022,  // 00
+    0x25D8, 0x0009, 0x000A, 0x2642, 0x2640, 0x000D, 0x266B, 0x263C,  // 08
+    0x25BA, 0x25C4, 0x2195, 0x203C, 0x00B6, 0x00A7, 0x25AC, 0x21A8,  // 10
+    0x2191, 0x2193, 0x2192, 0x2190, 0x221F, 0x2194, 0x25B2, 0x25BC,  // 18
+    0x0020, 0x0021, 0x0022, 0x0023, 0x0024, 0x0025, 0x0026, 0x0027,  // 20
+    0x0028, 0x0029, 0x002A, 0x002B, 0x002C, 0x002D, 0x002E, 0x002F,  // 28
+    0x0030, 0x0031, 0x0032, 0x0033, 0x0034, 0x0035, 0x0036, 0x0037,  // 30
+    0x0038, 0x0039, 0x003A, 0x003B, 0x003C, 0x003D, 0x003E, 0x003F,  // 38
+    0x0040, 0x0041, 0x0042, 0x0043, 0x0044, 0x0045, 0x0046, 0x0047,  // 40
+    0x0048, 0x0049, 0x004A, 0x004B, 0x004C, 0x004D, 0x004E, 0x004F,  // 48
+    0x0050, 0x0051, 0x0052, 0x0053, 0x0054, 0x0055, 0x0056, 0x0057,  // 50
+    0x0058, 0x0059, 0x005A, 0x005B, 0x005C, 0x005D, 0x005E, 0x005F,  // 58
+    0x0060, 0x0061, 0x0062, 0x0063, 0x0064, 0x0065, 0x0066, 0x0067,  // 60
+    0x0068, 0x0069, 0x006A, 0x006B, 0x006C, 0x006D, 0x006E, 0x006F,  // 68
+    0x0070, 0x0071, 0x0072, 0x0073, 0x0074, 0x0075, 0x0076, 0x0077,  // 70
+    0x0078, 0x0079, 0x007A, 0x007B, 0x007C, 0x007D, 0x007E, 0x2302,  // 78
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7,  // 80
+    0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE, 0x00EC, 0x00C4, 0x00C5,  // 88
+    0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9,  // 90
+    0x00FF, 0x00D6, 0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192,  // 98
+    0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA, 0x00BA,  // A0
+    0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB,  // A8
+    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556,  // B0
+    0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510,  // B8
+    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F,  // C0
+    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567,  // C8
+    0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B,  // D0
+    0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580,  // D8
+    0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,  // E0
+    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229,  // E8
+    0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,  // F0
+    0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,  // F8
+};
+
+// The byte of each BMP character; 0 means "none" for all but U+0000. One lookup a
+// character keeps encoding linear.
+using ReverseTable = std::array<std::uint8_t, 0x10000>;
+
+ReverseTable buildReverseTable() {
+    ReverseTable table{};
+    for (unsigned byte = 0; byte < 256; ++byte) table[kCharacters[byte]] = static_cast<std::uint8_t>(byte);
+    // A document read as 437 may still hold raw controls (typed, or pasted): each is
+    // its own byte.
+    for (unsigned byte = 0; byte < 0x80; ++byte) table[byte] = static_cast<std::uint8_t>(byte);
+    return table;
+}
+
+}  // namespace
+
+wchar_t cp437Character(unsigned char byte) {
+    return static_cast<wchar_t>(kCharacters[byte]);
+}
+
+std::wstring decodeCp437(std::string_view bytes, size_t extraCapacity) {
+    std::wstring text;
+    text.reserve(bytes.size() + extraCapacity);
+    for (char byte : bytes) text.push_back(cp437Character(static_cast<unsigned char>(byte)));
+    return text;
+}
+
+bool encodeCp437(std::wstring_view text, std::string& out) {
+    static const ReverseTable table = buildReverseTable();  // 64 KB, built once
+    const size_t start = out.size();
+    out.resize(start + text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto code = static_cast<std::uint32_t>(text[i]);
+        const std::uint8_t byte = code < table.size() ? table[code] : 0;
+        if (byte == 0 && code != 0) {
+            out.resize(start);  // what was there before is left as it was
+            return false;
+        }
+        out[start + i] = static_cast<char>(byte);
+    }
+    return true;
+}
+
+Utf8Form utf8FormOf(std::string_view bytes) {
+    // Each lead byte's length and the range its first continuation byte must fall in:
+    // the ranges shut out overlong forms, surrogates and code points above U+10FFFF.
+    struct Lead { unsigned char first, last; size_t length; unsigned char low, high; };
+    constexpr Lead kLeads[] = {
+        {0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF}, {0xE1, 0xEC, 3, 0x80, 0xBF},
+        {0xED, 0xED, 3, 0x80, 0x9F}, {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
+        {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F},
+    };
+    const auto at = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    bool multiByte = false;
+    for (size_t i = 0; i < bytes.size();) {
+        const unsigned char lead = at(i);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        const Lead* form = nullptr;
+        for (const Lead& candidate : kLeads) {
+            if (lead >= candidate.first && lead <= candidate.last) form = &candidate;
+        }
+        if (form == nullptr || bytes.size() - i < form->length) return Utf8Form::Invalid;
+        if (at(i + 1) < form->low || at(i + 1) > form->high) return Utf8Form::Invalid;
+        for (size_t k = 2; k < form->length; ++k) {
+            if ((at(i + k) & 0xC0) != 0x80) return Utf8Form::Invalid;
+        }
+        i += form->length;
+        multiByte = true;
+    }
+    return multiByte ? Utf8Form::Valid : Utf8Form::Ascii;
+}
+
+}  // namespace vantry

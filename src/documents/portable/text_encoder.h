@@ -1,0 +1,38 @@
+// Turning the editor's text into the bytes of a saved file: the encoding's byte-order
+// mark, then the text exactly as the control holds it (CR LF, nothing added at the end).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "documents/portable/text_encoding.h"
+
+namespace vantry {
+
+// The system's conversions for the byte encodings. Each appends to `out`.
+class ByteTextEncoder {
+public:
+    virtual ~ByteTextEncoder() = default;
+    // The ANSI code page. With `exactOnly`, returns false (and leaves `out` as it was)
+    // when a character has no exact byte form; otherwise the system's replacement rules
+    // apply (best fit, then the default character) and the result is true.
+    virtual bool encodeAnsi(std::wstring_view text, bool exactOnly, std::string& out) const = 0;
+    virtual void encodeUtf8(std::wstring_view text, std::string& out) const = 0;
+};
+
+// The bytes of a file saved with `encoding`: "Default" and "ANSI" write the code page
+// without a mark, "DOS / OEM 437" code page 437, the Unicode encodings their mark first
+// (but "UTF-8 without mark"). Nothing when the text does
+// not fit the code page exactly, or holds an unpaired surrogate that UTF-8 would
+// replace, and `replaceUnmappable` is false, so the caller can ask.
+std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding encoding,
+                                           const ByteTextEncoder& encoder, bool replaceUnmappable);
+
+// The question asked before a save in `encoding` replaces what it cannot store.
+std::wstring_view unmappableQuestion(TextEncoding encoding);
+
+// UTF-16 code units as bytes of either order, appended to `out`.
+void encodeUtf16(std::wstring_view text, bool bigEndian, std::string& out);
+
+}  // namespace vantry

@@ -1,0 +1,64 @@
+#include "settings/portable/font_choice.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "base/paths.h"
+
+namespace vantry {
+
+std::wstring faceForAnsiText(std::wstring_view face) {
+    for (std::wstring_view builtIn : {L"ASCII VGA", L"ASCII EGA", L"ASCII"}) {
+        if (face == builtIn) return std::wstring(face) + L" 1252";
+    }
+    return std::wstring(face);
+}
+
+std::optional<bool> usesNfoProfile(std::wstring_view fontSelection, ExtensionKind kind) {
+    if (fontSelection == kAlwaysAscii) return true;
+    if (fontSelection == kAlwaysAnsi) return false;
+    if (fontSelection == kExtensionSelectDefaultAscii) return kind != ExtensionKind::Text;
+    if (fontSelection == kExtensionSelectDefaultAnsi) return kind == ExtensionKind::Nfo;
+    return std::nullopt;
+}
+
+FontStyle fontStyleOf(std::wstring_view keyword) {
+    return {keyword == kStyleBold || keyword == kStyleBoldItalic,
+            keyword == kStyleItalic || keyword == kStyleBoldItalic};
+}
+
+std::wstring_view fontStyleKeyword(FontStyle style) {
+    if (style.bold && style.italic) return kStyleBoldItalic;
+    if (style.bold) return kStyleBold;
+    if (style.italic) return kStyleItalic;
+    return kStyleNormal;
+}
+
+namespace {
+
+// The cell height of the faces the program ships; 0 for any other face.
+std::int32_t builtInCellHeight(std::wstring_view face) {
+    if (face == L"ASCII VGA" || face == L"ASCII") return 16;
+    if (face == L"ASCII EGA") return 14;
+    return 0;
+}
+
+}  // namespace
+
+std::int32_t scaledRounded(std::int64_t value, std::int64_t numerator, std::int64_t denominator) {
+    const std::int64_t scaled = value * numerator;
+    const std::int64_t half = denominator / 2;
+    return static_cast<std::int32_t>((scaled >= 0 ? scaled + half : scaled - half) / denominator);
+}
+
+std::int32_t heightAtDpi(const FontProfile& profile, int dpi) {
+    if (dpi == 96 || dpi <= 0) return profile.height;
+    const std::int32_t cell = builtInCellHeight(profile.face);
+    if (cell > 0 && profile.height != 0 && profile.height % cell == 0) {
+        const std::int32_t cells = std::max(1, scaledRounded(std::abs(profile.height) / cell, dpi, 96));
+        return (profile.height < 0 ? -cells : cells) * cell;
+    }
+    return scaledRounded(profile.height, dpi, 96);
+}
+
+}  // namespace vantry
