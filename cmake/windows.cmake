@@ -23,6 +23,7 @@ add_library(vantry_win STATIC
   src/settings/settings_store.cpp
   src/shell/application.cpp
   src/shell/document_saving.cpp
+  src/shell/main_window_messages.cpp
   src/shell/nfo01.cpp
   src/shell/options_commands.cpp
   src/shell/print_commands.cpp

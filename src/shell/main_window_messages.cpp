@@ -1,0 +1,181 @@
+// The main window's messages: the menu commands as one flat dispatch, the edit
+// commands' rules, and the text control's keys, presses and pointer.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <utility>
+
+#include "shell/nfo01.h"
+#include "shell/portable/edit_commands.h"
+#include "shell/resource.h"
+#include "win/error_report.h"
+
+namespace vantry {
+
+EditState Tnfonote::editState() const {
+    const EditSelection selection = Memo1.selection();
+    return {Memo1.hasFocus(),
+            Memo1.readOnly(),
+            SendMessageW(Memo1.handle(), EM_CANUNDO, 0, 0) != 0,
+            selection.start != selection.end,
+            IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE,
+            Memo1.textLength() > 0};
+}
+
+namespace {
+constexpr std::pair<int, EditCommand> kEditCommands[] = {
+    {IDM_UNDO, EditCommand::Undo}, {IDM_CUT, EditCommand::Cut}, {IDM_COPY, EditCommand::Copy},
+    {IDM_PASTE, EditCommand::Paste}, {IDM_SELECT_ALL, EditCommand::SelectAll}};
+}  // namespace
+
+void Tnfonote::updateEditMenu(HMENU editMenu) {
+    const EditState state = editState();
+    for (const auto& [id, command] : kEditCommands) {
+        EnableMenuItem(editMenu, static_cast<UINT>(id),
+                       MF_BYCOMMAND | (editCommandEnabled(command, state) ? MF_ENABLED : MF_GRAYED));
+    }
+}
+
+// The edit commands act on the text only when their rule allows it at this moment.
+void Tnfonote::runEditCommand(EditCommand command) {
+    if (!editCommandEnabled(command, editState())) return;
+    const HWND memo = Memo1.handle();
+    switch (command) {
+        case EditCommand::Undo: SendMessageW(memo, WM_UNDO, 0, 0); break;
+        case EditCommand::Cut: SendMessageW(memo, WM_CUT, 0, 0); break;
+        case EditCommand::Copy: SendMessageW(memo, WM_COPY, 0, 0); break;
+        case EditCommand::Paste: SendMessageW(memo, WM_PASTE, 0, 0); break;
+        case EditCommand::SelectAll: Memo1.setSelection({0, static_cast<DWORD>(-1)}); break;
+    }
+}
+
+void Tnfonote::onCommand(int id) {
+    for (const auto& [commandId, command] : kEditCommands) {
+        if (commandId == id) return runEditCommand(command);
+    }
+    if (const int place = recentMenu_.placeOf(static_cast<UINT>(id)); place >= 0) return RecentItemClick(place);
+    switch (id) {
+        case IDM_NEW: New1Click(); break;
+        case IDM_NEW_WINDOW: NewWindow1Click(); break;
+        case IDM_OPEN: Open1Click(); break;
+        case IDM_SAVE: Save1Click(); break;
+        case IDM_SAVE_AS: SaveAs1Click(); break;
+        case IDM_DELETE_LINE: Deleteline1Click(); break;
+        case IDM_FIND: Findtext1Click(); break;
+        case IDM_FIND_NEXT: Findnext1Click(); break;
+        case IDM_REPLACE: Replace1Click(); break;
+        case IDM_GOTO: Goto1Click(); break;
+        case IDM_README: Readme1Click(); break;
+        case IDM_ABOUT: About1Click(); break;
+        case IDM_OPTIONS: Options1Click(); break;
+        case IDM_PRINT: Print1Click(); break;
+        case IDM_EXPORT_PNG: ExportPng1Click(); break;
+        case IDM_FILE_INFORMATION: Fileproperties1Click(); break;
+        case IDM_EXIT: Quit1Click(); break;
+        case IDM_ALWAYS_ON_TOP: Topmost1Click(); break;
+        case IDM_WORD_WRAP: Wordwrap1Click(); break;
+        case IDM_ALLOW_CHANGES: Readonly1Click(); break;
+        case IDM_STATUS_BAR: Statusbar2Click(); break;
+        default: break;  // commands that are not available yet are greyed in the menu
+    }
+}
+
+// The text control's messages that the main window handles: keys before the control
+// acts on them, presses and releases after it has placed the caret, the pointer shape.
+LRESULT CALLBACK Tnfonote::memoHook(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR self) {
+    return reportingFailures<LRESULT>(
+        0, [&] { return reinterpret_cast<Tnfonote*>(self)->memoMessage(memo, message, wParam, lParam); });
+}
+
+LRESULT Tnfonote::memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int x = static_cast<short>(LOWORD(lParam));
+    const int y = static_cast<short>(HIWORD(lParam));
+    switch (message) {
+        case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: {
+            address_.relay(MSG{memo, message, wParam, lParam, 0, {x, y}});
+            break;
+        }
+        default:
+            break;
+    }
+    switch (message) {
+        case WM_KEYDOWN:
+            Memo1KeyDown(wParam);
+            break;
+        case WM_SIZE:  // wrapped lines break anew
+            Memo1.noteChange();
+            break;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT && address_.pointerOverAddress()) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        default:
+            break;
+    }
+    const LRESULT result = DefSubclassProc(memo, message, wParam, lParam);
+    switch (message) {
+        case WM_KEYUP: Memo1KeyUp(wParam); break;
+        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+        case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
+            Memo1MouseDown(x, y);
+            break;
+        case WM_LBUTTONDBLCLK:  // the second press of a double click
+            Memo1MouseDown(x, y);
+            Memo1DblClick();
+            break;
+        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: Memo1MouseUp(wParam, x, y); break;
+        case WM_MOUSEMOVE: Memo1MouseMove(x, y); break;
+        default: break;
+    }
+    return result;
+}
+
+LRESULT Tnfonote::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (lParam == 0) onCommand(LOWORD(wParam));
+            if (reinterpret_cast<HWND>(lParam) == Memo1.handle() && HIWORD(wParam) == EN_CHANGE) Memo1.noteChange();
+            return 0;
+        case WM_INITMENUPOPUP:
+            if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(handle()), 1)) {
+                updateEditMenu(reinterpret_cast<HMENU>(wParam));
+            }
+            return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            if (reinterpret_cast<HWND>(lParam) == Memo1.handle()) return colorMemo(reinterpret_cast<HDC>(wParam));
+            break;
+        case WM_SIZE:
+            layoutControls();
+            return 0;
+        case WM_DPICHANGED:
+            changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_SETFOCUS:
+            SetFocus(Memo1.handle());
+            return 0;
+        case WM_DROPFILES:
+            dropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case WM_CLOSE:
+            if (FormCloseQuery()) {
+                FormClose();
+                if (setup_.onClosed) setup_.onClosed();
+            }
+            return 0;
+        case WM_QUERYENDSESSION:  // the session ends: the same question as a close
+            return FormCloseQuery() ? TRUE : FALSE;
+        case WM_ENDSESSION:
+            if (wParam) FormClose();
+            return 0;
+        default:
+            break;
+    }
+    return Window::handleMessage(message, wParam, lParam);
+}
+
+}  // namespace vantry
