@@ -70,7 +70,7 @@ int wmain(int argc, wchar_t** argv) {
         const std::wstring path = writeDocument(folder, run.name, text);
         vantry::bench::BenchWindow window(path);
         vantry::TmessageDialog message(window->handle());
-        vantry::TMyFind find(window->handle(), window->findWindowHost());
+        vantry::TMyFind find(window->handle(), *window);
         window->attachToolWindows({.message = &message});
         SetDlgItemTextW(find.handle(), IDC_FIND_TEXT, L"needle");
         SetDlgItemTextW(find.handle(), IDC_REPLACE_TEXT, L"pin");

@@ -14,7 +14,7 @@ Application::Application(std::wstring programPath, std::optional<std::wstring> c
     const HWND owner = main.handle();
     about_ = std::make_unique<Tabout>(owner);
     options_ = std::make_unique<TOptions>(owner, main.optionsHost());
-    myFind_ = std::make_unique<TMyFind>(owner, main.findWindowHost());
+    myFind_ = std::make_unique<TMyFind>(owner, main);
     goto_ = std::make_unique<TGoto>(owner, [&main](const std::wstring& text) {
         main.showMessage(text, MB_OK | MB_ICONWARNING);
     });

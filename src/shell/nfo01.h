@@ -44,7 +44,7 @@ struct MainWindowSetup {
     std::function<void()> onClosed;              // ends the message loop
 };
 
-class Tnfonote final : public Window {
+class Tnfonote final : public Window, public FindWindowOwner {
 public:
     // Runs the whole construction: settings, fonts, the command-line document. The
     // window is left hidden; show() puts it on the screen at the stored placement.
@@ -97,7 +97,6 @@ public:
     void About1Click();
     std::wstring firstSelectedLine() const;
     void replaceSelection(const std::wstring& text) { Memo1.replaceSelection(text); }
-    FindWindowHost findWindowHost();
 
     // View state: the switches of the Settings and View menus, keys and presses.
     void Wordwrap1Click();
@@ -137,8 +136,8 @@ public:
     const std::wstring& programPath() const { return programPath_; }
     const std::wstring& programDir() const { return programDir_; }
     Settings& settings() { return settings_; }
-    SettingsStore& store() { return store_; }
-    EditControl& memo() { return Memo1; }
+    SettingsStore& store() override { return store_; }
+    EditControl& memo() override { return Memo1; }
     HWND statusBar() const { return StatusBar1; }
     bool isWindowTopmost() const;
     COLORREF backgroundColor() const { return colorFromSetting(backgroundValue_); }
@@ -148,6 +147,13 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The find window's view of this window.
+    bool isNfoFont() const override;
+    void informNotFound(const std::wstring& text) override;
+    void showMessageWindow(HWND returnTo, const std::wstring& text) override;
+    void focusMainWindow() override;
+    void selectionMoved() override;
+
     void showNewDocument(const std::wstring& path, const std::wstring& text, TextEncoding encoding);
     static LRESULT CALLBACK memoHook(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                      DWORD_PTR self);

@@ -29,22 +29,20 @@ void Tnfonote::Findnext1Click() {
 
 std::wstring Tnfonote::firstSelectedLine() const { return std::wstring(firstLineOf(Memo1.selectedText())); }
 
-FindWindowHost Tnfonote::findWindowHost() {
-    FindWindowHost host;
-    host.memo = &Memo1;
-    host.store = &store_;
-    host.isNfoFont = [this] { return document_.isNfoFont; };
-    host.informNotFound = [this](const std::wstring& text) { showMessage(text, MB_OK | MB_ICONINFORMATION); };
-    host.showMessageWindow = [this](HWND returnTo, const std::wstring& text) {
-        if (tools_.message) tools_.message->showMessageWindow(returnTo, text);
-    };
-    host.focusMainWindow = [this] {
-        SetForegroundWindow(handle());
-        SetFocus(Memo1.handle());
-    };
-    host.selectionMoved = [this] { updateStatusBar(); };
-    return host;
+bool Tnfonote::isNfoFont() const { return document_.isNfoFont; }
+
+void Tnfonote::informNotFound(const std::wstring& text) { showMessage(text, MB_OK | MB_ICONINFORMATION); }
+
+void Tnfonote::showMessageWindow(HWND returnTo, const std::wstring& text) {
+    if (tools_.message) tools_.message->showMessageWindow(returnTo, text);
 }
+
+void Tnfonote::focusMainWindow() {
+    SetForegroundWindow(handle());
+    SetFocus(Memo1.handle());
+}
+
+void Tnfonote::selectionMoved() { updateStatusBar(); }
 
 // Lines as the control counts them (display lines while wrapping); an empty last line
 // after a final line break is not offered.

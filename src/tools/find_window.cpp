@@ -31,7 +31,7 @@ constexpr Option kOptions[] = {{IDC_MATCH_CASE, kSearchMatchCase},
 
 }  // namespace
 
-TMyFind::TMyFind(HWND owner, FindWindowHost host) : host_(std::move(host)) {
+TMyFind::TMyFind(HWND owner, FindWindowOwner& host) : host_(host) {
     create(IDD_FIND, L"Vantry.Find", owner);
     EnableThemeDialogTexture(handle(), ETDT_ENABLETAB);  // the controls stand on the tab's face
     const HWND tabs = item(IDC_FIND_TABS);
@@ -101,7 +101,7 @@ void TMyFind::findNext() {
 bool TMyFind::runSearch(bool showNotFound) {
     const bool found =
         searchText(showNotFound, checked(IDC_MATCH_CASE), checked(IDC_LOOP_SEARCH), checked(IDC_START_FROM_TOP));
-    if (found && host_.selectionMoved) host_.selectionMoved();
+    if (found) host_.selectionMoved();
     return found;
 }
 
@@ -109,7 +109,7 @@ bool TMyFind::runSearch(bool showNotFound) {
 // right after the selection (or caret), so overlapping occurrences are not found.
 bool TMyFind::searchText(bool showNotFound, bool matchCase, bool loop, bool fromTop) {
     ShowWindow(item(IDC_NOT_FOUND_LABEL), SW_HIDE);
-    EditControl& memo = *host_.memo;
+    EditControl& memo = host_.memo();
     const std::wstring search = itemText(IDC_FIND_TEXT);
     size_t start = memo.selection().end;
     if (fromTop && search != lastSearch_) {
@@ -154,7 +154,7 @@ void TMyFind::findButtonClick() {
 }
 
 bool TMyFind::readOnlyRefused() {
-    if (!host_.memo->readOnly()) return false;
+    if (!host_.memo().readOnly()) return false;
     host_.showMessageWindow(handle(), kReadOnlyMessage);
     return true;
 }
@@ -163,12 +163,12 @@ bool TMyFind::readOnlyRefused() {
 // selected match and finds the next.
 void TMyFind::replaceButtonClick() {
     if (readOnlyRefused()) return;
-    EditControl& memo = *host_.memo;
+    EditControl& memo = host_.memo();
     const std::wstring search = itemText(IDC_FIND_TEXT);
     if (search.empty()) return;  // an empty search matches nothing, not the empty selection
     if (sameText(firstLineOf(memo.selectedText()), search, checked(IDC_MATCH_CASE), lowerCase())) {
         memo.replaceSelection(itemText(IDC_REPLACE_TEXT));
-        if (host_.selectionMoved) host_.selectionMoved();
+        host_.selectionMoved();
     }
     runSearch(false);
 }
@@ -176,7 +176,7 @@ void TMyFind::replaceButtonClick() {
 // One pass over the text, which the control then takes whole, as one step to undo.
 void TMyFind::replaceAllButtonClick() {
     if (readOnlyRefused()) return;
-    EditControl& memo = *host_.memo;
+    EditControl& memo = host_.memo();
     const std::wstring search = itemText(IDC_FIND_TEXT);
     const std::wstring replacement = itemText(IDC_REPLACE_TEXT);
     lastSearch_ = search;
@@ -185,7 +185,7 @@ void TMyFind::replaceAllButtonClick() {
         const auto start = static_cast<DWORD>(*plan.lastReplacement);
         memo.replaceAllText(plan.text, {start, start + static_cast<DWORD>(replacement.size())});
         plan.text.clear();
-        if (host_.selectionMoved) host_.selectionMoved();
+        host_.selectionMoved();
     }
     ShowWindow(item(IDC_NOT_FOUND_LABEL), plan.capped ? SW_HIDE : SW_SHOWNA);
     host_.showMessageWindow(handle(), replaceAllReport(plan));
@@ -242,19 +242,19 @@ void TMyFind::FormActivate() {
     tooltips_.setDelay(kActiveTooltipDelayMs);
     SetFocus(item(IDC_FIND_TEXT));
     SendDlgItemMessageW(handle(), IDC_FIND_TEXT, EM_SETSEL, 0, -1);
-    const HFONT fieldFont = host_.isNfoFont && host_.isNfoFont() ? nfoFieldFont_.get() : textFieldFont_.get();
+    const HFONT fieldFont = host_.isNfoFont() ? nfoFieldFont_.get() : textFieldFont_.get();
     for (int id : {IDC_FIND_TEXT, IDC_REPLACE_TEXT}) {
         SendDlgItemMessageW(handle(), id, WM_SETFONT, reinterpret_cast<WPARAM>(fieldFont), TRUE);
     }
     for (const Option& option : kOptions) {
-        const bool on = host_.store->readSetting(option.setting) == L"1";
+        const bool on = host_.store().readSetting(option.setting) == L"1";
         SendDlgItemMessageW(handle(), option.id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
     }
 }
 
 void TMyFind::FormClose() {
     close();
-    if (host_.focusMainWindow) host_.focusMainWindow();
+    host_.focusMainWindow();
 }
 
 void TMyFind::findTextFieldChange() {
@@ -264,7 +264,7 @@ void TMyFind::findTextFieldChange() {
 
 void TMyFind::optionClick(int id) {
     for (const Option& option : kOptions) {
-        if (option.id == id) host_.store->writeSetting(option.setting, checked(id) ? L"1" : L"0");
+        if (option.id == id) host_.store().writeSetting(option.setting, checked(id) ? L"1" : L"0");
     }
 }
 

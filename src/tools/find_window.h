@@ -1,7 +1,6 @@
 // The non-modal "Find text" window with its Find and Replace tabs, and F3.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "settings/settings_store.h"
@@ -13,15 +12,19 @@
 
 namespace vantry {
 
-// What the find window works on and reports through, handed in by the main window.
-struct FindWindowHost {
-    EditControl* memo = nullptr;
-    SettingsStore* store = nullptr;
-    std::function<bool()> isNfoFont;
-    std::function<void(const std::wstring&)> informNotFound;  // the program's information box
-    std::function<void(HWND returnTo, const std::wstring&)> showMessageWindow;
-    std::function<void()> focusMainWindow;
-    std::function<void()> selectionMoved;  // a search or replacement moved the caret
+// What the find window works on and reports through: the main window's side of it.
+class FindWindowOwner {
+public:
+    virtual EditControl& memo() = 0;
+    virtual SettingsStore& store() = 0;
+    virtual bool isNfoFont() const = 0;                      // the document is shown in the NFO face
+    virtual void informNotFound(const std::wstring& text) = 0;  // the program's information box
+    virtual void showMessageWindow(HWND returnTo, const std::wstring& text) = 0;
+    virtual void focusMainWindow() = 0;
+    virtual void selectionMoved() = 0;  // a search or replacement moved the caret
+
+protected:
+    ~FindWindowOwner() = default;
 };
 
 class TMyFind final : public Dialog {
@@ -29,7 +32,7 @@ public:
     static constexpr int kFindTab = 0;
     static constexpr int kReplaceTab = 1;
 
-    TMyFind(HWND owner, FindWindowHost host);
+    TMyFind(HWND owner, FindWindowOwner& host);
 
     void showFind(const std::wstring& text, int tab);
     void findNext();
@@ -55,7 +58,7 @@ private:
     bool readOnlyRefused();
     const LowerCaseTable& lowerCase();
 
-    FindWindowHost host_;
+    FindWindowOwner& host_;
     std::wstring lastSearch_;
     int tab_ = kFindTab;
     ControlTooltips tooltips_;

@@ -35,7 +35,7 @@ protected:
     }
 
     TmessageDialog message{window->handle()};
-    TMyFind find{window->handle(), window->findWindowHost()};
+    TMyFind find{window->handle(), *window};
     TGoto gotoDialog{window->handle(), [](const std::wstring&) {}};
 };
 
