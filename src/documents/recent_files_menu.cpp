@@ -43,4 +43,33 @@ int RecentFilesMenu::placeOf(UINT command) const {
     return static_cast<int>(command - firstCommand_);
 }
 
+void RecentFiles::add(const std::wstring& path) {
+    addRecentFile(settings_.recentFile, path, recentFileCountOf(settings_.recentFileCount));
+    store();
+    refresh();
+}
+
+void RecentFiles::remove(const std::wstring& path) {
+    if (!removeRecentFile(settings_.recentFile, path)) return;
+    store();
+    refresh();
+}
+
+void RecentFiles::clear() {
+    for (std::wstring& entry : settings_.recentFile) entry.clear();
+    store();
+    refresh();
+}
+
+void RecentFiles::refresh() {
+    menu_.show(recentMenuItems(settings_.recentFile, settings_.recentFileCount, settings_.recentFileFullPath));
+}
+
+void RecentFiles::store() {
+    const SettingsStore::HeldOpen held(store_);
+    for (int place = 0; place < kRecentFileSlots; ++place) {
+        store_.writeSetting(kRecentFile01 + place, settings_.recentFile[static_cast<size_t>(place)]);
+    }
+}
+
 }  // namespace vantry

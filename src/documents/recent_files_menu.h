@@ -1,5 +1,5 @@
-// The recent files in the File menu: the shown items follow a given command, behind a
-// separator of their own, so that an empty list leaves no stray separator.
+// The recent-files list: its twenty places as the settings hold and store them, and the
+// File-menu items that show them.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +7,8 @@
 #include <array>
 
 #include "documents/portable/recent_files.h"
+#include "settings/portable/settings_record.h"
+#include "settings/settings_store.h"
 
 namespace vantry {
 
@@ -25,6 +27,28 @@ private:
     UINT afterCommand_ = 0;
     UINT firstCommand_ = 0;
     int shown_ = 0;  // items in the menu now, the separator not counted
+};
+
+// The list itself: every change is stored at once, all twenty places, so the settings
+// never keep a hole, and the menu shows it again.
+class RecentFiles {
+public:
+    RecentFiles(Settings& settings, SettingsStore& store) : settings_(settings), store_(store) {}
+
+    void attach(HMENU fileMenu, UINT afterCommand, UINT firstCommand) { menu_.attach(fileMenu, afterCommand, firstCommand); }
+    void add(const std::wstring& path);
+    void remove(const std::wstring& path);
+    void clear();
+    void refresh();
+    // The place (0..19) a menu command stands for; -1 for any other command.
+    int placeOf(UINT command) const { return menu_.placeOf(command); }
+
+private:
+    void store();
+
+    Settings& settings_;
+    SettingsStore& store_;
+    RecentFilesMenu menu_;
 };
 
 }  // namespace vantry

@@ -53,7 +53,7 @@ void Tnfonote::onCommand(int id) {
     for (const auto& [commandId, command] : kEditCommands) {
         if (commandId == id) return runEditCommand(command);
     }
-    if (const int place = recentMenu_.placeOf(static_cast<UINT>(id)); place >= 0) return RecentItemClick(place);
+    if (const int place = recentFiles_.placeOf(static_cast<UINT>(id)); place >= 0) return RecentItemClick(place);
     switch (id) {
         case IDM_NEW: New1Click(); break;
         case IDM_NEW_WINDOW: NewWindow1Click(); break;

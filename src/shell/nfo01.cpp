@@ -75,7 +75,7 @@ Tnfonote::Tnfonote(MainWindowSetup setup)
     programDir_ = directoryOf(programPath_);
     registerFontFiles();
     loadSettings();
-    recentMenu_.attach(GetSubMenu(GetMenu(handle()), 0), IDM_FILE_INFORMATION, IDM_RECENT_FILE_FIRST);
+    recentFiles_.attach(GetSubMenu(GetMenu(handle()), 0), IDM_FILE_INFORMATION, IDM_RECENT_FILE_FIRST);
     refreshRecentMenu();
     if (setup_.commandLineFile) loadDocument(*setup_.commandLineFile, L"");
     updateStatusBar();

@@ -162,7 +162,6 @@ private:
     void Memo1DblClick() { address_.doubleClicked(); }
     void setSwitchCheck(int menuId, bool checked);
     void flipSwitch(int setting, int menuId, const std::function<void(bool)>& apply);
-    void storeRecentFiles();
     void removeObsoleteNumberedValues();
     void registerFontFiles();
     void loadSettings();
@@ -204,7 +203,7 @@ private:
     RECT normalBounds_{};
     bool startMaximized_ = false;
     SaveDialogState saveDialog_;
-    RecentFilesMenu recentMenu_;
+    RecentFiles recentFiles_{settings_, store_};
     PrintJob printJob_;
     int openEncodingIndex_ = 0;  // the Open dialog's encoding, kept for the run
     int openFilterIndex_ = 1;
