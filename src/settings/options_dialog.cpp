@@ -177,10 +177,10 @@ void TOptions::FormShow() {
     selectRadio(IDC_RADIO_EMAIL_ITEM0, followItem(settings.emailFollow));
     SendDlgItemMessageW(handle(), IDC_RECENT_FILES_COMBO, CB_SETCURSEL,
                         static_cast<WPARAM>(recentFileCountItem(settings.recentFileCount)), 0);
-    setChecked(IDC_FULL_PATH_CHECKBOX, flagChecked(settings.recentFileFullPath));
-    setChecked(IDC_SAVE_CHECKBOX, flagChecked(settings.askToSave));
-    setChecked(IDC_ESC_CHECKBOX, flagChecked(settings.escExits));
-    setChecked(IDC_COPY_ON_SELECT, flagChecked(settings.copyOnSelect));
+    setChecked(IDC_FULL_PATH_CHECKBOX, settings.isOn(kRecentFileFullPath));
+    setChecked(IDC_SAVE_CHECKBOX, settings.isOn(kAskToSave));
+    setChecked(IDC_ESC_CHECKBOX, settings.isOn(kEscExits));
+    setChecked(IDC_COPY_ON_SELECT, settings.isOn(kCopyOnSelect));
 }
 
 // Whatever closed the dialog, the document shows the stored colours and font again.

@@ -66,7 +66,7 @@ bool Tnfonote::writeDocument(const std::wstring& path, TextEncoding encoding) {
 }
 
 bool Tnfonote::askToSaveChanges() {
-    if (settings_.askToSave != L"1") return true;
+    if (!settings_.isOn(kAskToSave)) return true;
     if (!isModified()) return true;
     switch (showMessage(L"Save changes to text?", MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
         case IDYES: return saveDocument();

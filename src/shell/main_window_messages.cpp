@@ -54,6 +54,7 @@ void Tnfonote::onCommand(int id) {
         if (commandId == id) return runEditCommand(command);
     }
     if (const int place = recentFiles_.placeOf(static_cast<UINT>(id)); place >= 0) return RecentItemClick(place);
+    if (flipSwitch(id)) return;
     switch (id) {
         case IDM_NEW: New1Click(); break;
         case IDM_NEW_WINDOW: NewWindow1Click(); break;
@@ -72,10 +73,6 @@ void Tnfonote::onCommand(int id) {
         case IDM_EXPORT_PNG: ExportPng1Click(); break;
         case IDM_FILE_INFORMATION: Fileproperties1Click(); break;
         case IDM_EXIT: Quit1Click(); break;
-        case IDM_ALWAYS_ON_TOP: Topmost1Click(); break;
-        case IDM_WORD_WRAP: Wordwrap1Click(); break;
-        case IDM_ALLOW_CHANGES: Readonly1Click(); break;
-        case IDM_STATUS_BAR: Statusbar2Click(); break;
         default: break;  // commands that are not available yet are greyed in the menu
     }
 }

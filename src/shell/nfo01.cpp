@@ -129,13 +129,6 @@ void Tnfonote::loadSettings() {
     const SettingsStore::HeldOpen held(store_);
     for (int number : kFirstLoadGroup) readSetting(number);
 
-    const bool wrap = integerOf(settings_.wordWrap) != 0;
-    Memo1.setWordWrap(wrap);
-    address_.attachToMemo();
-    setSwitchCheck(IDM_WORD_WRAP, wrap);
-    const bool editable = integerOf(settings_.allowTextChanges) != 0;
-    Memo1.setReadOnly(!editable);
-    setSwitchCheck(IDM_ALLOW_CHANGES, editable);
     applyColors();
     applyFontSelection();
     setSaveFilterOrder();
@@ -144,19 +137,13 @@ void Tnfonote::loadSettings() {
     for (int number : kSecondLoadGroupHead) {
         const std::wstring text = readSetting(number);
         if (number >= kWindowPosY && number <= kWindowHeight) placement[number - kWindowPosY] = integerOf(text);
-        if (number == kWindowIsMaximized) startMaximized_ = integerOf(text) != 0;
+        if (number == kWindowIsMaximized) startMaximized_ = isOn(number, text);
     }
     for (int slot = 0; slot < kRecentFileSlots; ++slot) readSetting(kRecentFile01 + slot);
 
-    const bool statusVisible = settings_.showStatusBar == L"1";
-    ShowWindow(StatusBar1, statusVisible ? SW_SHOWNA : SW_HIDE);
-    setSwitchCheck(IDM_STATUS_BAR, statusVisible);
+    applyStoredSwitches();
     const auto [top, left, width, height] = placement;
     SetWindowPos(handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (settings_.alwaysOnTop == L"1") {
-        SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        setSwitchCheck(IDM_ALWAYS_ON_TOP, true);
-    }
     layoutControls();
 }
 
@@ -323,7 +310,7 @@ bool Tnfonote::FormCloseQuery() { return askToSaveChanges(); }
 // normal place stored earlier so that it comes back there.
 void Tnfonote::FormClose() {
     const bool maximized = IsZoomed(handle()) != FALSE;
-    store_.writeSetting(kWindowIsMaximized, maximized ? L"1" : L"0");
+    store_.writeSetting(kWindowIsMaximized, switchText(maximized));
     if (maximized) return;
     RECT bounds{};
     if (IsIconic(handle())) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "documents/portable/print_layout.h"
@@ -160,8 +161,19 @@ private:
     LRESULT memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lParam);
     void Memo1MouseMove(int x, int y) { address_.moved(x, y); }
     void Memo1DblClick() { address_.doubleClicked(); }
+    // The switches of the Settings and View menus, one row each: its command, its
+    // setting, how the window shows it and, for one that follows the window rather than
+    // its stored text, what the window shows now.
+    struct ViewSwitch {
+        int menuId;
+        Setting setting;
+        void (*apply)(Tnfonote& window, bool on);
+        bool (*shown)(const Tnfonote& window);  // nullptr: only a stored "0" or "1" flips
+    };
+    static std::span<const ViewSwitch> viewSwitches();
+    bool flipSwitch(int menuId);  // false when menuId is no switch
+    void applyStoredSwitches();
     void setSwitchCheck(int menuId, bool checked);
-    void flipSwitch(int setting, int menuId, const std::function<void(bool)>& apply);
     void removeObsoleteNumberedValues();
     void registerFontFiles();
     void loadSettings();

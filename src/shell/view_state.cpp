@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "base/paths.h"
 #include "shell/nfo01.h"
 #include "shell/resource.h"
@@ -16,60 +18,84 @@ void Tnfonote::setSwitchCheck(int menuId, bool checked) {
     CheckMenuItem(GetMenu(handle()), static_cast<UINT>(menuId), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-// A switch stores its new value first, then changes the window and its check mark; a
-// stored value other than "0" and "1" leaves the switch alone.
-void Tnfonote::flipSwitch(int setting, int menuId, const std::function<void(bool)>& apply) {
-    std::wstring& copy = *settings_.field(setting);
-    if (copy != L"0" && copy != L"1") return;
-    const bool on = copy == L"0";
-    store_.writeSetting(setting, on ? L"1" : L"0");
-    apply(on);
+std::span<const Tnfonote::ViewSwitch> Tnfonote::viewSwitches() {
+    static constexpr ViewSwitch kSwitches[] = {
+        {IDM_WORD_WRAP, kWordWrap,
+         [](Tnfonote& window, bool wrap) {
+             window.Memo1.setWordWrap(wrap);  // keeps text, selection, first visible line, font, read-only state
+             window.address_.attachToMemo();
+             window.layoutControls();
+         },
+         nullptr},
+        {IDM_ALLOW_CHANGES, kAllowTextChanges,
+         [](Tnfonote& window, bool editable) { window.Memo1.setReadOnly(!editable); }, nullptr},
+        {IDM_ALWAYS_ON_TOP, kAlwaysOnTop,
+         [](Tnfonote& window, bool topmost) {
+             constexpr UINT kZOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+             SetWindowPos(window.handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, kZOrderOnly);
+             // Windows takes the owned windows down with their owner; the find and
+             // message windows stay on top all the same.
+             for (const Dialog* owned : {static_cast<const Dialog*>(window.tools_.find),
+                                         static_cast<const Dialog*>(window.tools_.message)}) {
+                 if (owned) SetWindowPos(owned->handle(), HWND_TOPMOST, 0, 0, 0, 0, kZOrderOnly);
+             }
+         },
+         nullptr},
+        {IDM_STATUS_BAR, kShowStatusBar,
+         [](Tnfonote& window, bool visible) {
+             ShowWindow(window.StatusBar1, visible ? SW_SHOWNA : SW_HIDE);
+             window.layoutControls();
+             window.shownPosition_.clear();  // a status bar shown again is filled at once
+             window.shownPath_.clear();
+             window.shownEncoding_ = {};
+             window.updateStatusBar();
+         },
+         [](const Tnfonote& window) { return (GetWindowLongPtrW(window.StatusBar1, GWL_STYLE) & WS_VISIBLE) != 0; }},
+    };
+    return kSwitches;
+}
+
+// A switch stores its new value first, then changes the window and its check mark.
+bool Tnfonote::flipSwitch(int menuId) {
+    const std::span<const ViewSwitch> switches = viewSwitches();
+    const auto found = std::ranges::find(switches, menuId, &ViewSwitch::menuId);
+    if (found == switches.end()) return false;
+    std::wstring& copy = *settings_.field(found->setting);
+    bool on = false;
+    if (found->shown) {
+        on = !found->shown(*this);
+    } else if (copy == switchText(false) || copy == switchText(true)) {
+        on = copy == switchText(false);
+    } else {
+        return true;  // a stored value other than "0" and "1" leaves the switch alone
+    }
+    store_.writeSetting(found->setting, switchText(on));
+    found->apply(*this, on);
     setSwitchCheck(menuId, on);
-    copy = on ? L"1" : L"0";
+    copy = switchText(on);
+    return true;
 }
 
-void Tnfonote::Wordwrap1Click() {
-    flipSwitch(kWordWrap, IDM_WORD_WRAP, [this](bool wrap) {
-        Memo1.setWordWrap(wrap);  // keeps text, selection, first visible line, font, read-only state
-        address_.attachToMemo();
-        layoutControls();
-    });
+// Start-up shows each switch as stored.
+void Tnfonote::applyStoredSwitches() {
+    for (const ViewSwitch& viewSwitch : viewSwitches()) {
+        const bool on = settings_.isOn(viewSwitch.setting);
+        viewSwitch.apply(*this, on);
+        setSwitchCheck(viewSwitch.menuId, on);
+    }
 }
 
-void Tnfonote::Readonly1Click() {
-    flipSwitch(kAllowTextChanges, IDM_ALLOW_CHANGES, [this](bool editable) { Memo1.setReadOnly(!editable); });
-}
-
-void Tnfonote::Topmost1Click() {
-    flipSwitch(kAlwaysOnTop, IDM_ALWAYS_ON_TOP, [this](bool topmost) {
-        SetWindowPos(handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        // Windows takes the owned windows down with their owner; the find and message
-        // windows stay on top all the same.
-        for (const Dialog* owned : {static_cast<const Dialog*>(tools_.find), static_cast<const Dialog*>(tools_.message)}) {
-            if (owned) SetWindowPos(owned->handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
-    });
-}
-
-void Tnfonote::Statusbar2Click() {
-    const bool visible = !(GetWindowLongPtrW(StatusBar1, GWL_STYLE) & WS_VISIBLE);
-    ShowWindow(StatusBar1, visible ? SW_SHOWNA : SW_HIDE);
-    layoutControls();
-    store_.writeSetting(kShowStatusBar, visible ? L"1" : L"0");
-    settings_.showStatusBar = visible ? L"1" : L"0";
-    setSwitchCheck(IDM_STATUS_BAR, visible);
-    shownPosition_.clear();  // a status bar shown again is filled at once
-    shownPath_.clear();
-    shownEncoding_ = {};
-    updateStatusBar();
-}
+// The menu's names for the switches.
+void Tnfonote::Wordwrap1Click() { flipSwitch(IDM_WORD_WRAP); }
+void Tnfonote::Readonly1Click() { flipSwitch(IDM_ALLOW_CHANGES); }
+void Tnfonote::Topmost1Click() { flipSwitch(IDM_ALWAYS_ON_TOP); }
+void Tnfonote::Statusbar2Click() { flipSwitch(IDM_STATUS_BAR); }
 
 void Tnfonote::Memo1KeyDown(WPARAM key) {
     if (key == VK_ESCAPE) {
         if (tools_.find && tools_.find->isShowing()) {
             ShowWindow(tools_.find->handle(), SW_HIDE);
-        } else if (settings_.escExits == L"1") {
+        } else if (settings_.isOn(kEscExits)) {
             PostMessageW(handle(), WM_CLOSE, 0, 0);
         }
     }
@@ -81,7 +107,7 @@ void Tnfonote::Memo1KeyUp(WPARAM) { updateStatusBar(); }
 // A mouse selection is copied on release when "copyOnSelect" is on; then the release
 // may follow an address.
 void Tnfonote::Memo1MouseUp(WPARAM keys, int x, int y) {
-    if (settings_.copyOnSelect == L"1") {
+    if (settings_.isOn(kCopyOnSelect)) {
         const EditSelection selection = Memo1.selection();
         if (selection.start != selection.end) {
             SendMessageW(Memo1.handle(), WM_COPY, 0, 0);

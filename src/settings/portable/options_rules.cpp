@@ -95,10 +95,10 @@ std::vector<std::pair<int, std::wstring>> optionsToStore(const OptionsChoices& c
         {kUrlFollow, std::wstring(followKeyword(choices.urlItem))},
         {kEmailFollow, std::wstring(followKeyword(choices.emailItem))},
         {kRecentFileCount, recentFileCountText(choices.recentFileCountItem)},
-        {kRecentFileFullPath, std::wstring(flagText(choices.recentFileFullPath))},
-        {kAskToSave, std::wstring(flagText(choices.askToSave))},
-        {kEscExits, std::wstring(flagText(choices.escExits))},
-        {kCopyOnSelect, std::wstring(flagText(choices.copyOnSelect))},
+        {kRecentFileFullPath, std::wstring(switchText(choices.recentFileFullPath))},
+        {kAskToSave, std::wstring(switchText(choices.askToSave))},
+        {kEscExits, std::wstring(switchText(choices.escExits))},
+        {kCopyOnSelect, std::wstring(switchText(choices.copyOnSelect))},
     });
     return stored;
 }

@@ -33,10 +33,6 @@ std::wstring_view followKeyword(int item);
 int recentFileCountItem(std::wstring_view text);
 std::wstring recentFileCountText(int item);
 
-// Flags are on only when stored as "1".
-inline bool flagChecked(std::wstring_view text) { return text == L"1"; }
-inline std::wstring_view flagText(bool checked) { return checked ? L"1" : L"0"; }
-
 // "ASCII VGA, 12", with ", bold" and ", italic" as the style has them.
 std::wstring describeFont(const FontProfile& profile);
 inline constexpr std::wstring_view kNfoFontLabel = L"Font for NFO files: ";

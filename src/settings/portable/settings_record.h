@@ -41,6 +41,9 @@ struct Settings {
     // The field that holds a setting; nullptr for the window placement and the Find
     // options, which the main window does not hold. The settings table names it.
     std::wstring* field(int number);
+    const std::wstring* field(int number) const;
+    // Whether the switch `number` is on, by the one switch rule.
+    bool isOn(int number) const;
 
     // The two display profiles. Start-up has made sure their numbers are integers.
     FontProfile nfoProfile() const;

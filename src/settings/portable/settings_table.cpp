@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace vantry {
 namespace {
@@ -103,10 +104,24 @@ bool isIntegerSetting(int number) {
     return row && row->form == Form::Integer;
 }
 
-std::wstring* Settings::field(int number) {
+bool isOn(int number, std::wstring_view text) {
+    if (isIntegerSetting(number)) return parseSettingInteger(text).value_or(0) != 0;
+    return text == switchText(true);
+}
+
+bool Settings::isOn(int number) const {
+    const std::wstring* text = field(number);
+    return text && vantry::isOn(number, *text);
+}
+
+const std::wstring* Settings::field(int number) const {
     if (isRecentFile(number)) return &recentFile[static_cast<size_t>(number - kRecentFile01)];
     const SettingRow* row = rowOf(number);
     return row && row->field ? &(this->*(row->field)) : nullptr;
+}
+
+std::wstring* Settings::field(int number) {
+    return const_cast<std::wstring*>(std::as_const(*this).field(number));
 }
 
 std::optional<std::int32_t> parseSettingInteger(std::wstring_view text) {

@@ -71,6 +71,12 @@ std::array<int, kSettingCount - 4> settingLoadOrder();
 // The settings that start-up converts to integers.
 bool isIntegerSetting(int number);
 
+// The switch rule, spelled once: a switch is on when stored as "1". The switches that
+// start-up reads as integers (word wrap, allowing changes, the maximized window) are on
+// for any number but 0.
+bool isOn(int number, std::wstring_view text);
+inline constexpr std::wstring_view switchText(bool on) { return on ? L"1" : L"0"; }
+
 // A signed 32-bit decimal integer as the program writes it ("%i"): an optional sign and
 // digits, nothing else. Anything else (empty text, spaces, overflow) gives nothing.
 std::optional<std::int32_t> parseSettingInteger(std::wstring_view text);
