@@ -5,7 +5,7 @@
 #include "settings/portable/association_rules.h"
 #include "settings/display_font.h"
 #include "settings/portable/options_rules.h"
-#include "settings/options_resources.h"
+#include "settings/portable/options_resources.h"
 #include "win/system_ui.h"
 
 namespace vantry {
@@ -157,7 +157,9 @@ void TOptions::FormShow() {
     textChooserFont_ = textPreferences_;
     showFontLabels();
 
-    selectRadio(IDC_RADIO1_ITEM0, fontSelectionItem(settings.fontSelection));
+    for (const OptionsField& field : optionsFields()) {
+        showState(field, controlStateOf(field, *settings.field(field.setting)));
+    }
     previewFontSelection();
 
     SetDlgItemTextW(handle(), IDC_EDIT1, L"");
@@ -172,15 +174,6 @@ void TOptions::FormShow() {
         setChecked(IDC_CHECK_ALL, present);
     }
     contextEntryMarker_ = present ? 1 : 0;
-
-    selectRadio(IDC_RADIO_URL_ITEM0, followItem(settings.urlFollow));
-    selectRadio(IDC_RADIO_EMAIL_ITEM0, followItem(settings.emailFollow));
-    SendDlgItemMessageW(handle(), IDC_RECENT_FILES_COMBO, CB_SETCURSEL,
-                        static_cast<WPARAM>(recentFileCountItem(settings.recentFileCount)), 0);
-    setChecked(IDC_FULL_PATH_CHECKBOX, settings.isOn(kRecentFileFullPath));
-    setChecked(IDC_SAVE_CHECKBOX, settings.isOn(kAskToSave));
-    setChecked(IDC_ESC_CHECKBOX, settings.isOn(kEscExits));
-    setChecked(IDC_COPY_ON_SELECT, settings.isOn(kCopyOnSelect));
 }
 
 // Whatever closed the dialog, the document shows the stored colours and font again.
@@ -223,9 +216,7 @@ bool TOptions::onMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
 
 // A swatch is its colour inside a black frame.
 void TOptions::drawSwatch(const DRAWITEMSTRUCT& swatch) const {
-    const bool background = swatch.CtlID == IDC_SHAPE_BACKGROUND;
-    const GdiObject<HBRUSH> fill(
-        CreateSolidBrush(colorFromSetting(background ? host_.backgroundColor() : host_.textColor())));
+    const GdiObject<HBRUSH> fill(CreateSolidBrush(colorFromSetting(colour(static_cast<int>(swatch.CtlID)))));
     FillRect(swatch.hDC, &swatch.rcItem, fill.get());
     FrameRect(swatch.hDC, &swatch.rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
@@ -315,26 +306,8 @@ void TOptions::checkAllClick() {
 void TOptions::ClearRecentListButtonClick() { host_.clearRecentFiles(); }
 
 void TOptions::btnOKClick() {
-    OptionsChoices choices;
-    choices.backgroundColor = host_.backgroundColor();
-    choices.textColor = host_.textColor();
-    choices.fontSelectionItem = selectedRadio(IDC_RADIO1_ITEM0);
-    choices.nfoFont = nfoPreferences_;
-    // The text font is stored as its chooser holds it: the height follows from the size
-    // (as pixels at 96 dots per inch, as all stored heights are).
-    choices.textFont = {textChooserFont_.face, textChooserFont_.size, heightForPointSize(textChooserFont_.size, 96),
-                        textPreferences_.style};
-    choices.urlItem = selectedRadio(IDC_RADIO_URL_ITEM0);
-    choices.emailItem = selectedRadio(IDC_RADIO_EMAIL_ITEM0);
-    choices.recentFileCountItem =
-        static_cast<int>(SendDlgItemMessageW(handle(), IDC_RECENT_FILES_COMBO, CB_GETCURSEL, 0, 0));
-    choices.recentFileFullPath = checked(IDC_FULL_PATH_CHECKBOX);
-    choices.askToSave = checked(IDC_SAVE_CHECKBOX);
-    choices.escExits = checked(IDC_ESC_CHECKBOX);
-    choices.copyOnSelect = checked(IDC_COPY_ON_SELECT);
-
     const SettingsStore::HeldOpen held(*host_.store);
-    for (const auto& [number, text] : optionsToStore(choices)) {
+    for (const auto& [number, text] : optionsToStore(*this)) {
         *host_.settings->field(number) = text;
         host_.store->writeSetting(number, text);
         if (number == kFontSelection) host_.setSaveFilterOrder();
@@ -344,6 +317,37 @@ void TOptions::btnOKClick() {
 }
 
 void TOptions::btnCancelClick() { close(IDCANCEL); }
+
+void TOptions::showState(const OptionsField& field, int state) {
+    switch (field.mapping) {
+        case OptionsMapping::CheckBox: setChecked(field.control, state == 1); break;
+        case OptionsMapping::FontModeItems: case OptionsMapping::FollowItems: selectRadio(field.control, state); break;
+        case OptionsMapping::CountItems:
+            SendDlgItemMessageW(handle(), field.control, CB_SETCURSEL, static_cast<WPARAM>(state), 0);
+            break;
+        default: break;  // the swatches draw their colour, the labels describe the fonts
+    }
+}
+
+int TOptions::state(const OptionsField& field) const {
+    if (field.mapping == OptionsMapping::CheckBox) return checked(field.control) ? 1 : 0;
+    if (field.mapping == OptionsMapping::CountItems) {
+        return static_cast<int>(SendDlgItemMessageW(handle(), field.control, CB_GETCURSEL, 0, 0));
+    }
+    return selectedRadio(field.control);
+}
+
+std::int32_t TOptions::colour(int swatch) const {
+    return swatch == IDC_SHAPE_BACKGROUND ? host_.backgroundColor() : host_.textColor();
+}
+
+// The text font is stored as its chooser holds it: the height follows from the size (as
+// pixels at 96 dots per inch, as all stored heights are).
+FontProfile TOptions::font(int label) const {
+    if (label == IDC_LABEL_NFO_FONT) return nfoPreferences_;
+    return {textChooserFont_.face, textChooserFont_.size, heightForPointSize(textChooserFont_.size, 96),
+            textPreferences_.style};
+}
 
 void TOptions::setChecked(int id, bool on) {
     SendDlgItemMessageW(handle(), id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -11,6 +11,7 @@
 
 #include "settings/file_associations.h"
 #include "settings/portable/font_choice.h"
+#include "settings/portable/options_rules.h"
 #include "settings/portable/settings_record.h"
 #include "settings/settings_store.h"
 #include "win/dialog.h"
@@ -37,7 +38,7 @@ struct OptionsHost {
     std::function<void()> clearRecentFiles;
 };
 
-class TOptions final : public Dialog {
+class TOptions final : public Dialog, private OptionsControls {
 public:
     TOptions(HWND owner, OptionsHost host);
 
@@ -77,6 +78,11 @@ private:
     void useFont(FontProfile& preferences, FontProfile& chooserFont, const FontProfile& font);
     void showFontLabels();
     void previewFontSelection();
+    // The simple controls shown and read by their rows, and what OK stores.
+    void showState(const OptionsField& field, int state);
+    int state(const OptionsField& field) const override;
+    std::int32_t colour(int swatch) const override;
+    FontProfile font(int label) const override;
     void setChecked(int id, bool checked);
     bool checked(int id) const;
     void selectRadio(int firstItem, int item);

@@ -127,19 +127,18 @@ std::wstring Tnfonote::readSetting(int number) {
 
 void Tnfonote::loadSettings() {
     const SettingsStore::HeldOpen held(store_);
-    for (int number : kFirstLoadGroup) readSetting(number);
+    for (int number : settingsReadBeforeFont()) readSetting(number);
 
     applyColors();
     applyFontSelection();
     setSaveFilterOrder();
 
     std::int32_t placement[4] = {};
-    for (int number : kSecondLoadGroupHead) {
+    for (int number : settingsReadAfterFont()) {
         const std::wstring text = readSetting(number);
         if (number >= kWindowPosY && number <= kWindowHeight) placement[number - kWindowPosY] = integerOf(text);
         if (number == kWindowIsMaximized) startMaximized_ = isOn(number, text);
     }
-    for (int slot = 0; slot < kRecentFileSlots; ++slot) readSetting(kRecentFile01 + slot);
 
     applyStoredSwitches();
     const auto [top, left, width, height] = placement;

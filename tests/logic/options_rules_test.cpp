@@ -1,4 +1,5 @@
 #include "settings/portable/association_rules.h"
+#include "settings/portable/options_resources.h"
 #include "settings/portable/options_rules.h"
 #include "settings/portable/settings_table.h"
 
@@ -44,26 +45,26 @@ TEST(OptionsRules, StoredTextsOpenAsItemsAndOkStoresTheItemsKeyword) {
     }
 }
 
+// The dialog as OK finds it, its controls by id.
+struct FakeControls final : OptionsControls {
+    std::map<int, int> states;
+    int state(const OptionsField& field) const override { return states.at(field.control); }
+    std::int32_t colour(int swatch) const override { return swatch == IDC_SHAPE_BACKGROUND ? 0x00030201 : -2147483643; }
+    FontProfile nfoFont{L"ASCII EGA", 9, -12, {true, false}}, textFont{L"Lucida Console", 11, -15, {false, true}};
+    FontProfile font(int label) const override { return label == IDC_LABEL_NFO_FONT ? nfoFont : textFont; }
+};
+
 // Every field holds a value no other field holds, so a crossed pair shows; the four
 // switches take two patterns in which every pair of them differs once.
 TEST(OptionsRules, OkStoresEachChoiceUnderItsOwnSetting) {
     struct Switches { bool fullPath, askToSave, escExits, copyOnSelect; };
     for (const Switches& s : {Switches{true, false, true, false}, Switches{true, true, false, false}}) {
-        OptionsChoices choices;
-        choices.backgroundColor = 0x00030201;
-        choices.textColor = -2147483643;  // a system colour stays as it was stored
-        choices.fontSelectionItem = 1;
-        choices.nfoFont = {L"ASCII EGA", 9, -12, {true, false}};
-        choices.textFont = {L"Lucida Console", 11, -15, {false, true}};
-        choices.urlItem = 2;
-        choices.emailItem = 3;
-        choices.recentFileCountItem = 35;
-        choices.recentFileFullPath = s.fullPath;
-        choices.askToSave = s.askToSave;
-        choices.escExits = s.escExits;
-        choices.copyOnSelect = s.copyOnSelect;
+        FakeControls controls;
+        controls.states = {{IDC_RADIO1_ITEM0, 1}, {IDC_RADIO_URL_ITEM0, 2}, {IDC_RADIO_EMAIL_ITEM0, 3},
+                           {IDC_RECENT_FILES_COMBO, 35}, {IDC_FULL_PATH_CHECKBOX, s.fullPath}, {IDC_SAVE_CHECKBOX,
+                           s.askToSave}, {IDC_ESC_CHECKBOX, s.escExits}, {IDC_COPY_ON_SELECT, s.copyOnSelect}};
         std::map<std::wstring, std::wstring> stored;
-        for (const auto& [number, text] : optionsToStore(choices)) stored[settingName(number)] = text;
+        for (const auto& [number, text] : optionsToStore(controls)) stored[settingName(number)] = text;
         const auto flag = [](bool on) { return std::wstring(on ? L"1" : L"0"); };
         const std::map<std::wstring, std::wstring> expected = {
             {L"bgColor", L"197121"}, {L"textColor", L"-2147483643"}, {L"fontSelection", L"alwaysAnsi"},
@@ -75,7 +76,7 @@ TEST(OptionsRules, OkStoresEachChoiceUnderItsOwnSetting) {
             {L"copyOnSelect", flag(s.copyOnSelect)},
         };
         EXPECT_EQ(stored, expected);
-        EXPECT_EQ(optionsToStore(choices).size(), 18u) << "each setting once";
+        EXPECT_EQ(optionsToStore(controls).size(), 18u) << "each setting once";
     }
 }
 

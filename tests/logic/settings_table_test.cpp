@@ -33,12 +33,13 @@ TEST(SettingsTable, StartUpReadsEachSettingOnceAndTheFontFirst) {
         const bool findOption = number >= kSearchMatchCase && number <= kCloseOnSearch;
         EXPECT_EQ(read.contains(number), !findOption) << number;
     }
-    const std::set<int> firstGroup(kFirstLoadGroup.begin(), kFirstLoadGroup.end());
+    const std::vector<int> readBeforeFont = settingsReadBeforeFont();
+    const std::set<int> firstGroup(readBeforeFont.begin(), readBeforeFont.end());
     for (int font : {kAsciiFontName, kAsciiFontSize, kAsciiFontStyle, kAsciiFontHeight, kAnsiFontName, kAnsiFontSize,
                      kAnsiFontStyle, kAnsiFontHeight}) {
         EXPECT_TRUE(firstGroup.contains(font)) << font;
     }
-    EXPECT_EQ(order[kFirstLoadGroup.size() - 1], kFontSelection);
+    EXPECT_EQ(order[readBeforeFont.size() - 1], kFontSelection);
     EXPECT_EQ(order.back(), kRecentFile01 + 19);
 }
 

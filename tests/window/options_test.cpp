@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/portable/association_rules.h"
-#include "settings/options_resources.h"
+#include "settings/portable/options_resources.h"
 #include "test_support.h"
 
 namespace vantry::testing {

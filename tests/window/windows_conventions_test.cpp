@@ -7,7 +7,7 @@
 #include <string>
 
 #include "settings/options_dialog.h"
-#include "settings/options_resources.h"
+#include "settings/portable/options_resources.h"
 #include "shell/resource.h"
 #include "test_support.h"
 #include "win/dpi.h"

@@ -69,37 +69,39 @@ std::int32_t heightForPointSize(std::int32_t points, int dotsPerInch) {
     return -scaledRounded(points, dotsPerInch, 72);  // 10 points at 96 dots per inch: 13 pixels
 }
 
-std::vector<std::pair<int, std::wstring>> optionsToStore(const OptionsChoices& choices) {
-    const auto profileSettings = [](int name, int size, int height, int style, const FontProfile& profile) {
-        return std::array<std::pair<int, std::wstring>, 4>{{
-            {name, profile.face},
-            {size, formatSettingInteger(profile.size)},
-            {height, formatSettingInteger(profile.height)},
-            {style, std::wstring(fontStyleKeyword(profile.style))},
-        }};
-    };
-    std::vector<std::pair<int, std::wstring>> stored = {
-        {kBgColor, formatSettingInteger(choices.backgroundColor)},
-        {kTextColor, formatSettingInteger(choices.textColor)},
-        {kFontSelection, std::wstring(fontSelectionKeyword(choices.fontSelectionItem))},
-    };
-    for (auto& setting : profileSettings(kAsciiFontName, kAsciiFontSize, kAsciiFontHeight, kAsciiFontStyle,
-                                         choices.nfoFont)) {
-        stored.push_back(std::move(setting));
+int controlStateOf(const OptionsField& field, std::wstring_view stored) {
+    switch (field.mapping) {
+        case OptionsMapping::CheckBox: return isOn(field.setting, stored) ? 1 : 0;
+        case OptionsMapping::FontModeItems: return fontSelectionItem(stored);
+        case OptionsMapping::FollowItems: return followItem(stored);
+        case OptionsMapping::CountItems: return recentFileCountItem(stored);
+        default: return -1;
     }
-    for (auto& setting : profileSettings(kAnsiFontName, kAnsiFontSize, kAnsiFontHeight, kAnsiFontStyle,
-                                         choices.textFont)) {
-        stored.push_back(std::move(setting));
+}
+
+namespace {
+
+std::wstring storedText(const OptionsField& field, const OptionsControls& controls) {
+    switch (field.mapping) {
+        case OptionsMapping::None: break;
+        case OptionsMapping::CheckBox: return std::wstring(switchText(controls.state(field) == 1));
+        case OptionsMapping::FontModeItems: return std::wstring(fontSelectionKeyword(controls.state(field)));
+        case OptionsMapping::FollowItems: return std::wstring(followKeyword(controls.state(field)));
+        case OptionsMapping::CountItems: return recentFileCountText(controls.state(field));
+        case OptionsMapping::Colour: return formatSettingInteger(controls.colour(field.control));
+        case OptionsMapping::FontFace: return controls.font(field.control).face;
+        case OptionsMapping::FontSize: return formatSettingInteger(controls.font(field.control).size);
+        case OptionsMapping::FontHeight: return formatSettingInteger(controls.font(field.control).height);
+        case OptionsMapping::FontStyle: return std::wstring(fontStyleKeyword(controls.font(field.control).style));
     }
-    stored.insert(stored.end(), {
-        {kUrlFollow, std::wstring(followKeyword(choices.urlItem))},
-        {kEmailFollow, std::wstring(followKeyword(choices.emailItem))},
-        {kRecentFileCount, recentFileCountText(choices.recentFileCountItem)},
-        {kRecentFileFullPath, std::wstring(switchText(choices.recentFileFullPath))},
-        {kAskToSave, std::wstring(switchText(choices.askToSave))},
-        {kEscExits, std::wstring(switchText(choices.escExits))},
-        {kCopyOnSelect, std::wstring(switchText(choices.copyOnSelect))},
-    });
+    return {};
+}
+
+}  // namespace
+
+std::vector<std::pair<int, std::wstring>> optionsToStore(const OptionsControls& controls) {
+    std::vector<std::pair<int, std::wstring>> stored;
+    for (const OptionsField& field : optionsFields()) stored.emplace_back(field.setting, storedText(field, controls));
     return stored;
 }
 

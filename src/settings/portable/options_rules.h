@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "settings/portable/font_choice.h"
+#include "settings/portable/settings_table.h"
 
 namespace vantry {
 
@@ -46,24 +47,23 @@ FontProfile defaultTextProfile();
 // fonts store it).
 std::int32_t heightForPointSize(std::int32_t points, int dotsPerInch);
 
-// Everything the dialog holds when OK is pressed.
-struct OptionsChoices {
-    std::int32_t backgroundColor = 0;
-    std::int32_t textColor = 0;
-    int fontSelectionItem = 3;
-    FontProfile nfoFont;
-    FontProfile textFont;  // its height as the text font chooser holds it
-    int urlItem = 0;
-    int emailItem = 0;
-    int recentFileCountItem = 6;
-    bool recentFileFullPath = true;
-    bool askToSave = true;
-    bool escExits = true;
-    bool copyOnSelect = false;
+// What a simple control (a check box, a radio group, a list) shows for a stored text: a
+// check box 1 or 0, a group or list its item; -1 for the colours and font parts.
+int controlStateOf(const OptionsField& field, std::wstring_view stored);
+
+// What the dialog holds when OK is pressed, asked by the rows' control ids.
+class OptionsControls {
+public:
+    // A check box 1 or 0, a radio group or list its item (-1 when none is selected).
+    virtual int state(const OptionsField& field) const = 0;
+    virtual std::int32_t colour(int swatch) const = 0;
+    virtual FontProfile font(int label) const = 0;
+
+protected:
+    ~OptionsControls() = default;
 };
 
-// The eighteen settings OK stores, as (setting number, text), in the order they are
-// stored: colours, font mode, NFO font, text font, following, recent files, switches.
-std::vector<std::pair<int, std::wstring>> optionsToStore(const OptionsChoices& choices);
+// The settings OK stores, as (setting number, text), in the settings' number order.
+std::vector<std::pair<int, std::wstring>> optionsToStore(const OptionsControls& controls);
 
 }  // namespace vantry

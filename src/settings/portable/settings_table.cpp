@@ -1,8 +1,10 @@
 #include "settings/portable/settings_table.h"
 
+#include "settings/portable/options_resources.h"
 #include "settings/portable/settings_record.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <limits>
 #include <utility>
 
@@ -11,48 +13,70 @@ namespace {
 
 enum class Form { Text, Integer };
 
+// When start-up reads a setting: in the first group (the switches and colours, the NFO
+// font, the text font, the font mode, each in number order, so that integers that are
+// not ones are reported in that order), after the font, or never (the Find options).
+enum class ReadAt { First, NfoFont, TextFont, FontMode, AfterFont, Never };
+
 // One row per setting; row n describes setting n. `field` is the member of the main
-// window's record that holds it (none for the window placement and the Find options).
+// window's record that holds it (none for the window placement and the Find options);
+// `options` and `control` say how the Options dialog shows it.
 struct SettingRow {
     Setting number;
     std::wstring_view name;
     std::wstring_view defaultText;
     Form form;
     std::wstring Settings::*field;
+    ReadAt read;
+    OptionsMapping options = OptionsMapping::None;
+    int control = 0;
 };
 
+using enum Form;
+using enum ReadAt;
+using enum OptionsMapping;
+using S = Settings;
+
 constexpr std::array<SettingRow, kRecentFile01> kSettingRows = {{
-    {kWordWrap, L"wordWrap", L"0", Form::Integer, &Settings::wordWrap},
-    {kAllowTextChanges, L"allowTextChanges", L"1", Form::Integer, &Settings::allowTextChanges},
-    {kBgColor, L"bgColor", L"7552305", Form::Integer, &Settings::bgColor},
-    {kTextColor, L"textColor", L"16777215", Form::Integer, &Settings::textColor},
-    {kWindowPosY, L"windowPosY", L"5", Form::Integer, nullptr},
-    {kWindowPosX, L"windowPosX", L"28", Form::Integer, nullptr},
-    {kWindowWidth, L"windowWidth", L"836", Form::Integer, nullptr},
-    {kWindowHeight, L"windowHeight", L"702", Form::Integer, nullptr},
-    {kFontSelection, L"fontSelection", L"extensionSelectDefaultAnsi", Form::Text, &Settings::fontSelection},
-    {kAskToSave, L"askToSave", L"1", Form::Text, &Settings::askToSave},
-    {kEscExits, L"escExits", L"1", Form::Text, &Settings::escExits},
-    {kCopyOnSelect, L"copyOnSelect", L"0", Form::Text, &Settings::copyOnSelect},
-    {kSearchMatchCase, L"searchMatchCase", L"0", Form::Text, nullptr},
-    {kSearchLooped, L"searchLooped", L"0", Form::Text, nullptr},
-    {kSearchFromTop, L"searchFromTop", L"1", Form::Text, nullptr},
-    {kCloseOnSearch, L"closeOnSearch", L"0", Form::Text, nullptr},
-    {kWindowIsMaximized, L"windowIsMaximized", L"0", Form::Integer, nullptr},
-    {kAsciiFontSize, L"asciiFontSize", L"12", Form::Integer, &Settings::asciiFontSize},
-    {kAnsiFontSize, L"ansiFontSize", L"10", Form::Integer, &Settings::ansiFontSize},
-    {kAsciiFontName, L"asciiFontName", L"ASCII VGA", Form::Text, &Settings::asciiFontName},
-    {kAnsiFontName, L"ansiFontName", L"Courier New", Form::Text, &Settings::ansiFontName},
-    {kAsciiFontStyle, L"asciiFontStyle", L"normal", Form::Text, &Settings::asciiFontStyle},
-    {kAnsiFontStyle, L"ansiFontStyle", L"normal", Form::Text, &Settings::ansiFontStyle},
-    {kAlwaysOnTop, L"alwaysOnTop", L"0", Form::Text, &Settings::alwaysOnTop},
-    {kUrlFollow, L"urlFollow", L"ctrlClick", Form::Text, &Settings::urlFollow},
-    {kShowStatusBar, L"showStatusBar", L"1", Form::Text, &Settings::showStatusBar},
-    {kAsciiFontHeight, L"asciiFontHeight", L"-16", Form::Integer, &Settings::asciiFontHeight},
-    {kAnsiFontHeight, L"ansiFontHeight", L"-13", Form::Integer, &Settings::ansiFontHeight},
-    {kEmailFollow, L"emailFollow", L"ctrlClick", Form::Text, &Settings::emailFollow},
-    {kRecentFileCount, L"recentFileCount", L"6", Form::Integer, &Settings::recentFileCount},
-    {kRecentFileFullPath, L"recentFileFullPath", L"1", Form::Text, &Settings::recentFileFullPath},
+    {kWordWrap, L"wordWrap", L"0", Integer, &S::wordWrap, First},
+    {kAllowTextChanges, L"allowTextChanges", L"1", Integer, &S::allowTextChanges, First},
+    {kBgColor, L"bgColor", L"7552305", Integer, &S::bgColor, First, Colour, IDC_SHAPE_BACKGROUND},
+    {kTextColor, L"textColor", L"16777215", Integer, &S::textColor, First, Colour, IDC_SHAPE_TEXT},
+    {kWindowPosY, L"windowPosY", L"5", Integer, nullptr, AfterFont},
+    {kWindowPosX, L"windowPosX", L"28", Integer, nullptr, AfterFont},
+    {kWindowWidth, L"windowWidth", L"836", Integer, nullptr, AfterFont},
+    {kWindowHeight, L"windowHeight", L"702", Integer, nullptr, AfterFont},
+    {kFontSelection, L"fontSelection", L"extensionSelectDefaultAnsi", Text, &S::fontSelection, FontMode,
+     FontModeItems, IDC_RADIO1_ITEM0},
+    {kAskToSave, L"askToSave", L"1", Text, &S::askToSave, AfterFont, CheckBox, IDC_SAVE_CHECKBOX},
+    {kEscExits, L"escExits", L"1", Text, &S::escExits, AfterFont, CheckBox, IDC_ESC_CHECKBOX},
+    {kCopyOnSelect, L"copyOnSelect", L"0", Text, &S::copyOnSelect, AfterFont, CheckBox, IDC_COPY_ON_SELECT},
+    {kSearchMatchCase, L"searchMatchCase", L"0", Text, nullptr, Never},
+    {kSearchLooped, L"searchLooped", L"0", Text, nullptr, Never},
+    {kSearchFromTop, L"searchFromTop", L"1", Text, nullptr, Never},
+    {kCloseOnSearch, L"closeOnSearch", L"0", Text, nullptr, Never},
+    {kWindowIsMaximized, L"windowIsMaximized", L"0", Integer, nullptr, AfterFont},
+    {kAsciiFontSize, L"asciiFontSize", L"12", Integer, &S::asciiFontSize, NfoFont, FontSize, IDC_LABEL_NFO_FONT},
+    {kAnsiFontSize, L"ansiFontSize", L"10", Integer, &S::ansiFontSize, TextFont, FontSize, IDC_LABEL_TEXT_FONT},
+    {kAsciiFontName, L"asciiFontName", L"ASCII VGA", Text, &S::asciiFontName, NfoFont, FontFace, IDC_LABEL_NFO_FONT},
+    {kAnsiFontName, L"ansiFontName", L"Courier New", Text, &S::ansiFontName, TextFont, FontFace,
+     IDC_LABEL_TEXT_FONT},
+    {kAsciiFontStyle, L"asciiFontStyle", L"normal", Text, &S::asciiFontStyle, NfoFont, FontStyle,
+     IDC_LABEL_NFO_FONT},
+    {kAnsiFontStyle, L"ansiFontStyle", L"normal", Text, &S::ansiFontStyle, TextFont, FontStyle, IDC_LABEL_TEXT_FONT},
+    {kAlwaysOnTop, L"alwaysOnTop", L"0", Text, &S::alwaysOnTop, AfterFont},
+    {kUrlFollow, L"urlFollow", L"ctrlClick", Text, &S::urlFollow, AfterFont, FollowItems, IDC_RADIO_URL_ITEM0},
+    {kShowStatusBar, L"showStatusBar", L"1", Text, &S::showStatusBar, AfterFont},
+    {kAsciiFontHeight, L"asciiFontHeight", L"-16", Integer, &S::asciiFontHeight, NfoFont, FontHeight,
+     IDC_LABEL_NFO_FONT},
+    {kAnsiFontHeight, L"ansiFontHeight", L"-13", Integer, &S::ansiFontHeight, TextFont, FontHeight,
+     IDC_LABEL_TEXT_FONT},
+    {kEmailFollow, L"emailFollow", L"ctrlClick", Text, &S::emailFollow, AfterFont, FollowItems,
+     IDC_RADIO_EMAIL_ITEM0},
+    {kRecentFileCount, L"recentFileCount", L"6", Integer, &S::recentFileCount, AfterFont, CountItems,
+     IDC_RECENT_FILES_COMBO},
+    {kRecentFileFullPath, L"recentFileFullPath", L"1", Text, &S::recentFileFullPath, AfterFont, CheckBox,
+     IDC_FULL_PATH_CHECKBOX},
 }};
 
 constexpr bool rowsAreInNumberOrder() {
@@ -91,12 +115,43 @@ std::wstring settingDefault(int number) {
     return isRecentFile(number) ? std::wstring() : std::wstring(L"0");
 }
 
+namespace {
+
+// The settings whose rows are read at one of `steps`, step by step, in number order.
+std::vector<int> settingsReadAt(std::initializer_list<ReadAt> steps) {
+    std::vector<int> numbers;
+    for (ReadAt step : steps) {
+        for (const SettingRow& row : kSettingRows) {
+            if (row.read == step) numbers.push_back(row.number);
+        }
+    }
+    return numbers;
+}
+
+}  // namespace
+
+std::vector<int> settingsReadBeforeFont() { return settingsReadAt({First, NfoFont, TextFont, FontMode}); }
+
+std::vector<int> settingsReadAfterFont() {
+    std::vector<int> numbers = settingsReadAt({AfterFont});
+    for (int slot = 0; slot < kRecentFileSlots; ++slot) numbers.push_back(kRecentFile01 + slot);
+    return numbers;
+}
+
 std::array<int, kSettingCount - 4> settingLoadOrder() {
     std::array<int, kSettingCount - 4> order{};
-    auto next = std::copy(kFirstLoadGroup.begin(), kFirstLoadGroup.end(), order.begin());
-    next = std::copy(kSecondLoadGroupHead.begin(), kSecondLoadGroupHead.end(), next);
-    for (int slot = 0; slot < kRecentFileSlots; ++slot) *next++ = kRecentFile01 + slot;
+    const std::vector<int> before = settingsReadBeforeFont();
+    const std::vector<int> after = settingsReadAfterFont();
+    std::copy(after.begin(), after.end(), std::copy(before.begin(), before.end(), order.begin()));
     return order;
+}
+
+std::vector<OptionsField> optionsFields() {
+    std::vector<OptionsField> fields;
+    for (const SettingRow& row : kSettingRows) {
+        if (row.options != None) fields.push_back({row.number, row.options, row.control});
+    }
+    return fields;
 }
 
 bool isIntegerSetting(int number) {

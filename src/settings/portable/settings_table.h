@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantry {
 
@@ -54,19 +55,37 @@ std::wstring settingName(int number);
 // Default text of a setting; a number outside 0..50 gives "0".
 std::wstring settingDefault(int number);
 
-// Start-up reads the settings in two groups: the first ends with the font settings
-// (the font is applied before the second group is read).
-inline constexpr std::array<int, 13> kFirstLoadGroup = {
-    kWordWrap, kAllowTextChanges, kBgColor, kTextColor, kAsciiFontName, kAsciiFontSize,
-    kAsciiFontStyle, kAsciiFontHeight, kAnsiFontName, kAnsiFontSize, kAnsiFontStyle,
-    kAnsiFontHeight, kFontSelection};
-inline constexpr std::array<int, 14> kSecondLoadGroupHead = {
-    kAskToSave, kEscExits, kCopyOnSelect, kUrlFollow, kEmailFollow, kShowStatusBar,
-    kWindowPosY, kWindowPosX, kWindowWidth, kWindowHeight, kWindowIsMaximized,
-    kAlwaysOnTop, kRecentFileCount, kRecentFileFullPath};  // then the recent files 31..50
+// Start-up reads the settings in two groups, as their rows say: the first ends with the
+// font settings and the font mode (the font is applied before the second group is read),
+// the second ends with the recent files.
+std::vector<int> settingsReadBeforeFont();
+std::vector<int> settingsReadAfterFont();
 
 // Every setting number in the order start-up reads it.
 std::array<int, kSettingCount - 4> settingLoadOrder();
+
+// How the Options dialog shows a setting; the row holds the control's id.
+enum class OptionsMapping {
+    None,           // not in the dialog
+    CheckBox,       // checked when the switch is on
+    FontModeItems,  // radio items from the id on: the four font modes
+    FollowItems,    // radio items from the id on: "none", "click", "doubleClick", "ctrlClick"
+    CountItems,     // a drop-down list of "0" to "20"
+    Colour,         // the colour of the swatch with the id
+    FontFace,       // a part of the font that the label with the id describes
+    FontSize,
+    FontHeight,
+    FontStyle,
+};
+
+struct OptionsField {
+    Setting setting;
+    OptionsMapping mapping;
+    int control;
+};
+
+// The settings the Options dialog shows, in number order.
+std::vector<OptionsField> optionsFields();
 
 // The settings that start-up converts to integers.
 bool isIntegerSetting(int number);
