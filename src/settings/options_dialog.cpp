@@ -111,9 +111,9 @@ LOGFONTW chooserLogFont(const FontProfile& font) {
 
 }  // namespace
 
-TOptions::TOptions(HWND owner, OptionsHost host)
-    : host_(std::move(host)), associations_(*host_.store, host_.programPath) {
-    create(IDD_OPTIONS, L"Vantry.Options", owner);
+TOptions::TOptions(HWND parent, OptionsOwner& owner)
+    : owner_(owner), associations_(owner_.store(), owner_.programPath()) {
+    create(IDD_OPTIONS, L"Vantry.Options", parent);
     setLayout({440, 494}, optionsLayout());
     setupControls();
 }
@@ -150,7 +150,7 @@ void TOptions::FormShow() {
     InvalidateRect(item(IDC_SHAPE_BACKGROUND), nullptr, TRUE);
     InvalidateRect(item(IDC_SHAPE_TEXT), nullptr, TRUE);
 
-    const Settings& settings = *host_.settings;
+    const Settings& settings = owner_.settings();
     nfoPreferences_ = settings.nfoProfile();
     nfoChooserFont_ = nfoPreferences_;
     textPreferences_ = settings.textProfile();
@@ -177,7 +177,7 @@ void TOptions::FormShow() {
 }
 
 // Whatever closed the dialog, the document shows the stored colours and font again.
-void TOptions::FormClose() { host_.showStoredDisplay(); }
+void TOptions::FormClose() { owner_.showStoredDisplay(); }
 
 void TOptions::onCommand(int id, int code, HWND) {
     if (id >= IDC_RADIO1_ITEM0 && id < IDC_RADIO1_ITEM0 + kRadioItems) {
@@ -225,14 +225,14 @@ void TOptions::colorClick() { chooseColor(true); }
 void TOptions::color2Click() { chooseColor(false); }
 
 void TOptions::chooseColor(bool background) {
-    const std::int32_t current = background ? host_.backgroundColor() : host_.textColor();
+    const std::int32_t current = background ? owner_.storedBackgroundColor() : owner_.storedTextColor();
     const std::optional<COLORREF> chosen = systemUi().chooseColor(handle(), colorFromSetting(current), customColors_);
     if (!chosen) return;
     const auto value = static_cast<std::int32_t>(*chosen);
     if (background) {
-        host_.previewColors(value, host_.textColor());
+        owner_.setMemoColors(value, owner_.storedTextColor());
     } else {
-        host_.previewColors(host_.backgroundColor(), value);
+        owner_.setMemoColors(owner_.storedBackgroundColor(), value);
     }
     InvalidateRect(item(background ? IDC_SHAPE_BACKGROUND : IDC_SHAPE_TEXT), nullptr, TRUE);
 }
@@ -273,8 +273,8 @@ void TOptions::radio1Click() { previewFontSelection(); }
 // is stored.
 void TOptions::previewFontSelection() {
     const int item = selectedRadio(IDC_RADIO1_ITEM0);
-    const bool useNfo = usesNfoProfile(fontSelectionKeyword(item), host_.extensionKind()).value_or(true);
-    host_.previewFont(useNfo ? nfoPreferences_ : textPreferences_);
+    const bool useNfo = usesNfoProfile(fontSelectionKeyword(item), owner_.extensionKind()).value_or(true);
+    owner_.setTextFont(useNfo ? nfoPreferences_ : textPreferences_);
 }
 
 void TOptions::btnNfoClick() { associations_.associateExtension(L"nfo"); }
@@ -303,15 +303,15 @@ void TOptions::checkAllClick() {
     }
 }
 
-void TOptions::ClearRecentListButtonClick() { host_.clearRecentFiles(); }
+void TOptions::ClearRecentListButtonClick() { owner_.clearRecentFiles(); }
 
 void TOptions::btnOKClick() {
-    const SettingsStore::HeldOpen held(*host_.store);
+    const SettingsStore::HeldOpen held(owner_.store());
     for (const auto& [number, text] : optionsToStore(*this)) {
-        *host_.settings->field(number) = text;
-        host_.store->writeSetting(number, text);
-        if (number == kFontSelection) host_.setSaveFilterOrder();
-        if (number == kRecentFileFullPath) host_.refreshRecentMenu();
+        *owner_.settings().field(number) = text;
+        owner_.store().writeSetting(number, text);
+        if (number == kFontSelection) owner_.setSaveFilterOrder();
+        if (number == kRecentFileFullPath) owner_.refreshRecentMenu();
     }
     close(IDOK);
 }
@@ -338,7 +338,7 @@ int TOptions::state(const OptionsField& field) const {
 }
 
 std::int32_t TOptions::colour(int swatch) const {
-    return swatch == IDC_SHAPE_BACKGROUND ? host_.backgroundColor() : host_.textColor();
+    return swatch == IDC_SHAPE_BACKGROUND ? owner_.storedBackgroundColor() : owner_.storedTextColor();
 }
 
 // The text font is stored as its chooser holds it: the height follows from the size (as

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "settings/file_associations.h"
@@ -20,27 +19,31 @@
 
 namespace vantry {
 
-// What the dialog works on, handed in by the main window.
-struct OptionsHost {
-    Settings* settings = nullptr;
-    SettingsStore* store = nullptr;
-    std::wstring programPath;
+// What the Options dialog works on: the main window's settings, colours and font.
+class OptionsOwner {
+public:
+    virtual Settings& settings() = 0;
+    virtual SettingsStore& store() = 0;
+    virtual const std::wstring& programPath() const = 0;
     // The document's colours as stored values (0x00BBGGRR, negative for system colours).
-    std::function<std::int32_t()> backgroundColor;
-    std::function<std::int32_t()> textColor;
-    std::function<void(std::int32_t background, std::int32_t text)> previewColors;
-    std::function<void(const FontProfile&)> previewFont;
-    std::function<ExtensionKind()> extensionKind;
+    virtual std::int32_t storedBackgroundColor() const = 0;
+    virtual std::int32_t storedTextColor() const = 0;
+    virtual void setMemoColors(std::int32_t background, std::int32_t text) = 0;  // a preview
+    virtual void setTextFont(const FontProfile& profile) = 0;                      // a preview
+    virtual ExtensionKind extensionKind() const = 0;
     // Colours and font as the settings say (after Cancel: as before the dialog).
-    std::function<void()> showStoredDisplay;
-    std::function<void()> setSaveFilterOrder;
-    std::function<void()> refreshRecentMenu;
-    std::function<void()> clearRecentFiles;
+    virtual void showStoredDisplay() = 0;
+    virtual void setSaveFilterOrder() = 0;
+    virtual void refreshRecentMenu() = 0;
+    virtual void clearRecentFiles() = 0;
+
+protected:
+    ~OptionsOwner() = default;
 };
 
 class TOptions final : public Dialog, private OptionsControls {
 public:
-    TOptions(HWND owner, OptionsHost host);
+    TOptions(HWND parent, OptionsOwner& owner);
 
     // Shows the dialog until OK, Cancel, Escape or the close box.
     void showOptions();
@@ -88,7 +91,7 @@ private:
     void selectRadio(int firstItem, int item);
     int selectedRadio(int firstItem) const;
 
-    OptionsHost host_;
+    OptionsOwner& owner_;
     FileAssociations associations_;
     ControlTooltips tooltips_;
     FontProfile nfoPreferences_;

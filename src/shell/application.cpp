@@ -13,7 +13,7 @@ Application::Application(std::wstring programPath, std::optional<std::wstring> c
     Tnfonote& main = *nfonote_;
     const HWND owner = main.handle();
     about_ = std::make_unique<Tabout>(owner);
-    options_ = std::make_unique<TOptions>(owner, main.optionsHost());
+    options_ = std::make_unique<TOptions>(owner, main);
     myFind_ = std::make_unique<TMyFind>(owner, main);
     goto_ = std::make_unique<TGoto>(owner, [&main](const std::wstring& text) {
         main.showMessage(text, MB_OK | MB_ICONWARNING);

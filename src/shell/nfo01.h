@@ -45,7 +45,7 @@ struct MainWindowSetup {
     std::function<void()> onClosed;              // ends the message loop
 };
 
-class Tnfonote final : public Window, public FindWindowOwner {
+class Tnfonote final : public Window, public FindWindowOwner, public OptionsOwner {
 public:
     // Runs the whole construction: settings, fonts, the command-line document. The
     // window is left hidden; show() puts it on the screen at the stored placement.
@@ -72,14 +72,14 @@ public:
     bool saveDocument();
     bool saveDocumentAs();
     bool writeDocument(const std::wstring& path, TextEncoding encoding);
-    void setSaveFilterOrder();
+    void setSaveFilterOrder() override;
     const SaveDialogState& saveDialog() const { return saveDialog_; }
 
     // The recent files in the File menu.
     void addRecentFile(const std::wstring& path);
     void removeRecentFile(const std::wstring& path);
-    void clearRecentFiles();
-    void refreshRecentMenu();
+    void clearRecentFiles() override;
+    void refreshRecentMenu() override;
     void RecentItemClick(int place);
 
     // Commands of the menu.
@@ -121,22 +121,21 @@ public:
 
     // Options: the dialog's view of this window.
     void Options1Click();
-    OptionsHost optionsHost();
     // Stored colour values (negative for system colours) shown on the document.
-    void setMemoColors(std::int32_t background, std::int32_t text);
+    void setMemoColors(std::int32_t background, std::int32_t text) override;
 
     // View.
     void updateCaption();
     void updateStatusBar();
     void applyFontSelection();
     void applyFontProfile(bool useNfo);
-    void setTextFont(const FontProfile& profile);
-    ExtensionKind extensionKind() const;
+    void setTextFont(const FontProfile& profile) override;
+    ExtensionKind extensionKind() const override;
 
     int dpi() const { return dpi_; }
-    const std::wstring& programPath() const { return programPath_; }
+    const std::wstring& programPath() const override { return programPath_; }
     const std::wstring& programDir() const { return programDir_; }
-    Settings& settings() { return settings_; }
+    Settings& settings() override { return settings_; }
     SettingsStore& store() override { return store_; }
     EditControl& memo() override { return Memo1; }
     HWND statusBar() const { return StatusBar1; }
@@ -148,6 +147,10 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The Options dialog's view of this window.
+    std::int32_t storedBackgroundColor() const override;
+    std::int32_t storedTextColor() const override;
+    void showStoredDisplay() override;
     // The find window's view of this window.
     bool isNfoFont() const override;
     void informNotFound(const std::wstring& text) override;

@@ -247,7 +247,7 @@ void TMyFind::FormActivate() {
         SendDlgItemMessageW(handle(), id, WM_SETFONT, reinterpret_cast<WPARAM>(fieldFont), TRUE);
     }
     for (const Option& option : kOptions) {
-        const bool on = host_.store().readSetting(option.setting) == L"1";
+        const bool on = isOn(option.setting, host_.store().readSetting(option.setting));
         SendDlgItemMessageW(handle(), option.id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
     }
 }
@@ -264,7 +264,7 @@ void TMyFind::findTextFieldChange() {
 
 void TMyFind::optionClick(int id) {
     for (const Option& option : kOptions) {
-        if (option.id == id) host_.store().writeSetting(option.setting, checked(id) ? L"1" : L"0");
+        if (option.id == id) host_.store().writeSetting(option.setting, switchText(checked(id)));
     }
 }
 

@@ -31,7 +31,7 @@ protected:
     void start() {
         options.reset();
         window = makeMainWindow();
-        options = std::make_unique<TOptions>(window->handle(), window->optionsHost());
+        options = std::make_unique<TOptions>(window->handle(), *window);
     }
 
     // Queues what the user does; the dialog does it once it shows.

@@ -43,7 +43,7 @@ TEST_F(HighDpiTest, TheWindowsAreLaidOutAndTheFontsSizedForTheScreen) {
     const auto text = makeMainWindow(folder.file(L"notes.txt", "text"));
     EXPECT_EQ(memoFontHeight(*text), -20) << "Courier New's 13 pixels at 96";
 
-    TOptions options(window->handle(), window->optionsHost());
+    TOptions options(window->handle(), *window);
     EXPECT_EQ(rectText(clientRectOf(GetDlgItem(options.handle(), IDOK), options.handle())), "173,696 153x33");
 }
 

@@ -55,7 +55,7 @@ std::array<RecentMenuItem, kRecentFileSlots> recentMenuItems(const RecentFileLis
                                                              std::wstring_view countSetting,
                                                              std::wstring_view fullPathSetting) {
     const int count = recentFileCountOf(countSetting);
-    const bool fullPath = fullPathSetting == L"1";
+    const bool fullPath = isOn(kRecentFileFullPath, fullPathSetting);
     std::array<RecentMenuItem, kRecentFileSlots> items;
     for (int place = 0; place < kRecentFileSlots; ++place) {
         const std::wstring& path = list[static_cast<size_t>(place)];
