@@ -58,80 +58,16 @@ public:
     // A message box captioned "Vantry"; returns the pressed button.
     int showMessage(const std::wstring& text, UINT style);
 
-    // Documents.
+    // The document.
     bool loadDocument(const std::wstring& path, std::wstring_view encodingEntry);
-    void dropFiles(HDROP drop);
-    bool isModified() const;
-    bool askToSaveChanges();
-    void setDocumentEncoding(TextEncoding encoding);
-    const DocumentState& document() const { return document_; }
-
-    // Saving.
-    void Save1Click();
-    void SaveAs1Click();
-    bool saveDocument();
-    bool saveDocumentAs();
     bool writeDocument(const std::wstring& path, TextEncoding encoding);
-    void setSaveFilterOrder() override;
-    const SaveDialogState& saveDialog() const { return saveDialog_; }
-
-    // The recent files in the File menu.
+    bool isModified() const;
+    const DocumentState& document() const { return document_; }
     void addRecentFile(const std::wstring& path);
     void removeRecentFile(const std::wstring& path);
-    void clearRecentFiles() override;
-    void refreshRecentMenu() override;
-    void RecentItemClick(int place);
-
-    // Commands of the menu.
-    void New1Click();
-    void NewWindow1Click();
-    void Open1Click();
-    void Quit1Click();
-
-    // Text tools: find and replace, go to line, delete line, readme and about.
-    void Findtext1Click();
-    void Replace1Click();
-    void Findnext1Click();
-    void Goto1Click();
-    void Deleteline1Click();
-    void Readme1Click();
-    void About1Click();
-    std::wstring firstSelectedLine() const;
     void replaceSelection(const std::wstring& text) { Memo1.replaceSelection(text); }
 
-    // View state: the switches of the Settings and View menus, keys and presses.
-    void Wordwrap1Click();
-    void Readonly1Click();
-    void Topmost1Click();
-    void Statusbar2Click();
-    void Memo1KeyDown(WPARAM key);
-    void Memo1KeyUp(WPARAM key);
-    void Memo1MouseDown(int x, int y);
-
-    // Addresses under the pointer.
-    void Memo1MouseUp(WPARAM keys, int x, int y);
-    bool pointerOverAddress() const { return address_.pointerOverAddress(); }
-
-    // Printing and the file information window.
-    void Print1Click();
-    void printDocument(PrintDialogAnswer& printer);
-    void Fileproperties1Click();
-    void ExportPng1Click();
-    const PrintJob& printJob() const { return printJob_; }
-
-    // Options: the dialog's view of this window.
-    void Options1Click();
-    // Stored colour values (negative for system colours) shown on the document.
-    void setMemoColors(std::int32_t background, std::int32_t text) override;
-
-    // View.
-    void updateCaption();
-    void updateStatusBar();
-    void applyFontSelection();
-    void applyFontProfile(bool useNfo);
-    void setTextFont(const FontProfile& profile) override;
-    ExtensionKind extensionKind() const override;
-
+    // What the window holds and shows.
     int dpi() const { return dpi_; }
     const std::wstring& programPath() const override { return programPath_; }
     const std::wstring& programDir() const { return programDir_; }
@@ -142,12 +78,66 @@ public:
     bool isWindowTopmost() const;
     COLORREF backgroundColor() const { return colorFromSetting(backgroundValue_); }
     COLORREF textColor() const { return colorFromSetting(textValue_); }
+    const SaveDialogState& saveDialog() const { return saveDialog_; }
+    const PrintJob& printJob() const { return printJob_; }
+    bool pointerOverAddress() const { return address_.pointerOverAddress(); }
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The menu's commands and the text control's events, by the names users know them by.
+    void New1Click();
+    void NewWindow1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void ExportPng1Click();
+    void Print1Click();
+    void Fileproperties1Click();
+    void Quit1Click();
+    void RecentItemClick(int place);
+    void Findtext1Click();
+    void Replace1Click();
+    void Findnext1Click();
+    void Goto1Click();
+    void Deleteline1Click();
+    void Wordwrap1Click();
+    void Readonly1Click();
+    void Topmost1Click();
+    void Statusbar2Click();
+    void Options1Click();
+    void Readme1Click();
+    void About1Click();
+    void Memo1KeyDown(WPARAM key);
+    void Memo1KeyUp(WPARAM key);
+    void Memo1MouseDown(int x, int y);
+    void Memo1MouseUp(WPARAM keys, int x, int y);
+    void Memo1MouseMove(int x, int y) { address_.moved(x, y); }
+    void Memo1DblClick() { address_.doubleClicked(); }
+
+    // Documents, saving, printing.
+    void dropFiles(HDROP drop);
+    bool askToSaveChanges();
+    bool saveDocument();
+    bool saveDocumentAs();
+    void setDocumentEncoding(TextEncoding encoding);
+    void printDocument(PrintDialogAnswer& printer);
+    std::wstring firstSelectedLine() const;
+
+    // The view.
+    void updateCaption();
+    void updateStatusBar();
+    void applyFontSelection();
+    void applyFontProfile(bool useNfo);
+
     // The Options dialog's view of this window.
+    void setSaveFilterOrder() override;
+    void clearRecentFiles() override;
+    void refreshRecentMenu() override;
+    void setMemoColors(std::int32_t background, std::int32_t text) override;
+    void setTextFont(const FontProfile& profile) override;
+    ExtensionKind extensionKind() const override;
     std::int32_t storedBackgroundColor() const override;
     std::int32_t storedTextColor() const override;
     void showStoredDisplay() override;
@@ -162,8 +152,6 @@ private:
     static LRESULT CALLBACK memoHook(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                      DWORD_PTR self);
     LRESULT memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lParam);
-    void Memo1MouseMove(int x, int y) { address_.moved(x, y); }
-    void Memo1DblClick() { address_.doubleClicked(); }
     // The switches of the Settings and View menus, one row each: its command, its
     // setting, how the window shows it and, for one that follows the window rather than
     // its stored text, what the window shows now.
