@@ -124,11 +124,14 @@ endif()
 add_test(NAME fonts_regenerate COMMAND ${PROJECT_SOURCE_DIR}/tools/check-fonts.sh)
 set_tests_properties(fonts_regenerate PROPERTIES LABELS logic)
 
-add_executable(open_timer bench/open_timer.cpp)
-target_link_libraries(open_timer PRIVATE psapi user32)
-if(MINGW)
-  target_link_options(open_timer PRIVATE -municode)
-endif()
+# The outside timers: a program started and driven from another process.
+foreach(timer IN ITEMS open_timer command_timer)
+  add_executable(${timer} bench/${timer}.cpp)
+  target_link_libraries(${timer} PRIVATE psapi user32)
+  if(MINGW)
+    target_link_options(${timer} PRIVATE -municode)
+  endif()
+endforeach()
 
 # The in-process benchmarks: the program's own windows on large documents.
 foreach(bench IN ITEMS pointer_bench save_bench find_bench)
