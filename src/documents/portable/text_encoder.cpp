@@ -24,9 +24,7 @@ void encodeCp437Replacing(std::wstring_view text, std::string& out) {
     if (encodeCp437(text, out)) return;
     for (size_t i = 0; i < text.size(); ++i) {
         if (!encodeCp437(text.substr(i, 1), out)) out += '?';
-        const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-                          text[i + 1] <= 0xDFFF;
-        if (pair) ++i;  // one character, one "?"
+        if (surrogatePairAt(text, i)) ++i;  // one character, one "?"
     }
 }
 

@@ -101,13 +101,16 @@ DecodedDocument decodeDocument(std::string_view bytes, TextEncoding chosen,
     return document;
 }
 
+bool surrogatePairAt(std::wstring_view text, size_t at) {
+    return at + 1 < text.size() && text[at] >= 0xD800 && text[at] <= 0xDBFF && text[at + 1] >= 0xDC00 &&
+           text[at + 1] <= 0xDFFF;
+}
+
 bool hasUnpairedSurrogate(std::wstring_view text) {
-    const auto isHigh = [](wchar_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
-    const auto isLow = [](wchar_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
     for (size_t i = 0; i < text.size(); ++i) {
-        if (isHigh(text[i]) && i + 1 < text.size() && isLow(text[i + 1])) {
+        if (surrogatePairAt(text, i)) {
             ++i;  // a whole pair
-        } else if (isHigh(text[i]) || isLow(text[i])) {
+        } else if (text[i] >= 0xD800 && text[i] <= 0xDFFF) {
             return true;
         }
     }

@@ -60,6 +60,8 @@ DecodedDocument decodeDocument(std::string_view bytes, TextEncoding chosen,
 
 // Whether a UTF-16 surrogate stands without its partner: UTF-8 has no form for it.
 bool hasUnpairedSurrogate(std::wstring_view text);
+// Whether a whole surrogate pair (one character in two code units) starts at `at`.
+bool surrogatePairAt(std::wstring_view text, size_t at);
 
 // Whether a document so read holds the ANSI code page's characters (and the faces
 // should draw art at the characters 1252 gives the bytes).
