@@ -23,11 +23,14 @@ add_library(vantry_win STATIC
   src/settings/settings_store.cpp
   src/shell/application.cpp
   src/shell/document_saving.cpp
+  src/shell/edit_menu.cpp
+  src/shell/memo_look.cpp
   src/shell/main_window_messages.cpp
   src/shell/nfo01.cpp
   src/shell/options_commands.cpp
   src/shell/print_commands.cpp
   src/shell/recent_menu.cpp
+  src/shell/status_line.cpp
   src/shell/text_tools.cpp
   src/shell/view_state.cpp
   src/tools/about_box.cpp
@@ -42,7 +45,6 @@ add_library(vantry_win STATIC
   src/win/edit_control.cpp
   src/win/error.cpp
   src/win/error_report.cpp
-  src/win/shell_open.cpp
   src/win/system_ui.cpp
   src/win/tooltips.cpp
   src/win/window.cpp

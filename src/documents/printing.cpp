@@ -10,8 +10,6 @@
 namespace vantry {
 namespace {
 
-int faultyPage = 0;
-
 void check(bool succeeded) {
     if (!succeeded) throw Error(systemErrorText(GetLastError()));
 }
@@ -35,8 +33,7 @@ public:
     }
 
     void newPage() {
-        if (++page_ == faultyPage) SetLastError(ERROR_OUT_OF_PAPER);
-        if (page_ == faultyPage || EndPage(printer_) <= 0 || StartPage(printer_) <= 0) fail();
+        if (EndPage(printer_) <= 0 || StartPage(printer_) <= 0) fail();
     }
     void end() {
         if (EndPage(printer_) <= 0 || EndDoc(printer_) <= 0) fail();
@@ -53,7 +50,6 @@ private:
 
     HDC printer_;
     bool started_ = false;
-    int page_ = 1;
 };
 
 class PrinterPages final : public PrintSink {
@@ -86,8 +82,6 @@ GdiObject<HFONT> createPrinterFont(HDC printer, const PrintFont& font) {
 }
 
 }  // namespace
-
-void setPrinterFaultForTests(int page) { faultyPage = page; }
 
 ShownLines::ShownLines(const EditControl& memo) : text_(memo.text()) {
     if (memo.wordWrap()) {

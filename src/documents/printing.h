@@ -35,8 +35,4 @@ bool printerInstalled();
 // throws Error after the job is aborted.
 bool printDocument(PrintJob& job, HDC printer, bool collate, const PrintFont& font, const ShownLines& lines);
 
-// Tests: the printer reports itself out of paper at the start of page `page` (from 2);
-// 0 lets every page through.
-void setPrinterFaultForTests(int page);
-
 }  // namespace vantry

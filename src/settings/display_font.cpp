@@ -36,24 +36,22 @@ COLORREF colorFromSetting(std::int32_t value) {
     return static_cast<COLORREF>(value) & 0x00FFFFFF;
 }
 
-namespace {
-std::function<void(const std::wstring&)>& releaseObserver() {
-    static std::function<void(const std::wstring&)> observer;
-    return observer;
-}
-}  // namespace
-
-void setFontFileReleaseObserver(std::function<void(const std::wstring& path)> observer) {
-    releaseObserver() = std::move(observer);
-}
-
 PrivateFontFile::PrivateFontFile(std::wstring path) : path_(std::move(path)) {
     loaded_ = AddFontResourceExW(path_.c_str(), FR_PRIVATE, nullptr) > 0;
 }
 
 PrivateFontFile::~PrivateFontFile() {
     if (loaded_) RemoveFontResourceExW(path_.c_str(), FR_PRIVATE, nullptr);
-    if (releaseObserver()) releaseObserver()(path_);
+}
+
+BundledFontFiles::BundledFontFiles(const std::wstring& programDir) {
+    screen_.emplace(programDir + L"fdata.nf");
+    printer_.emplace(programDir + L"tfdata.nf");
+}
+
+BundledFontFiles::~BundledFontFiles() {
+    screen_.reset();
+    printer_.reset();
 }
 
 int screenDotsPerInch() { return windowDpi(nullptr); }

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 
 #include "settings/portable/font_choice.h"
@@ -38,7 +38,18 @@ private:
     bool loaded_ = false;
 };
 
-// Tests: hear of each font file as it is released (an empty function stops it).
-void setFontFileReleaseObserver(std::function<void(const std::wstring& path)> observer);
+// The two font files the program ships, "fdata.nf" (the screen's faces) and "tfdata.nf"
+// (the printer's), registered in that order and released in the same order.
+class BundledFontFiles {
+public:
+    explicit BundledFontFiles(const std::wstring& programDir);
+    ~BundledFontFiles();
+    BundledFontFiles(const BundledFontFiles&) = delete;
+    BundledFontFiles& operator=(const BundledFontFiles&) = delete;
+
+private:
+    std::optional<PrivateFontFile> screen_;
+    std::optional<PrivateFontFile> printer_;
+};
 
 }  // namespace vantry

@@ -9,16 +9,6 @@
 namespace vantry {
 namespace {
 
-RegistryFault& registryFault() {
-    static RegistryFault fault;
-    return fault;
-}
-
-LSTATUS injected(RegistryCall call, const std::wstring& path) {
-    const RegistryFault& fault = registryFault();
-    return fault ? fault(call, path) : ERROR_SUCCESS;
-}
-
 void throwIfFailed(LSTATUS status) {
     if (status != ERROR_SUCCESS) throw Error(systemErrorText(static_cast<DWORD>(status)));
 }
@@ -35,9 +25,7 @@ std::wstring RegistryRoot::fullPath(std::wstring_view keyPath) const {
 
 RegistryRoot userClassesRoot() { return {HKEY_CURRENT_USER, L"\\Software\\Classes"}; }
 
-void setRegistryFaultForTests(RegistryFault fault) { registryFault() = std::move(fault); }
-
-RegistryKey::RegistryKey(HKEY key, std::wstring path) : key_(key), path_(std::move(path)) {}
+RegistryKey::RegistryKey(HKEY key) : key_(key) {}
 
 RegistryKey RegistryKey::open(const RegistryRoot& root, std::wstring_view keyPath) {
     return openWith(root, keyPath, KEY_ALL_ACCESS);
@@ -48,24 +36,20 @@ RegistryKey RegistryKey::openToRead(const RegistryRoot& root, std::wstring_view 
 }
 
 RegistryKey RegistryKey::openWith(const RegistryRoot& root, std::wstring_view keyPath, REGSAM access) {
-    std::wstring path = root.fullPath(keyPath);
+    const std::wstring path = root.fullPath(keyPath);
     HKEY key = nullptr;
-    if (injected(RegistryCall::Open, path) != ERROR_SUCCESS ||
-        RegOpenKeyExW(root.key, path.c_str(), 0, access, &key) != ERROR_SUCCESS) {
-        return {};
-    }
-    return {key, std::move(path)};
+    if (RegOpenKeyExW(root.key, path.c_str(), 0, access, &key) != ERROR_SUCCESS) return {};
+    return RegistryKey(key);
 }
 
 RegistryKey RegistryKey::create(const RegistryRoot& root, std::wstring_view keyPath) {
-    std::wstring path = root.fullPath(keyPath);
+    const std::wstring path = root.fullPath(keyPath);
     HKEY key = nullptr;
-    if (injected(RegistryCall::Create, path) != ERROR_SUCCESS ||
-        RegCreateKeyExW(root.key, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-            ERROR_SUCCESS) {
+    if (RegCreateKeyExW(root.key, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
         return {};
     }
-    return {key, std::move(path)};
+    return RegistryKey(key);
 }
 
 bool RegistryKey::deleteTree(const RegistryRoot& root, std::wstring_view keyPath) {
@@ -77,7 +61,6 @@ bool RegistryKey::deleteTree(const RegistryRoot& root, std::wstring_view keyPath
 }
 
 bool RegistryKey::hasValue(std::wstring_view valueName) const {
-    throwIfFailed(injected(RegistryCall::Read, path_));
     const LSTATUS status =
         RegQueryValueExW(key_.get(), std::wstring(valueName).c_str(), nullptr, nullptr, nullptr, nullptr);
     if (status == ERROR_FILE_NOT_FOUND) return false;
@@ -86,7 +69,6 @@ bool RegistryKey::hasValue(std::wstring_view valueName) const {
 }
 
 std::optional<std::wstring> RegistryKey::readText(std::wstring_view valueName) const {
-    throwIfFailed(injected(RegistryCall::Read, path_));
     const std::wstring name(valueName);
     // Room for an odd last byte, which no whole code unit holds; the text is taken from
     // the length read, since the stored data need not end with a zero. Most values fit
@@ -110,7 +92,6 @@ std::optional<std::wstring> RegistryKey::readText(std::wstring_view valueName) c
 }
 
 void RegistryKey::writeText(std::wstring_view valueName, std::wstring_view text) const {
-    throwIfFailed(injected(RegistryCall::Write, path_));
     const std::wstring data(text);
     throwIfFailed(RegSetValueExW(key_.get(), std::wstring(valueName).c_str(), 0, REG_SZ,
                                  reinterpret_cast<const BYTE*>(data.c_str()),

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,16 +54,9 @@ public:
     void deleteValue(std::wstring_view valueName) const;
 
 private:
-    RegistryKey(HKEY key, std::wstring path);
+    explicit RegistryKey(HKEY key);
     static RegistryKey openWith(const RegistryRoot& root, std::wstring_view keyPath, REGSAM access);
     UniqueRegistryKey key_;
-    std::wstring path_;  // as handed to the registry, for the fault hook
 };
-
-// Tests: the status a registry call on a key gets instead of its own (ERROR_SUCCESS lets
-// it run). An empty function removes the hook.
-enum class RegistryCall { Open, Create, Read, Write };
-using RegistryFault = std::function<LSTATUS(RegistryCall call, const std::wstring& keyPath)>;
-void setRegistryFaultForTests(RegistryFault fault);
 
 }  // namespace vantry

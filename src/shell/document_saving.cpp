@@ -41,7 +41,7 @@ bool Tnfonote::saveDocumentAs() {
     setDocumentEncoding(encoding);
     updateCaption();
     applyFontSelection();
-    addRecentFile(document_.fileName);
+    recentFiles_.add(document_.fileName);
     return true;
 }
 

@@ -1,58 +1,19 @@
-// The main window's messages: the menu commands as one flat dispatch, the edit
-// commands' rules, and the text control's keys, presses and pointer.
+// The main window's messages: the menu commands as one flat dispatch, and the text
+// control's keys, presses and pointer.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <utility>
 
 #include "shell/nfo01.h"
-#include "shell/portable/edit_commands.h"
+#include "shell/edit_menu.h"
 #include "shell/resource.h"
 #include "win/error_report.h"
 
 namespace vantry {
 
-EditState Tnfonote::editState() const {
-    const EditSelection selection = Memo1.selection();
-    return {Memo1.hasFocus(),
-            Memo1.readOnly(),
-            SendMessageW(Memo1.handle(), EM_CANUNDO, 0, 0) != 0,
-            selection.start != selection.end,
-            IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE,
-            Memo1.textLength() > 0};
-}
-
-namespace {
-constexpr std::pair<int, EditCommand> kEditCommands[] = {
-    {IDM_UNDO, EditCommand::Undo}, {IDM_CUT, EditCommand::Cut}, {IDM_COPY, EditCommand::Copy},
-    {IDM_PASTE, EditCommand::Paste}, {IDM_SELECT_ALL, EditCommand::SelectAll}};
-}  // namespace
-
-void Tnfonote::updateEditMenu(HMENU editMenu) {
-    const EditState state = editState();
-    for (const auto& [id, command] : kEditCommands) {
-        EnableMenuItem(editMenu, static_cast<UINT>(id),
-                       MF_BYCOMMAND | (editCommandEnabled(command, state) ? MF_ENABLED : MF_GRAYED));
-    }
-}
-
-// The edit commands act on the text only when their rule allows it at this moment.
-void Tnfonote::runEditCommand(EditCommand command) {
-    if (!editCommandEnabled(command, editState())) return;
-    const HWND memo = Memo1.handle();
-    switch (command) {
-        case EditCommand::Undo: SendMessageW(memo, WM_UNDO, 0, 0); break;
-        case EditCommand::Cut: SendMessageW(memo, WM_CUT, 0, 0); break;
-        case EditCommand::Copy: SendMessageW(memo, WM_COPY, 0, 0); break;
-        case EditCommand::Paste: SendMessageW(memo, WM_PASTE, 0, 0); break;
-        case EditCommand::SelectAll: Memo1.setSelection({0, static_cast<DWORD>(-1)}); break;
-    }
-}
-
 void Tnfonote::onCommand(int id) {
-    for (const auto& [commandId, command] : kEditCommands) {
-        if (commandId == id) return runEditCommand(command);
-    }
+    if (runEditCommand(Memo1, id)) return;
     if (const int place = recentFiles_.placeOf(static_cast<UINT>(id)); place >= 0) return RecentItemClick(place);
     if (flipSwitch(id)) return;
     switch (id) {
@@ -139,12 +100,12 @@ LRESULT Tnfonote::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_INITMENUPOPUP:
             if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(handle()), 1)) {
-                updateEditMenu(reinterpret_cast<HMENU>(wParam));
+                enableEditCommands(reinterpret_cast<HMENU>(wParam), Memo1);
             }
             return 0;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
-            if (reinterpret_cast<HWND>(lParam) == Memo1.handle()) return colorMemo(reinterpret_cast<HDC>(wParam));
+            if (reinterpret_cast<HWND>(lParam) == Memo1.handle()) return look_.paint(reinterpret_cast<HDC>(wParam));
             break;
         case WM_SIZE:
             layoutControls();

@@ -10,9 +10,9 @@
 #include "shell/portable/edit_commands.h"
 #include "shell/encoding_list.h"
 #include "shell/resource.h"
+#include "win/dpi.h"
 #include "win/error.h"
 #include "win/error_report.h"
-#include "win/shell_open.h"
 #include "win/system_ui.h"
 
 namespace vantry {
@@ -24,9 +24,6 @@ constexpr wchar_t kOpenFilter[] =
     L"Text files (*.txt)\0*.txt\0"
     L"All files (*.*)\0*.*\0";
 constexpr int kObsoleteNumberedValues = 35;
-constexpr int kPositionPanelWidth = 145;
-constexpr int kEncodingPanelWidth = 110;
-constexpr int kStatusBarHeight = 19;
 
 std::int32_t integerOf(const std::wstring& text) { return parseSettingInteger(text).value_or(0); }
 
@@ -46,6 +43,14 @@ RECT restoredBounds(HWND window) {
     return bounds;
 }
 
+// An older layout stored settings under the names "0" to "34"; "5" marks it.
+void removeObsoleteNumberedValues(SettingsStore& store) {
+    if (!store.registryValueExists(store.keyPath(), L"5", HKEY_CURRENT_USER)) return;
+    for (int number = 0; number < kObsoleteNumberedValues; ++number) {
+        store.deleteRegistryValue(store.keyPath(), std::to_wstring(number), HKEY_CURRENT_USER);
+    }
+}
+
 }  // namespace
 
 Tnfonote::Tnfonote(MainWindowSetup setup)
@@ -60,20 +65,15 @@ Tnfonote::Tnfonote(MainWindowSetup setup)
     setApplicationTitle(L"Vantry");  // the title follows the caption
     Memo1.create(handle(), IDC_MEMO1, false);
     Memo1.setMessageHook(memoHook, reinterpret_cast<DWORD_PTR>(this));
-    // Placed by layoutControls, at the height the program gives it.
-    StatusBar1 = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN,
-                                 0, 0, 0, 0, handle(),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR1)), instance, nullptr);
-    if (!StatusBar1) throw Error(systemErrorText(GetLastError()));
     dpi_ = windowDpi(handle());
-    setStatusPanels();
+    StatusBar1.create(handle(), IDC_STATUSBAR1, dpi_);
 
     address_.createTooltip(handle());
     DragAcceptFiles(handle(), TRUE);
-    removeObsoleteNumberedValues();
+    removeObsoleteNumberedValues(store_);
     programPath_ = setup_.programPath;
     programDir_ = directoryOf(programPath_);
-    registerFontFiles();
+    fontFiles_.emplace(programDir_);
     loadSettings();
     recentFiles_.attach(GetSubMenu(GetMenu(handle()), 0), IDM_FILE_INFORMATION, IDM_RECENT_FILE_FIRST);
     refreshRecentMenu();
@@ -87,29 +87,10 @@ Tnfonote::~Tnfonote() {
     FormDestroy();
 }
 
-// The font files go in the order they came.
-void Tnfonote::FormDestroy() {
-    screenFonts_.reset();
-    printerFonts_.reset();
-}
-
 void Tnfonote::show() {
     ShowWindow(handle(), startMaximized_ ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     UpdateWindow(handle());
     SetFocus(Memo1.handle());
-}
-
-// An older layout stored settings under the names "0" to "34"; "5" marks it.
-void Tnfonote::removeObsoleteNumberedValues() {
-    if (!store_.registryValueExists(store_.keyPath(), L"5", HKEY_CURRENT_USER)) return;
-    for (int number = 0; number < kObsoleteNumberedValues; ++number) {
-        store_.deleteRegistryValue(store_.keyPath(), std::to_wstring(number), HKEY_CURRENT_USER);
-    }
-}
-
-void Tnfonote::registerFontFiles() {
-    screenFonts_ = std::make_unique<PrivateFontFile>(programDir_ + L"fdata.nf");
-    printerFonts_ = std::make_unique<PrivateFontFile>(programDir_ + L"tfdata.nf");
 }
 
 // One bad stored number must not make the program unusable: it is reported, and the
@@ -129,7 +110,7 @@ void Tnfonote::loadSettings() {
     const SettingsStore::HeldOpen held(store_);
     for (int number : settingsReadBeforeFont()) readSetting(number);
 
-    applyColors();
+    look_.setStoredColors(settings_.bgColor, settings_.textColor);
     applyFontSelection();
     setSaveFilterOrder();
 
@@ -146,39 +127,15 @@ void Tnfonote::loadSettings() {
     layoutControls();
 }
 
-// Position, path, and the encoding at the right end.
-void Tnfonote::setStatusPanels() {
-    RECT bar{};
-    GetClientRect(StatusBar1, &bar);
-    const int position = scaledForDpi(kPositionPanelWidth, dpi_);
-    const int panels[] = {position, std::max<int>(position, bar.right - scaledForDpi(kEncodingPanelWidth, dpi_)), -1};
-    SendMessageW(StatusBar1, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(panels));
-}
-
 // Moved to a monitor of another DPI: the suggested frame, the font at the new size, the
 // status bar laid out anew.
 void Tnfonote::changeDpi(int dpi, const RECT& suggested) {
     dpi_ = dpi;
-    setStatusPanels();
-    setTextFont(memoFontProfile_);
+    StatusBar1.setPanels(dpi_);
+    look_.setDpi(dpi_);
     SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     layoutControls();
-}
-
-void Tnfonote::applyColors() { setMemoColors(integerOf(settings_.bgColor), integerOf(settings_.textColor)); }
-
-void Tnfonote::setMemoColors(std::int32_t background, std::int32_t text) {
-    backgroundValue_ = background;
-    textValue_ = text;
-    backgroundBrush_.reset(CreateSolidBrush(backgroundColor()));
-    InvalidateRect(Memo1.handle(), nullptr, TRUE);
-}
-
-LRESULT Tnfonote::colorMemo(HDC dc) {
-    SetTextColor(dc, textColor());
-    SetBkColor(dc, backgroundColor());
-    return reinterpret_cast<LRESULT>(backgroundBrush_.get());
 }
 
 bool Tnfonote::isWindowTopmost() const {
@@ -191,12 +148,7 @@ void Tnfonote::layoutControls() {
     if (IsIconic(handle())) return;
     RECT client{};
     GetClientRect(handle(), &client);
-    int statusHeight = 0;
-    if (GetWindowLongPtrW(StatusBar1, GWL_STYLE) & WS_VISIBLE) {
-        statusHeight = std::min<int>(scaledForDpi(kStatusBarHeight, dpi_), client.bottom);
-        MoveWindow(StatusBar1, 0, client.bottom - statusHeight, client.right, statusHeight, TRUE);
-        setStatusPanels();
-    }
+    const int statusHeight = StatusBar1.layout(client, dpi_);
     MoveWindow(Memo1.handle(), 0, 0, client.right, client.bottom - statusHeight, TRUE);
 }
 
@@ -213,7 +165,7 @@ bool Tnfonote::loadDocument(const std::wstring& path, std::wstring_view encoding
         showNewDocument(path, decoded.text, decoded.encoding);
         referenceText_ = std::move(decoded.text);
         updateCaption();
-        addRecentFile(document_.fileName);
+        recentFiles_.add(document_.fileName);
         setSaveFilterOrder();
         return true;
     } catch (const Error& error) {
@@ -280,7 +232,7 @@ void Tnfonote::New1Click() {
 }
 
 void Tnfonote::NewWindow1Click() {
-    shellOpen(programPath_);
+    systemUi().shellOpen(programPath_);
 }
 
 void Tnfonote::Open1Click() {
@@ -347,13 +299,7 @@ void Tnfonote::applyFontProfile(bool useNfo) {
 void Tnfonote::setTextFont(const FontProfile& profile) {
     FontProfile shown = profile;
     if (readWithAnsiCodePage(document_.documentEncoding)) shown.face = faceForAnsiText(shown.face);
-    // No needless layout of the whole text.
-    if (shown == memoFontProfile_ && memoFontDpi_ == dpi_ && memoFont_) return;
-    memoFontProfile_ = shown;
-    memoFontDpi_ = dpi_;
-    GdiObject<HFONT> font = createDisplayFont(shown, dpi_);
-    Memo1.setFont(font.get());
-    memoFont_ = std::move(font);  // the old font is deleted once the control let go of it
+    look_.setFont(shown, dpi_);
 }
 
 }  // namespace vantry

@@ -5,45 +5,26 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <functional>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 
 #include "documents/portable/print_layout.h"
-#include "documents/recent_files_menu.h"
 #include "documents/portable/save_filters.h"
-#include "documents/portable/text_encoding.h"
+#include "documents/recent_files_menu.h"
 #include "settings/display_font.h"
-#include "settings/portable/font_choice.h"
 #include "settings/options_dialog.h"
-#include "settings/portable/settings_record.h"
 #include "settings/settings_store.h"
-#include "shell/portable/edit_commands.h"
+#include "shell/main_window_setup.h"
+#include "shell/memo_look.h"
+#include "shell/status_line.h"
 #include "shell/tool_windows.h"
-#include "tools/find_window.h"
 #include "tools/address_pointer.h"
-#include "win/edit_control.h"
-#include "win/dpi.h"
-#include "win/handles.h"
+#include "tools/find_window.h"
 #include "win/system_ui.h"
 #include "win/window.h"
 
 namespace vantry {
-
-struct DocumentState {
-    std::wstring fileName{kNoFileName};
-    TextEncoding documentEncoding = TextEncoding::None;
-    bool isNfoFont = false;
-};
-
-struct MainWindowSetup {
-    std::wstring programPath;                    // the running executable, long form
-    std::optional<std::wstring> commandLineFile; // first argument, if any
-    std::wstring settingsKeyPath{kSettingsKeyPath};
-    std::function<void()> onClosed;              // ends the message loop
-};
 
 class Tnfonote final : public Window, public FindWindowOwner, public OptionsOwner {
 public:
@@ -58,26 +39,21 @@ public:
     // A message box captioned "Vantry"; returns the pressed button.
     int showMessage(const std::wstring& text, UINT style);
 
-    // The document.
     bool loadDocument(const std::wstring& path, std::wstring_view encodingEntry);
     bool writeDocument(const std::wstring& path, TextEncoding encoding);
     bool isModified() const;
     const DocumentState& document() const { return document_; }
-    void addRecentFile(const std::wstring& path);
-    void removeRecentFile(const std::wstring& path);
-    void replaceSelection(const std::wstring& text) { Memo1.replaceSelection(text); }
 
-    // What the window holds and shows.
     int dpi() const { return dpi_; }
     const std::wstring& programPath() const override { return programPath_; }
     const std::wstring& programDir() const { return programDir_; }
     Settings& settings() override { return settings_; }
     SettingsStore& store() override { return store_; }
     EditControl& memo() override { return Memo1; }
-    HWND statusBar() const { return StatusBar1; }
+    HWND statusBar() const { return StatusBar1.handle(); }
     bool isWindowTopmost() const;
-    COLORREF backgroundColor() const { return colorFromSetting(backgroundValue_); }
-    COLORREF textColor() const { return colorFromSetting(textValue_); }
+    COLORREF backgroundColor() const { return look_.background(); }
+    COLORREF textColor() const { return look_.text(); }
     const SaveDialogState& saveDialog() const { return saveDialog_; }
     const PrintJob& printJob() const { return printJob_; }
     bool pointerOverAddress() const { return address_.pointerOverAddress(); }
@@ -115,8 +91,12 @@ private:
     void Memo1MouseUp(WPARAM keys, int x, int y);
     void Memo1MouseMove(int x, int y) { address_.moved(x, y); }
     void Memo1DblClick() { address_.doubleClicked(); }
+    bool FormCloseQuery();
+    void FormClose();
+    void FormDestroy() { fontFiles_.reset(); }
 
     // Documents, saving, printing.
+    void showNewDocument(const std::wstring& path, const std::wstring& text, TextEncoding encoding);
     void dropFiles(HDROP drop);
     bool askToSaveChanges();
     bool saveDocument();
@@ -125,63 +105,42 @@ private:
     void printDocument(PrintDialogAnswer& printer);
     std::wstring firstSelectedLine() const;
 
-    // The view.
+    // Start-up and the view.
+    void loadSettings();
+    std::wstring readSetting(int number);
+    struct ViewSwitch;  // a switch of the Settings and View menus: command, setting, effect
+    static std::span<const ViewSwitch> viewSwitches();
+    bool flipSwitch(int menuId);  // false when menuId is no switch
+    void applyStoredSwitches();
     void updateCaption();
     void updateStatusBar();
     void applyFontSelection();
     void applyFontProfile(bool useNfo);
+    void layoutControls();
+    void changeDpi(int dpi, const RECT& suggested);
 
-    // The Options dialog's view of this window.
-    void setSaveFilterOrder() override;
-    void clearRecentFiles() override;
-    void refreshRecentMenu() override;
-    void setMemoColors(std::int32_t background, std::int32_t text) override;
-    void setTextFont(const FontProfile& profile) override;
-    ExtensionKind extensionKind() const override;
-    std::int32_t storedBackgroundColor() const override;
-    std::int32_t storedTextColor() const override;
-    void showStoredDisplay() override;
-    // The find window's view of this window.
-    bool isNfoFont() const override;
-    void informNotFound(const std::wstring& text) override;
-    void showMessageWindow(HWND returnTo, const std::wstring& text) override;
-    void focusMainWindow() override;
-    void selectionMoved() override;
-
-    void showNewDocument(const std::wstring& path, const std::wstring& text, TextEncoding encoding);
+    // Messages.
+    void onCommand(int id);
     static LRESULT CALLBACK memoHook(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                      DWORD_PTR self);
     LRESULT memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lParam);
-    // The switches of the Settings and View menus, one row each: its command, its
-    // setting, how the window shows it and, for one that follows the window rather than
-    // its stored text, what the window shows now.
-    struct ViewSwitch {
-        int menuId;
-        Setting setting;
-        void (*apply)(Tnfonote& window, bool on);
-        bool (*shown)(const Tnfonote& window);  // nullptr: only a stored "0" or "1" flips
-    };
-    static std::span<const ViewSwitch> viewSwitches();
-    bool flipSwitch(int menuId);  // false when menuId is no switch
-    void applyStoredSwitches();
-    void setSwitchCheck(int menuId, bool checked);
-    void removeObsoleteNumberedValues();
-    void registerFontFiles();
-    void loadSettings();
-    std::wstring readSetting(int number);
-    void applyColors();
-    void applyPlacementSettings();
-    void layoutControls();
-    void setStatusPanels();
-    void changeDpi(int dpi, const RECT& suggested);
-    void onCommand(int id);
-    EditState editState() const;
-    void updateEditMenu(HMENU editMenu);
-    void runEditCommand(EditCommand command);
-    bool FormCloseQuery();
-    void FormClose();
-    void FormDestroy();
-    LRESULT colorMemo(HDC dc);
+
+    // The Options dialog's view of this window.
+    void setSaveFilterOrder() override;
+    void clearRecentFiles() override { recentFiles_.clear(); }
+    void refreshRecentMenu() override { recentFiles_.refresh(); }
+    void setMemoColors(std::int32_t background, std::int32_t text) override { look_.setColors(background, text); }
+    void setTextFont(const FontProfile& profile) override;
+    ExtensionKind extensionKind() const override;
+    std::int32_t storedBackgroundColor() const override { return look_.storedBackground(); }
+    std::int32_t storedTextColor() const override { return look_.storedText(); }
+    void showStoredDisplay() override;
+    // The find window's view of this window.
+    bool isNfoFont() const override { return document_.isNfoFont; }
+    void informNotFound(const std::wstring& text) override { showMessage(text, MB_OK | MB_ICONINFORMATION); }
+    void showMessageWindow(HWND returnTo, const std::wstring& text) override;
+    void focusMainWindow() override;
+    void selectionMoved() override { updateStatusBar(); }
 
     MainWindowSetup setup_;
     ToolWindows tools_;
@@ -191,28 +150,18 @@ private:
     std::wstring referenceText_;  // the text as last loaded or saved
     std::wstring programPath_;
     std::wstring programDir_;
-    std::unique_ptr<PrivateFontFile> screenFonts_;
-    std::unique_ptr<PrivateFontFile> printerFonts_;
+    std::optional<BundledFontFiles> fontFiles_;
     EditControl Memo1;
+    MemoLook look_{Memo1};
     AddressUnderPointer address_{Memo1, settings_};
-    HWND StatusBar1 = nullptr;
-    GdiObject<HFONT> memoFont_;
-    FontProfile memoFontProfile_;
-    int memoFontDpi_ = 0;
+    StatusLine StatusBar1;
     int dpi_ = 96;  // of the monitor the window is on
-    GdiObject<HBRUSH> backgroundBrush_;
-    std::int32_t backgroundValue_ = 0;  // as stored, for the Options dialog to store back
-    std::int32_t textValue_ = 0;
-    RECT normalBounds_{};
     bool startMaximized_ = false;
     SaveDialogState saveDialog_;
     RecentFiles recentFiles_{settings_, store_};
     PrintJob printJob_;
-    int openEncodingIndex_ = 0;  // the Open dialog's encoding, kept for the run
+    int openEncodingIndex_ = 0;  // the Open dialog's encoding and file type, kept for the run
     int openFilterIndex_ = 1;
-    std::wstring shownPosition_;
-    std::wstring shownPath_;
-    std::wstring_view shownEncoding_;
 };
 
 }  // namespace vantry

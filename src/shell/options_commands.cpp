@@ -8,12 +8,8 @@ void Tnfonote::Options1Click() {
     if (tools_.options) tools_.options->showOptions();
 }
 
-std::int32_t Tnfonote::storedBackgroundColor() const { return backgroundValue_; }
-
-std::int32_t Tnfonote::storedTextColor() const { return textValue_; }
-
 void Tnfonote::showStoredDisplay() {
-    applyColors();
+    look_.setStoredColors(settings_.bgColor, settings_.textColor);
     applyFontSelection();
 }
 

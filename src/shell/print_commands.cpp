@@ -22,7 +22,7 @@ void Tnfonote::Print1Click() {
 void Tnfonote::printDocument(PrintDialogAnswer& printer) {
     printJob_.nfoFont = document_.isNfoFont;
     printJob_.copies = copiesToPrint(printer.copies);
-    PrintFont font = choosePrintFont(printJob_.nfoFont, memoFontProfile_, Memo1.fontCharSet());
+    PrintFont font = choosePrintFont(printJob_.nfoFont, look_.fontProfile(), Memo1.fontCharSet());
     if (readWithAnsiCodePage(document_.documentEncoding)) font.face = faceForAnsiText(font.face);
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     const bool printed = vantry::printDocument(printJob_, printer.printer.get(), printer.collate, font, ShownLines(Memo1));
@@ -39,7 +39,7 @@ void Tnfonote::ExportPng1Click() {
         showMessage(std::wstring(kNothingToExportMessage), MB_OK | MB_ICONINFORMATION);
         return;
     }
-    const std::string png = documentPng(lines, memoFont_.get(), backgroundColor(), textColor());
+    const std::string png = documentPng(lines, look_.font(), backgroundColor(), textColor());
     FileDialogRequest request;
     request.owner = handle();
     request.save = true;

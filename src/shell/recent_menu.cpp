@@ -3,20 +3,12 @@
 
 namespace vantry {
 
-void Tnfonote::addRecentFile(const std::wstring& path) { recentFiles_.add(path); }
-
-void Tnfonote::removeRecentFile(const std::wstring& path) { recentFiles_.remove(path); }
-
-void Tnfonote::clearRecentFiles() { recentFiles_.clear(); }
-
-void Tnfonote::refreshRecentMenu() { recentFiles_.refresh(); }
-
 void Tnfonote::RecentItemClick(int place) {
     if (place < 0 || place >= kRecentFileSlots) return;
     const std::wstring path = settings_.recentFile[static_cast<size_t>(place)];
     if (path.empty()) return;
     if (!askToSaveChanges()) return;
-    if (!loadDocument(path, L"")) removeRecentFile(path);
+    if (!loadDocument(path, L"")) recentFiles_.remove(path);
 }
 
 }  // namespace vantry

@@ -29,10 +29,6 @@ void Tnfonote::Findnext1Click() {
 
 std::wstring Tnfonote::firstSelectedLine() const { return std::wstring(firstLineOf(Memo1.selectedText())); }
 
-bool Tnfonote::isNfoFont() const { return document_.isNfoFont; }
-
-void Tnfonote::informNotFound(const std::wstring& text) { showMessage(text, MB_OK | MB_ICONINFORMATION); }
-
 void Tnfonote::showMessageWindow(HWND returnTo, const std::wstring& text) {
     if (tools_.message) tools_.message->showMessageWindow(returnTo, text);
 }
@@ -42,7 +38,6 @@ void Tnfonote::focusMainWindow() {
     SetFocus(Memo1.handle());
 }
 
-void Tnfonote::selectionMoved() { updateStatusBar(); }
 
 // Lines as the control counts them (display lines while wrapping); an empty last line
 // after a final line break is not offered.

@@ -14,9 +14,20 @@
 
 namespace vantry {
 
-void Tnfonote::setSwitchCheck(int menuId, bool checked) {
-    CheckMenuItem(GetMenu(handle()), static_cast<UINT>(menuId), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+namespace {
+void setSwitchCheck(HWND window, int menuId, bool checked) {
+    CheckMenuItem(GetMenu(window), static_cast<UINT>(menuId), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
+}  // namespace
+
+// Its command, its setting, how the window shows it and, for one that follows the window
+// rather than its stored text, what the window shows now.
+struct Tnfonote::ViewSwitch {
+    int menuId;
+    Setting setting;
+    void (*apply)(Tnfonote& window, bool on);
+    bool (*shown)(const Tnfonote& window);  // nullptr: only a stored "0" or "1" flips
+};
 
 std::span<const Tnfonote::ViewSwitch> Tnfonote::viewSwitches() {
     static constexpr ViewSwitch kSwitches[] = {
@@ -43,14 +54,11 @@ std::span<const Tnfonote::ViewSwitch> Tnfonote::viewSwitches() {
          nullptr},
         {IDM_STATUS_BAR, kShowStatusBar,
          [](Tnfonote& window, bool visible) {
-             ShowWindow(window.StatusBar1, visible ? SW_SHOWNA : SW_HIDE);
+             window.StatusBar1.setVisible(visible);
              window.layoutControls();
-             window.shownPosition_.clear();  // a status bar shown again is filled at once
-             window.shownPath_.clear();
-             window.shownEncoding_ = {};
-             window.updateStatusBar();
+             window.updateStatusBar();  // a status bar shown again is filled at once
          },
-         [](const Tnfonote& window) { return (GetWindowLongPtrW(window.StatusBar1, GWL_STYLE) & WS_VISIBLE) != 0; }},
+         [](const Tnfonote& window) { return window.StatusBar1.visible(); }},
     };
     return kSwitches;
 }
@@ -71,7 +79,7 @@ bool Tnfonote::flipSwitch(int menuId) {
     }
     store_.writeSetting(found->setting, switchText(on));
     found->apply(*this, on);
-    setSwitchCheck(menuId, on);
+    setSwitchCheck(handle(), menuId, on);
     copy = switchText(on);
     return true;
 }
@@ -81,7 +89,7 @@ void Tnfonote::applyStoredSwitches() {
     for (const ViewSwitch& viewSwitch : viewSwitches()) {
         const bool on = settings_.isOn(viewSwitch.setting);
         viewSwitch.apply(*this, on);
-        setSwitchCheck(viewSwitch.menuId, on);
+        setSwitchCheck(handle(), viewSwitch.menuId, on);
     }
 }
 
@@ -133,26 +141,13 @@ void Tnfonote::updateCaption() {
 // Line and column of the selection start, and the file's path. EM_GETSEL writes the
 // full positions even where its return value cannot hold them.
 void Tnfonote::updateStatusBar() {
-    if (!(GetWindowLongPtrW(StatusBar1, GWL_STYLE) & WS_VISIBLE)) return;
+    if (!StatusBar1.visible()) return;
     const EditSelection selection = Memo1.selection();
     const DWORD line = Memo1.lineFromChar(selection.start);
     const DWORD lineStart = Memo1.lineIndex(line);
-    std::wstring position = L"Ln: " + std::to_wstring(line + 1) + L", Col: " +
-                            std::to_wstring(selection.start - lineStart + 1);
-    if (position != shownPosition_) {
-        shownPosition_ = std::move(position);
-        SendMessageW(StatusBar1, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(shownPosition_.c_str()));
-    }
-    std::wstring path = document_.fileName == kNoFileName ? L"" : document_.fileName;
-    if (path != shownPath_) {
-        shownPath_ = std::move(path);
-        SendMessageW(StatusBar1, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(shownPath_.c_str()));
-    }
-    const std::wstring_view encoding = encodingShortName(document_.documentEncoding);
-    if (encoding != shownEncoding_) {
-        shownEncoding_ = encoding;
-        SendMessageW(StatusBar1, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(std::wstring(encoding).c_str()));
-    }
+    StatusBar1.show(L"Ln: " + std::to_wstring(line + 1) + L", Col: " + std::to_wstring(selection.start - lineStart + 1),
+                    document_.fileName == kNoFileName ? L"" : document_.fileName,
+                    encodingShortName(document_.documentEncoding));
 }
 
 }  // namespace vantry

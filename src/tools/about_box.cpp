@@ -2,7 +2,7 @@
 
 #include "tools/program_info.h"
 #include "tools/tool_resources.h"
-#include "win/shell_open.h"
+#include "win/system_ui.h"
 
 namespace vantry {
 namespace {
@@ -91,8 +91,8 @@ bool Tabout::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& resu
 void Tabout::onCommand(int id, int code, HWND) {
     if (id == IDCANCEL) return close(IDCANCEL);
     if (code != STN_CLICKED) return;
-    if (id == IDC_ABOUT_MAIL) return shellOpen(mailLink());
-    if (id == IDC_ABOUT_WEB) return shellOpen(webLink());
+    if (id == IDC_ABOUT_MAIL) return systemUi().shellOpen(mailLink());
+    if (id == IDC_ABOUT_WEB) return systemUi().shellOpen(webLink());
     close(IDOK);  // the icon and the other texts
 }
 

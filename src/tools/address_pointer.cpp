@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "win/shell_open.h"
+#include "win/system_ui.h"
 
 namespace vantry {
 namespace {
@@ -96,7 +96,7 @@ void AddressUnderPointer::moved(int x, int y) {
 
 void AddressUnderPointer::followAddress(AddressKind kind, const std::wstring& address) {
     const std::wstring target = shellTarget(kind, address);
-    if (isOpenableAddress(target)) shellOpen(target);
+    if (isOpenableAddress(target)) systemUi().shellOpen(target);
 }
 
 void AddressUnderPointer::released(WPARAM keys, int x, int y) {

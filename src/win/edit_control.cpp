@@ -75,7 +75,7 @@ std::wstring EditControl::text() const {
 void EditControl::setText(const std::wstring& content) {
     noteChange();
     // A control that cannot hold all of it may keep only a part: that is a refusal too.
-    if (content.size() > testLimit_ || !SetWindowTextW(handle_, content.c_str()) ||
+    if (!SetWindowTextW(handle_, content.c_str()) ||
         static_cast<size_t>(textLength()) != content.size()) {
         throw Error(L"Text exceeds memo capacity");
     }

@@ -44,7 +44,6 @@ public:
     void setText(const std::wstring& text);
     // Tests: the longest text setText takes, so that a refusal can be seen without
     // exhausting memory.
-    void limitTextForTests(size_t units) { testLimit_ = units; }
     void clear();
 
     bool readOnly() const;
@@ -87,7 +86,6 @@ private:
     HFONT font_ = nullptr;  // owned by the main window
     int fontHeight_ = 0;
     std::uint64_t version_ = 0;
-    size_t testLimit_ = static_cast<size_t>(-1);
     SUBCLASSPROC hook_ = nullptr;
     DWORD_PTR hookData_ = 0;
 };

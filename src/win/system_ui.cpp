@@ -1,6 +1,7 @@
 #include "win/system_ui.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <vector>
 
@@ -39,6 +40,10 @@ UINT_PTR CALLBACK encodingListHook(HWND hookDialog, UINT message, WPARAM wParam,
 
 class Win32SystemUi final : public SystemUi {
 public:
+    void shellOpen(const std::wstring& target) override {
+        ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    }
+
     int messageBox(HWND owner, const std::wstring& text, const std::wstring& caption,
                    UINT style) override {
         return MessageBoxW(owner, text.c_str(), caption.c_str(), style);

@@ -66,6 +66,9 @@ public:
     // The print dialog: printer, its properties, copies and collation; always all pages.
     // It opens with the printer chosen last.
     virtual std::optional<PrintDialogAnswer> printDialog(HWND owner) = 0;
+    // Everything the program hands to the desktop shell: ShellExecuteW(no owner, "open",
+    // target, no parameters, no folder, SW_SHOWNORMAL); the result is not examined.
+    virtual void shellOpen(const std::wstring& target) = 0;
 };
 
 // The UI in use: the system's unless a test put another in place (nullptr restores it).

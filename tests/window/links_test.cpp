@@ -7,7 +7,6 @@
 #include "shell/resource.h"
 #include "test_support.h"
 #include "tools/portable/link_scan.h"
-#include "win/shell_open.h"
 
 namespace vantry::testing {
 namespace {
@@ -19,11 +18,9 @@ constexpr DWORD kEmail = 47;  // inside joe@example.com
 class LinksTest : public WindowTest {
 protected:
     LinksTest() {
-        setShellOpenObserver([this](const std::wstring& target) { opened.push_back(target); });
         ShowWindow(window->handle(), SW_SHOWNOACTIVATE);
         open(kDocument);
     }
-    ~LinksTest() override { setShellOpenObserver(nullptr); }
 
     HWND memo() { return window->memo().handle(); }
     void click(POINT at, WPARAM keys = 0, int dragX = 0) {
@@ -31,7 +28,7 @@ protected:
         SendMessageW(memo(), WM_LBUTTONUP, keys, MAKELPARAM(at.x + dragX, at.y));
     }
 
-    std::vector<std::wstring> opened;
+    std::vector<std::wstring>& opened = ui.opened;
 };
 
 TEST_F(LinksTest, EachFollowModeOpensOnItsGestureOnly) {

@@ -1,5 +1,7 @@
 // Opening documents: decoding, failures, drops, shortcuts, the Open dialog, and the
 // font that follows the document.
+#include <windows.h>
+#include <commctrl.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -56,6 +58,12 @@ TEST_F(OpeningTest, FilesAreDecodedByMarkOrCodePageAndHeldWithCrLf) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+// A control that cannot take a text longer than `limit`, as one short of memory.
+LRESULT CALLBACK refuseLongTexts(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR limit) {
+    if (message == WM_SETTEXT && lParam && wcslen(reinterpret_cast<const wchar_t*>(lParam)) > limit) return FALSE;
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
 // A missing file and a text the control refuses leave the edited document as it was.
 TEST_F(OpeningTest, AFileThatCannotBeShownIsReportedAndTheDocumentStays) {
     const std::wstring kept = folder.file(L"kept.nfo", "kept");
@@ -64,8 +72,9 @@ TEST_F(OpeningTest, AFileThatCannotBeShownIsReportedAndTheDocumentStays) {
     SendMessageW(window->memo().handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L" edited"));
     const std::wstring missing = folder.path(L"missing.nfo");
     EXPECT_FALSE(window->loadDocument(missing, L""));
-    window->memo().limitTextForTests(20);
+    SetWindowSubclass(window->memo().handle(), refuseLongTexts, 1, 20);
     EXPECT_FALSE(window->loadDocument(folder.file(L"long.txt", std::string(100, 'x')), L""));
+    RemoveWindowSubclass(window->memo().handle(), refuseLongTexts, 1);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text.rfind(L"Cannot open file \"" + missing + L"\". ", 0), 0u) << narrow(ui.messages[0].text);
     EXPECT_GT(ui.messages[0].text.size(), missing.size() + 22) << "the system's description follows";

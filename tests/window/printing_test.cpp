@@ -91,7 +91,6 @@ protected:
         before = pdfsIn(outputFolder);
     }
     void TearDown() override {
-        setPrinterFaultForTests(0);
         for (const std::wstring& name : pdfsIn(outputFolder)) {
             if (!before.contains(name)) DeleteFileW((outputFolder + name).c_str());
         }

@@ -101,7 +101,7 @@ TEST_F(SavingTest, UnsavedChangesAreAskedAboutBeforeEveryActionThatDropsThem) {
         std::unique_ptr<Tnfonote> subject = makeMainWindow(std::nullopt, &closed);
         const std::wstring current = folder.file(L"current.txt", "old");
         const std::wstring other = folder.file(L"other.txt", "other");
-        subject->addRecentFile(other);
+        subject->settings().recentFile[0] = other;  // a fresh list
         if (c.setup != Setup::YesUnnamedCancelled) {
             ASSERT_TRUE(subject->loadDocument(current, L""));
         }

@@ -36,12 +36,14 @@ public:
     std::optional<COLORREF> chooseColor(HWND, COLORREF, std::array<COLORREF, 16>&) override { return {}; }
     std::optional<ChosenFont> chooseFont(HWND, const LOGFONTW&) override { return {}; }
     std::optional<PrintDialogAnswer> printDialog(HWND) override;
+    void shellOpen(const std::wstring& target) override { opened.push_back(target); }
 
     std::vector<AskedMessage> messages;
     std::deque<int> messageAnswers;  // empty: IDOK
     std::vector<FileDialogRequest> fileDialogs;
     std::deque<std::optional<FileDialogAnswer>> fileAnswers;  // empty: cancel
     std::deque<std::optional<PrintDialogAnswer>> printAnswers;  // empty: cancel
+    std::vector<std::wstring> opened;  // what went to the shell
 };
 
 // Deletes the test settings key now and when it goes.

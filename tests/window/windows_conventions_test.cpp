@@ -68,7 +68,7 @@ TEST(WindowsConventions, AFileDeeperThanMaxPathOpensAndSaves) {
     const auto window = makeMainWindow(path);
     EXPECT_EQ(window->memo().text(), L"deep");
     EXPECT_EQ(window->document().fileName, path);
-    window->replaceSelection(L"very ");
+    window->memo().replaceSelection(L"very ");
     ASSERT_TRUE(window->writeDocument(path, TextEncoding::Ansi));
     ASSERT_TRUE(window->writeDocument(deep + L"copy.nfo", TextEncoding::Utf8));
     EXPECT_TRUE(ui.messages.empty()) << narrow(ui.messages.at(0).text);

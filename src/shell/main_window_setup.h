@@ -1,0 +1,27 @@
+// What start-up hands the main window, and what the main window knows of its document.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "base/paths.h"
+#include "documents/portable/text_encoding.h"
+#include "settings/portable/settings_table.h"
+
+namespace vantry {
+
+struct DocumentState {
+    std::wstring fileName{kNoFileName};
+    TextEncoding documentEncoding = TextEncoding::None;
+    bool isNfoFont = false;
+};
+
+struct MainWindowSetup {
+    std::wstring programPath;                    // the running executable, long form
+    std::optional<std::wstring> commandLineFile; // first argument, if any
+    std::wstring settingsKeyPath{kSettingsKeyPath};
+    std::function<void()> onClosed;              // ends the message loop
+};
+
+}  // namespace vantry

@@ -1,0 +1,67 @@
+#include "shell/status_line.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "win/dpi.h"
+#include "win/error.h"
+
+namespace vantry {
+namespace {
+constexpr int kPositionPanelWidth = 145;
+constexpr int kEncodingPanelWidth = 110;
+constexpr int kStatusBarHeight = 19;
+}  // namespace
+
+// Placed by layout(), at the height the program gives it, not the control's own.
+void StatusLine::create(HWND parent, int controlId, int dpi) {
+    bar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN, 0,
+                           0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                           GetModuleHandleW(nullptr), nullptr);
+    if (!bar_) throw Error(systemErrorText(GetLastError()));
+    setPanels(dpi);
+}
+
+bool StatusLine::visible() const { return (GetWindowLongPtrW(bar_, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+void StatusLine::setVisible(bool visible) {
+    ShowWindow(bar_, visible ? SW_SHOWNA : SW_HIDE);
+    position_.clear();
+    path_.clear();
+    encoding_ = {};
+}
+
+int StatusLine::layout(const RECT& client, int dpi) {
+    if (!visible()) return 0;
+    const int height = std::min<int>(scaledForDpi(kStatusBarHeight, dpi), client.bottom);
+    MoveWindow(bar_, 0, client.bottom - height, client.right, height, TRUE);
+    setPanels(dpi);
+    return height;
+}
+
+// Position, path, and the encoding at the right end.
+void StatusLine::setPanels(int dpi) {
+    RECT bar{};
+    GetClientRect(bar_, &bar);
+    const int position = scaledForDpi(kPositionPanelWidth, dpi);
+    const int panels[] = {position, std::max<int>(position, bar.right - scaledForDpi(kEncodingPanelWidth, dpi)), -1};
+    SendMessageW(bar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(panels));
+}
+
+void StatusLine::show(std::wstring position, std::wstring path, std::wstring_view encoding) {
+    if (position != position_) {
+        position_ = std::move(position);
+        SendMessageW(bar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(position_.c_str()));
+    }
+    if (path != path_) {
+        path_ = std::move(path);
+        SendMessageW(bar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(path_.c_str()));
+    }
+    if (encoding != encoding_) {
+        encoding_ = encoding;
+        SendMessageW(bar_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(std::wstring(encoding).c_str()));
+    }
+}
+
+}  // namespace vantry

@@ -1,0 +1,32 @@
+// The status bar under the text: line and column, the file's path, the encoding. Each
+// panel is sent only when its text changes, since this runs on every key.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace vantry {
+
+class StatusLine {
+public:
+    // A hidden bar in `parent`; throws Error when it cannot be made.
+    void create(HWND parent, int controlId, int dpi);
+    HWND handle() const { return bar_; }
+    bool visible() const;
+    // A bar shown again is filled at the next show().
+    void setVisible(bool visible);
+    // Along the bottom of `client`, when visible; returns the height it takes.
+    int layout(const RECT& client, int dpi);
+    void setPanels(int dpi);
+    void show(std::wstring position, std::wstring path, std::wstring_view encoding);
+
+private:
+    HWND bar_ = nullptr;  // a child: it goes with its parent
+    std::wstring position_;
+    std::wstring path_;
+    std::wstring_view encoding_;
+};
+
+}  // namespace vantry
