@@ -12,23 +12,19 @@ Application::Application(std::wstring programPath, std::optional<std::wstring> c
     nfonote_ = std::make_unique<Tnfonote>(std::move(setup));
     Tnfonote& main = *nfonote_;
     const HWND owner = main.handle();
-    about_ = std::make_unique<Tabout>(owner);
-    options_ = std::make_unique<TOptions>(owner, main);
-    myFind_ = std::make_unique<TMyFind>(owner, main);
-    goto_ = std::make_unique<TGoto>(owner, [&main](const std::wstring& text) {
-        main.showMessage(text, MB_OK | MB_ICONWARNING);
+    main.attachToolWindows({
+        .about = [owner] { return std::make_shared<Tabout>(owner); },
+        .options = [owner, &main] { return std::make_shared<TOptions>(owner, main); },
+        .find = [owner, &main] { return std::make_shared<TMyFind>(owner, main); },
+        .goTo = [owner, &main] {
+            return std::make_shared<TGoto>(owner, [&main](const std::wstring& text) {
+                main.showMessage(text, MB_OK | MB_ICONWARNING);
+            });
+        },
+        .readMe = [owner, &main] { return std::make_shared<TReadMe>(owner, main.programDir()); },
+        .message = [owner] { return std::make_shared<TmessageDialog>(owner); },
+        .fileInfo = [owner] { return std::make_shared<TFileInfoDialog>(owner); },
     });
-    readMe_ = std::make_unique<TReadMe>(owner, main.programDir());
-    messageDialog_ = std::make_unique<TmessageDialog>(owner);
-    fileInfoDialog_ = std::make_unique<TFileInfoDialog>(owner);
-    main.attachToolWindows({about_.get(), options_.get(), myFind_.get(), goto_.get(), readMe_.get(),
-                            messageDialog_.get(), fileInfoDialog_.get()});
-}
-
-Application::~Application() {
-    // The windows go in reverse order of creation (the members' order); the main window
-    // stops reaching them first.
-    nfonote_->attachToolWindows({});
 }
 
 int Application::run() {

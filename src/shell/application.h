@@ -1,5 +1,5 @@
-// The running program: the eight windows, created in order at start-up and destroyed in
-// reverse order at the end, and the message loop.
+// The running program: the main window, the makers of its secondary windows (each made
+// when first needed), and the message loop.
 #pragma once
 
 #include <memory>
@@ -22,21 +22,12 @@ public:
     Application(std::wstring programPath, std::optional<std::wstring> commandLineFile);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
-    ~Application();
 
     // Runs the message loop until the main window has closed.
     int run();
 
 private:
-    // Declared in creation order: members are destroyed in reverse, the main window last.
-    std::unique_ptr<Tnfonote> nfonote_;
-    std::unique_ptr<Tabout> about_;
-    std::unique_ptr<TOptions> options_;
-    std::unique_ptr<TMyFind> myFind_;
-    std::unique_ptr<TGoto> goto_;
-    std::unique_ptr<TReadMe> readMe_;
-    std::unique_ptr<TmessageDialog> messageDialog_;
-    std::unique_ptr<TFileInfoDialog> fileInfoDialog_;
+    std::unique_ptr<Tnfonote> nfonote_;  // it owns the secondary windows it has made
 };
 
 }  // namespace vantry

@@ -82,6 +82,7 @@ Tnfonote::Tnfonote(MainWindowSetup setup)
 }
 
 Tnfonote::~Tnfonote() {
+    tools_ = {};  // the windows it owns go first
     Memo1.destroy();
     destroy();
     FormDestroy();

@@ -34,8 +34,8 @@ public:
     ~Tnfonote() override;
 
     void show();
-    // The secondary windows it opens; {} lets go of them.
-    void attachToolWindows(const ToolWindows& windows) { tools_ = windows; }
+    // The secondary windows it opens; {} lets go of them, and closes those it made.
+    void attachToolWindows(ToolWindows windows) { tools_ = std::move(windows); }
     // A message box captioned "Vantry"; returns the pressed button.
     int showMessage(const std::wstring& text, UINT style);
 

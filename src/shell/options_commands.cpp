@@ -5,7 +5,7 @@
 namespace vantry {
 
 void Tnfonote::Options1Click() {
-    if (tools_.options) tools_.options->showOptions();
+    if (TOptions* options = tools_.options.get()) options->showOptions();
 }
 
 void Tnfonote::showStoredDisplay() {

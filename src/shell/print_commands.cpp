@@ -52,7 +52,7 @@ void Tnfonote::ExportPng1Click() {
 }
 
 void Tnfonote::Fileproperties1Click() {
-    if (tools_.fileInfo) tools_.fileInfo->showFileInformation(document_.fileName);
+    if (TFileInfoDialog* fileInfo = tools_.fileInfo.get()) fileInfo->showFileInformation(document_.fileName);
 }
 
 }  // namespace vantry

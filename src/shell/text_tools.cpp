@@ -11,26 +11,26 @@ namespace vantry {
 
 // Message boxes are owned by the active window, with the find window out of the way first.
 int Tnfonote::showMessage(const std::wstring& text, UINT style) {
-    if (tools_.find && tools_.find->isShowing()) ShowWindow(tools_.find->handle(), SW_HIDE);
+    if (const TMyFind* find = tools_.find.ifMade(); find && find->isShowing()) ShowWindow(find->handle(), SW_HIDE);
     return systemUi().messageBox(GetActiveWindow(), text, L"Vantry", style);
 }
 
 void Tnfonote::Findtext1Click() {
-    if (tools_.find) tools_.find->showFind(firstSelectedLine(), TMyFind::kFindTab);
+    if (TMyFind* find = tools_.find.get()) find->showFind(firstSelectedLine(), TMyFind::kFindTab);
 }
 
 void Tnfonote::Replace1Click() {
-    if (tools_.find) tools_.find->showFind(firstSelectedLine(), TMyFind::kReplaceTab);
+    if (TMyFind* find = tools_.find.get()) find->showFind(firstSelectedLine(), TMyFind::kReplaceTab);
 }
 
 void Tnfonote::Findnext1Click() {
-    if (tools_.find) tools_.find->findNext();
+    if (TMyFind* find = tools_.find.get()) find->findNext();
 }
 
 std::wstring Tnfonote::firstSelectedLine() const { return std::wstring(firstLineOf(Memo1.selectedText())); }
 
 void Tnfonote::showMessageWindow(HWND returnTo, const std::wstring& text) {
-    if (tools_.message) tools_.message->showMessageWindow(returnTo, text);
+    if (TmessageDialog* message = tools_.message.get()) message->showMessageWindow(returnTo, text);
 }
 
 void Tnfonote::focusMainWindow() {
@@ -42,11 +42,12 @@ void Tnfonote::focusMainWindow() {
 // Lines as the control counts them (display lines while wrapping); an empty last line
 // after a final line break is not offered.
 void Tnfonote::Goto1Click() {
-    if (!tools_.goTo) return;
+    TGoto* goTo = tools_.goTo.get();
+    if (!goTo) return;
     const DWORD lines = Memo1.lineCount();
     const bool endsWithBreak = lines > 1 && Memo1.lineLength(Memo1.lineIndex(lines - 1)) == 0;
     const std::optional<std::uint32_t> line =
-        lineIndexOfNumber(tools_.goTo->askLineNumber(offeredLineCount(lines, endsWithBreak)));
+        lineIndexOfNumber(goTo->askLineNumber(offeredLineCount(lines, endsWithBreak)));
     if (!line) return;
     const auto start = static_cast<DWORD>(SendMessageW(Memo1.handle(), EM_LINEINDEX, *line, 0));
     if (start == static_cast<DWORD>(-1)) return;
@@ -74,11 +75,11 @@ void Tnfonote::Deleteline1Click() {
 }
 
 void Tnfonote::Readme1Click() {
-    if (tools_.readMe) tools_.readMe->showModal();
+    if (TReadMe* readMe = tools_.readMe.get()) readMe->showModal();
 }
 
 void Tnfonote::About1Click() {
-    if (tools_.about) tools_.about->showModal();
+    if (Tabout* about = tools_.about.get()) about->showModal();
 }
 
 }  // namespace vantry

@@ -46,8 +46,8 @@ std::span<const Tnfonote::ViewSwitch> Tnfonote::viewSwitches() {
              SetWindowPos(window.handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, kZOrderOnly);
              // Windows takes the owned windows down with their owner; the find and
              // message windows stay on top all the same.
-             for (const Dialog* owned : {static_cast<const Dialog*>(window.tools_.find),
-                                         static_cast<const Dialog*>(window.tools_.message)}) {
+             for (const Dialog* owned : {static_cast<const Dialog*>(window.tools_.find.ifMade()),
+                                         static_cast<const Dialog*>(window.tools_.message.ifMade())}) {
                  if (owned) SetWindowPos(owned->handle(), HWND_TOPMOST, 0, 0, 0, 0, kZOrderOnly);
              }
          },
@@ -101,8 +101,8 @@ void Tnfonote::Statusbar2Click() { flipSwitch(IDM_STATUS_BAR); }
 
 void Tnfonote::Memo1KeyDown(WPARAM key) {
     if (key == VK_ESCAPE) {
-        if (tools_.find && tools_.find->isShowing()) {
-            ShowWindow(tools_.find->handle(), SW_HIDE);
+        if (const TMyFind* find = tools_.find.ifMade(); find && find->isShowing()) {
+            ShowWindow(find->handle(), SW_HIDE);
         } else if (settings_.isOn(kEscExits)) {
             PostMessageW(handle(), WM_CLOSE, 0, 0);
         }
