@@ -136,7 +136,7 @@ foreach(timer IN ITEMS open_timer command_timer)
 endforeach()
 
 # The in-process benchmarks: the program's own windows on large documents.
-foreach(bench IN ITEMS pointer_bench save_bench find_bench)
+foreach(bench IN ITEMS pointer_bench save_bench find_bench pagination_bench)
   add_executable(${bench} bench/${bench}.cpp res/vantry.rc)
   target_link_libraries(${bench} PRIVATE vantry_win)
   if(MINGW)
