@@ -83,32 +83,13 @@ GdiObject<HFONT> createPrinterFont(HDC printer, const PrintFont& font) {
 
 }  // namespace
 
-ShownLines::ShownLines(const EditControl& memo) : text_(memo.text()) {
-    if (memo.wordWrap()) {
-        const DWORD shown = memo.lineCount();
-        for (DWORD line = 0; line < shown; ++line) {
-            const DWORD start = memo.lineIndex(line);
-            starts_.push_back(start);
-            lengths_.push_back(memo.lineLength(start));
-        }
-    } else {
-        size_t start = 0;
-        for (size_t found; (found = text_.find(L"\r\n", start)) != std::wstring::npos; start = found + 2) {
-            starts_.push_back(start);
-            lengths_.push_back(found - start);
-        }
-        starts_.push_back(start);
-        lengths_.push_back(text_.size() - start);
-    }
-    if (!starts_.empty() && lengths_.back() == 0 && (text_.empty() || text_.ends_with(L"\r\n"))) {
-        starts_.pop_back();
-        lengths_.pop_back();
-    }
+ShownLines::ShownLines(const EditControl& memo) : text_(memo.text()), lines_(memo.shownLines(text_)) {
+    if (!lines_.empty() && lines_.back().length == 0 && (text_.empty() || text_.ends_with(L"\r\n"))) lines_.pop_back();
 }
 
 std::wstring_view ShownLines::line(std::int32_t index) const {
-    const auto at = static_cast<size_t>(index);
-    return std::wstring_view(text_).substr(starts_[at], lengths_[at]);
+    const ShownLine& shown = lines_[static_cast<size_t>(index)];
+    return std::wstring_view(text_).substr(shown.start, shown.length);
 }
 
 bool printerInstalled() {

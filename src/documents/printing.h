@@ -18,13 +18,12 @@ namespace vantry {
 class ShownLines {
 public:
     explicit ShownLines(const EditControl& memo);
-    std::int32_t count() const { return static_cast<std::int32_t>(starts_.size()); }
+    std::int32_t count() const { return static_cast<std::int32_t>(lines_.size()); }
     std::wstring_view line(std::int32_t index) const;
 
 private:
     std::wstring text_;
-    std::vector<size_t> starts_;
-    std::vector<size_t> lengths_;
+    std::vector<ShownLine> lines_;
 };
 
 // Whether the system lists any printer, local or connected.

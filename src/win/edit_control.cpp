@@ -7,6 +7,30 @@
 #include "win/handles.h"
 
 namespace vantry {
+namespace {
+
+// A twin control is given the text this many code units at a time, or one paragraph
+// when a paragraph is longer: few enough lines that asking for each stays cheap.
+constexpr size_t kTwinPiece = 32 * 1024;
+
+// The lines of a control's text asked for one by one: the control counts from its first
+// line to answer, so this suits only a control of few lines.
+void appendLinesOf(HWND control, size_t offset, std::vector<ShownLine>& lines) {
+    const auto count = static_cast<DWORD>(SendMessageW(control, EM_GETLINECOUNT, 0, 0));
+    for (DWORD line = 0; line < count; ++line) {
+        const auto start = static_cast<DWORD>(SendMessageW(control, EM_LINEINDEX, line, 0));
+        lines.push_back({offset + start, static_cast<size_t>(SendMessageW(control, EM_LINELENGTH, start, 0))});
+    }
+}
+
+// The width the control wraps its text at.
+int formatWidth(HWND control) {
+    RECT format{};
+    SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    return format.right - format.left;
+}
+
+}  // namespace
 
 EditControl::~EditControl() { destroy(); }
 
@@ -158,6 +182,55 @@ std::wstring EditControl::lineText(DWORD line, DWORD lineStart) const {
     const auto copied = static_cast<size_t>(SendMessageW(handle_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));
     text.resize(std::min<size_t>(copied, length));
     return text;
+}
+
+std::vector<ShownLine> EditControl::shownLines(const std::wstring& content) const {
+    std::vector<ShownLine> lines;
+    if (!wordWrap_) {
+        size_t start = 0;
+        for (size_t found; (found = content.find(L"\r\n", start)) != std::wstring::npos; start = found + 2) {
+            lines.push_back({start, found - start});
+        }
+        lines.push_back({start, content.size() - start});
+        return lines;
+    }
+    // This control counts from its first line to find any line's start, so asking it for
+    // every line takes time growing with the square of the lines. A hidden twin (its
+    // class, style, font, margins and width for text) gets the text a few whole
+    // paragraphs at a time instead: a paragraph wraps alone as it wraps among others.
+    RECT bounds{};
+    GetWindowRect(handle_, &bounds);
+    const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(handle_, GWL_STYLE)) & ~(WS_CHILD | WS_VISIBLE);
+    // Unowned, so that its notifications reach no window.
+    const UniqueWindow twin(CreateWindowExW(static_cast<DWORD>(GetWindowLongPtrW(handle_, GWL_EXSTYLE)), L"EDIT", L"",
+                                            style | WS_POPUP, 0, 0, width, height, nullptr, nullptr,
+                                            GetModuleHandleW(nullptr), nullptr));
+    if (twin) {
+        SendMessageW(twin.get(), EM_SETLIMITTEXT, 0, 0);
+        SendMessageW(twin.get(), WM_SETFONT, static_cast<WPARAM>(SendMessageW(handle_, WM_GETFONT, 0, 0)), FALSE);
+        SendMessageW(twin.get(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, SendMessageW(handle_, EM_GETMARGINS, 0, 0));
+        // A frame without a scroll bar would leave more room for text.
+        SetWindowPos(twin.get(), nullptr, 0, 0, width + formatWidth(handle_) - formatWidth(twin.get()), height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    for (size_t start = 0; twin;) {
+        size_t end = content.size();
+        if (end - start > kTwinPiece) {
+            const size_t lineBreak = content.find(L"\r\n", start + kTwinPiece - 1);
+            if (lineBreak != std::wstring::npos) end = lineBreak + 2;
+        }
+        SetWindowTextW(twin.get(), content.substr(start, end - start).c_str());
+        if (formatWidth(twin.get()) != formatWidth(handle_)) break;
+        appendLinesOf(twin.get(), start, lines);
+        if (end == content.size()) return lines;
+        lines.pop_back();  // the empty line after the piece's last line break begins the next piece
+        start = end;
+    }
+    // Without a twin that wraps as the control does, the control itself answers.
+    lines.clear();
+    appendLinesOf(handle_, 0, lines);
+    return lines;
 }
 
 EditSelection EditControl::selection() const {

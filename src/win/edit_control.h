@@ -8,12 +8,20 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vantry {
 
 struct EditSelection {
     DWORD start = 0;
     DWORD end = 0;
+};
+
+// One line as the control shows it: where it starts in the text and how many code units
+// it has, without its line break.
+struct ShownLine {
+    size_t start = 0;
+    size_t length = 0;
 };
 
 class EditControl {
@@ -64,6 +72,10 @@ public:
         return static_cast<DWORD>(SendMessageW(handle_, EM_LINEFROMCHAR, index, 0));
     }
     DWORD lineLength(DWORD index) const { return static_cast<DWORD>(SendMessageW(handle_, EM_LINELENGTH, index, 0)); }
+    // Every line of `content`, the control's whole text, as the control shows it, in time
+    // linear in the text; with word wrap each displayed line is one. Ends with an empty
+    // line when the text ends with a line break.
+    std::vector<ShownLine> shownLines(const std::wstring& content) const;
     void setSelection(EditSelection selection);
     // Selects and brings the caret into view.
     void selectAndShow(EditSelection selection);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <set>
+#include <sstream>
 
 #include "documents/portable/image_export.h"
 #include "documents/printing.h"
@@ -144,10 +145,15 @@ protected:
     std::set<std::wstring> before;
 };
 
-TEST_F(RealPrinterTest, NfoArtPrintsItsOwnCharactersInOrderOnThreePagesWithTouchingLines) {
+TEST_F(RealPrinterTest, NfoArtPrintsItsOwnCharactersAndItsWrappedLinesAsShownInOrderOnThreePagesWithTouchingLines) {
     const std::string art = std::string(10, '\xDB') + "\r\n" + std::string(10, '\xDB') + "\r\n";
-    const auto window = makeMainWindow(folder.file(L"art.nfo", art + numberedLines(3, 198)));
+    std::string paragraph;  // wrapped into several lines by the window
+    for (int word = 0; word < 60; ++word) paragraph += "word" + std::to_string(word) + " ";
+    const auto window = makeMainWindow(folder.file(L"art.nfo", art + paragraph + "\r\n" + numberedLines(3, 198)));
     ASSERT_TRUE(window->document().isNfoFont);
+    SendMessageW(window->handle(), WM_COMMAND, IDM_WORD_WRAP, 0);
+    const EditControl& memo = window->memo();
+    ASSERT_GT(memo.lineCount(), 200u + 2) << "the paragraph wraps";
     print(*window, 1, false);
     const std::wstring pdf = printedPdf();
     ASSERT_FALSE(pdf.empty()) << "no PDF came out of the printer";
@@ -157,6 +163,15 @@ TEST_F(RealPrinterTest, NfoArtPrintsItsOwnCharactersInOrderOnThreePagesWithTouch
     EXPECT_EQ(pages[0].substr(0, 30), "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88"
                                       "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88")
         << "the art's characters are real blocks";
+    // After the art, page one's lines are the window's lines, wrapped where it wraps them.
+    std::istringstream pageOne(pages[0]);
+    std::string printed;
+    for (DWORD line = 0; std::getline(pageOne, printed); ++line) {
+        const std::string shown = narrow(memo.lineText(line, memo.lineIndex(line)));
+        if (line >= 2) {
+            EXPECT_EQ(printed, shown.substr(0, shown.find_last_not_of(' ') + 1)) << "line " << line;
+        }
+    }
     size_t from = 0;
     const std::string all = pages[0] + pages[1] + pages[2];
     for (int line = 3; line <= 200; ++line) {
