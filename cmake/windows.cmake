@@ -136,13 +136,14 @@ foreach(timer IN ITEMS open_timer command_timer)
 endforeach()
 
 # The in-process benchmarks: the program's own windows on large documents.
-foreach(bench IN ITEMS pointer_bench save_bench find_bench pagination_bench)
+foreach(bench IN ITEMS pointer_bench save_bench find_bench pagination_bench soak_bench)
   add_executable(${bench} bench/${bench}.cpp res/vantry.rc)
   target_link_libraries(${bench} PRIVATE vantry_win)
   if(MINGW)
     target_link_options(${bench} PRIVATE -municode)
   endif()
 endforeach()
+target_link_libraries(soak_bench PRIVATE psapi ntdll)
 
 # The fuzz targets, a fixed number of inputs each (test.sh builds them natively first).
 add_test(NAME fuzz_smoke COMMAND ${PROJECT_SOURCE_DIR}/tools/fuzz.sh smoke)
