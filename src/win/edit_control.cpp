@@ -184,7 +184,7 @@ std::wstring EditControl::lineText(DWORD line, DWORD lineStart) const {
     return text;
 }
 
-std::vector<ShownLine> EditControl::shownLines(const std::wstring& content) const {
+std::vector<ShownLine> EditControl::shownLines(const std::wstring& content, DWORD askedUpTo) const {
     std::vector<ShownLine> lines;
     if (!wordWrap_) {
         size_t start = 0;
@@ -192,6 +192,10 @@ std::vector<ShownLine> EditControl::shownLines(const std::wstring& content) cons
             lines.push_back({start, found - start});
         }
         lines.push_back({start, content.size() - start});
+        return lines;
+    }
+    if (lineCount() <= askedUpTo) {
+        appendLinesOf(handle_, 0, lines);
         return lines;
     }
     // This control counts from its first line to find any line's start, so asking it for

@@ -22,6 +22,7 @@ struct EditSelection {
 struct ShownLine {
     size_t start = 0;
     size_t length = 0;
+    bool operator==(const ShownLine&) const = default;
 };
 
 class EditControl {
@@ -74,8 +75,11 @@ public:
     DWORD lineLength(DWORD index) const { return static_cast<DWORD>(SendMessageW(handle_, EM_LINELENGTH, index, 0)); }
     // Every line of `content`, the control's whole text, as the control shows it, in time
     // linear in the text; with word wrap each displayed line is one. Ends with an empty
-    // line when the text ends with a line break.
-    std::vector<ShownLine> shownLines(const std::wstring& content) const;
+    // line when the text ends with a line break. Up to `askedUpTo` lines the control is
+    // asked for each line, which is quicker than wrapping the text again while the lines
+    // are few, though it counts from the first line each time.
+    static constexpr DWORD kLinesAskedDirectly = 10000;
+    std::vector<ShownLine> shownLines(const std::wstring& content, DWORD askedUpTo = kLinesAskedDirectly) const;
     void setSelection(EditSelection selection);
     // Selects and brings the caret into view.
     void selectAndShow(EditSelection selection);

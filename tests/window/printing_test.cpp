@@ -154,6 +154,8 @@ TEST_F(RealPrinterTest, NfoArtPrintsItsOwnCharactersAndItsWrappedLinesAsShownInO
     SendMessageW(window->handle(), WM_COMMAND, IDM_WORD_WRAP, 0);
     const EditControl& memo = window->memo();
     ASSERT_GT(memo.lineCount(), 200u + 2) << "the paragraph wraps";
+    const std::wstring text = memo.text();
+    EXPECT_TRUE(memo.shownLines(text, 0) == memo.shownLines(text)) << "a long document's lines are the control's";
     print(*window, 1, false);
     const std::wstring pdf = printedPdf();
     ASSERT_FALSE(pdf.empty()) << "no PDF came out of the printer";
