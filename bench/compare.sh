@@ -2,8 +2,9 @@
 # Vantry against Wine's notepad, command by command, on the same files and display: both
 # programs started and driven from outside by bench/command_timer.exe, runs alternating,
 # the median of three per program, and the ratio Vantry / notepad (below 1 is faster).
-# Then what notepad has no command for, Vantry alone at 1 and 10 MB. Run after
-# ./test.sh or tools/build.sh. Usage: bench/compare.sh [RUNS]
+# Then what notepad has no command for (the pointer over addresses, a print's layout),
+# Vantry alone at 1 and 10 MB. Run after ./test.sh or tools/build.sh.
+# Usage: bench/compare.sh [RUNS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -102,7 +103,8 @@ for row in rows:
 PY
 
 echo
-echo "Vantry alone (notepad has no such command): the pointer over addresses, 1 and 10 MB"
+echo "Vantry alone (notepad has no such command): the pointer over addresses, and a print's"
+echo "layout with word wrap on, at 1 and 10 MB"
 cd "$here/build"
 for megabytes in 1 10; do
   "$here/tools/wine-run.sh" "$here/build/win/bin/pointer_bench.exe" "$(winpath "$work/open$megabytes.nfo")" \
@@ -119,3 +121,5 @@ for wrap, by_size in figures.items():
     print(f"pointer test, word wrap {wrap:3}: {by_size['1']:7.1f} us per move at 1 MB, {by_size['10']:7.1f} us at 10 MB"
           f" ({by_size['10'] / by_size['1']:.1f}x)")
 PY
+"$here/tools/wine-run.sh" "$here/build/win/bin/pagination_bench.exe" "$(winpath "$work")" 2>/dev/null | tr -d '\r' |
+  sed -n 's/^\([0-9]* MB\) wrapped: .* in \([0-9.]* s\) .*/print layout, word wrap on, \1: \2/p; s/^10 MB took \(.*\) the time of 1 MB/print layout, 10 MB against 1 MB: \1/p'
