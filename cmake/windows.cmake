@@ -49,7 +49,7 @@ add_library(vantry_win STATIC
   src/win/tooltips.cpp
   src/win/window.cpp
 )
-target_link_libraries(vantry_win PUBLIC vantry_logic windowscodecs comctl32 comdlg32 shell32 ole32 uuid advapi32 gdi32 user32 uxtheme winspool)
+target_link_libraries(vantry_win PUBLIC vantry_logic windowscodecs comctl32 comdlg32 shell32 ole32 uuid advapi32 gdi32 user32 usp10 uxtheme winspool)
 
 add_executable(Vantry WIN32 src/shell/main.cpp res/vantry.rc)
 target_link_libraries(Vantry PRIVATE vantry_win)

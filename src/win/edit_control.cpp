@@ -253,4 +253,14 @@ int EditControl::firstVisibleLine() const {
     return static_cast<int>(SendMessageW(handle_, EM_GETFIRSTVISIBLELINE, 0, 0));
 }
 
+EditTextLock::EditTextLock(const EditControl& memo)
+    : buffer_(reinterpret_cast<HLOCAL>(SendMessageW(memo.handle(), EM_GETHANDLE, 0, 0))) {
+    const auto* text = buffer_ ? static_cast<const wchar_t*>(LocalLock(buffer_)) : nullptr;
+    if (text) text_ = std::wstring_view(text, static_cast<size_t>(memo.textLength()));
+}
+
+EditTextLock::~EditTextLock() {
+    if (text_.data()) LocalUnlock(buffer_);
+}
+
 }  // namespace vantry

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantry {
@@ -58,6 +59,7 @@ public:
     bool readOnly() const;
     void setReadOnly(bool readOnly);
     void setFont(HFONT font);
+    HFONT font() const { return font_; }
     // The character height of the font in pixels.
     int fontHeight() const { return fontHeight_; }
     // The character set the system gave the font (the script it draws, not the one asked).
@@ -104,6 +106,21 @@ private:
     std::uint64_t version_ = 0;
     SUBCLASSPROC hook_ = nullptr;
     DWORD_PTR hookData_ = 0;
+};
+
+// The control's text read in place, without copying a large document. The control
+// must not receive input while this lives.
+class EditTextLock {
+public:
+    explicit EditTextLock(const EditControl& memo);
+    EditTextLock(const EditTextLock&) = delete;
+    EditTextLock& operator=(const EditTextLock&) = delete;
+    ~EditTextLock();
+    std::wstring_view text() const { return text_; }
+
+private:
+    HLOCAL buffer_;
+    std::wstring_view text_;
 };
 
 }  // namespace vantry

@@ -60,13 +60,36 @@ TEST_F(LinksTest, EachFollowModeOpensOnItsGestureOnly) {
     }
 }
 
-TEST_F(LinksTest, AnAddressBeyondThe65535thLineOpens) {
-    open(std::string(70000, '\n') + "http://far.example/x");
-    const DWORD start = static_cast<DWORD>(window->memo().textLength()) - 20;
-    window->memo().setSelection({start, start});
-    SendMessageW(memo(), EM_SCROLLCARET, 0, 0);
-    click(pointAt(memo(), start + 4), MK_CONTROL);
-    EXPECT_EQ(opened, std::vector<std::wstring>{L"http://far.example/x"});
+// The hand shows over the characters of addresses only, wherever the control puts them:
+// after tabs, scrolled to the right, split by word wrap, far down.
+TEST_F(LinksTest, TheHandShowsOverAddressesOnly) {
+    const std::string document = "\tx\thttp://tab.example/a b\r\nmail\tjoe@example.com\r\n" + std::string(400, 'x') +
+                                 " http://right.example/\r\nhttp://long.example/" + std::string(300, 'p') + " end\r\n";
+    struct Case { const char* text; int offset; int dx; bool over; };
+    const Case cases[] = {
+        {"http://tab", 0, 0, true}, {"x\thttp", 0, 0, false},
+        {"http://tab", 0, -4, true},                             // the tab's right half is nearer the address
+        {"a b", 0, 0, true}, {"a b", 2, 0, false}, {"joe@", 0, 0, true},
+        {"http://right", 5, 0, true}, {"p end", 0, 0, true}, {"p end", 2, 0, false}};
+    for (const bool wrap : {false, true}) {
+        if (window->memo().wordWrap() != wrap) command(IDM_WORD_WRAP);
+        open(document);
+        for (const Case& c : cases) {
+            const auto index = static_cast<DWORD>(document.find(c.text) + c.offset);
+            window->memo().setSelection({index, index});
+            SendMessageW(memo(), EM_SCROLLCARET, 0, 0);
+            const POINT at = pointAt(memo(), index);
+            SendMessageW(memo(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x + c.dx, at.y));
+            EXPECT_EQ(window->pointerOverAddress(), c.over) << c.text << " + " << c.offset << " wrap " << wrap;
+        }
+        open(std::string(70000, '\n') + "http://far.example/x");
+        const DWORD start = static_cast<DWORD>(window->memo().textLength()) - 20;
+        window->memo().setSelection({start, start});
+        SendMessageW(memo(), EM_SCROLLCARET, 0, 0);
+        opened.clear();
+        click(pointAt(memo(), start + 4), MK_CONTROL);
+        EXPECT_EQ(opened, std::vector<std::wstring>{L"http://far.example/x"}) << "beyond line 65,535, wrap " << wrap;
+    }
 }
 
 }  // namespace
