@@ -30,6 +30,25 @@ int formatWidth(HWND control) {
     return format.right - format.left;
 }
 
+// Once its buffer has been lent out (EditTextLock), a control may leave freeing it to the
+// program: it gets an empty one to free instead, and the program frees the lent one.
+LRESULT CALLBACK reclaimTextOnDestroy(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR) {
+    if (message == WM_DESTROY) {
+        const auto lent = reinterpret_cast<HLOCAL>(SendMessageW(edit, EM_GETHANDLE, 0, 0));
+        const HLOCAL empty = lent ? LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, sizeof(wchar_t)) : nullptr;
+        if (empty) {
+            SendMessageW(edit, EM_SETHANDLE, reinterpret_cast<WPARAM>(empty), 0);
+            LocalFree(lent);
+        }
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(edit, reclaimTextOnDestroy, id);
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+constexpr UINT_PTR kReclaimSubclass = 2;
+
 }  // namespace
 
 EditControl::~EditControl() { destroy(); }
@@ -55,6 +74,7 @@ void EditControl::create(HWND parent, int id, bool wordWrap) {
     // Without this the control stops at 30,000 characters; 0 means as much as it can hold.
     SendMessageW(handle_, EM_SETLIMITTEXT, 0, 0);
     if (font_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SetWindowSubclass(handle_, reclaimTextOnDestroy, kReclaimSubclass, 0);
     if (hook_) SetWindowSubclass(handle_, hook_, 1, hookData_);
 }
 
@@ -256,11 +276,17 @@ int EditControl::firstVisibleLine() const {
 EditTextLock::EditTextLock(const EditControl& memo)
     : buffer_(reinterpret_cast<HLOCAL>(SendMessageW(memo.handle(), EM_GETHANDLE, 0, 0))) {
     const auto* text = buffer_ ? static_cast<const wchar_t*>(LocalLock(buffer_)) : nullptr;
-    if (text) text_ = std::wstring_view(text, static_cast<size_t>(memo.textLength()));
+    locked_ = text != nullptr;
+    if (locked_) {
+        text_ = std::wstring_view(text, static_cast<size_t>(memo.textLength()));
+    } else {
+        copy_ = memo.text();
+        text_ = copy_;
+    }
 }
 
 EditTextLock::~EditTextLock() {
-    if (text_.data()) LocalUnlock(buffer_);
+    if (locked_) LocalUnlock(buffer_);
 }
 
 }  // namespace vantry

@@ -108,8 +108,8 @@ private:
     DWORD_PTR hookData_ = 0;
 };
 
-// The control's text read in place, without copying a large document. The control
-// must not receive input while this lives.
+// The control's text read in place, without copying a large document (a copy where the
+// control does not lend its buffer). The control must not receive input while this lives.
 class EditTextLock {
 public:
     explicit EditTextLock(const EditControl& memo);
@@ -120,6 +120,8 @@ public:
 
 private:
     HLOCAL buffer_;
+    bool locked_ = false;
+    std::wstring copy_;
     std::wstring_view text_;
 };
 
