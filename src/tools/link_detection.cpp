@@ -167,7 +167,7 @@ std::optional<PointedTextReader::Character> PointedTextReader::characterAt(int x
     scroll.fMask = SIF_POS;
     const int scrollX = GetScrollInfo(memo_.handle(), SB_HORZ, &scroll) ? scroll.nPos : 0;
     if (!viewCurrent(firstLine, scrollX)) refreshView(firstLine, scrollX);
-    if (!PtInRect(&view_.client, POINT{x, y})) return std::nullopt;
+    if (view_.lineCount == 0 || !PtInRect(&view_.client, POINT{x, y})) return std::nullopt;
     const int rowsDown = std::max((y - view_.top) / view_.lineHeight, 0);
     const DWORD line = std::min(firstLine + static_cast<DWORD>(rowsDown), view_.lineCount - 1);
     const Row& pointed = row(line);

@@ -7,7 +7,7 @@ namespace vantry {
 LineStarts::LineStarts(std::wstring_view text) {
     starts_.push_back(0);
     for (size_t i = text.find(L'\n'); i != std::wstring_view::npos; i = text.find(L'\n', i + 1)) {
-        starts_.push_back(i + 1);
+        starts_.push_back(static_cast<std::uint32_t>(i + 1));
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -18,7 +19,7 @@ public:
     size_t start(size_t line) const { return starts_[line]; }
 
 private:
-    std::vector<size_t> starts_;
+    std::vector<std::uint32_t> starts_;  // the control holds less than 4 G units
 };
 
 // A display line of `text`, from its start to the next one's (or the end), without its
