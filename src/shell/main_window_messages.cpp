@@ -40,13 +40,13 @@ void Tnfonote::onCommand(int id) {
 
 // The text control's messages that the main window handles: keys before the control
 // acts on them, presses and releases after it has placed the caret, the pointer shape.
-LRESULT CALLBACK Tnfonote::memoHook(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                    DWORD_PTR self) {
+LRESULT Tnfonote::memoHook(void* self, UINT message, WPARAM wParam, LPARAM lParam) {
     return reportingFailures<LRESULT>(
-        0, [&] { return reinterpret_cast<Tnfonote*>(self)->memoMessage(memo, message, wParam, lParam); });
+        0, [&] { return static_cast<Tnfonote*>(self)->memoMessage(message, wParam, lParam); });
 }
 
-LRESULT Tnfonote::memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Tnfonote::memoMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND memo = Memo1.handle();
     const int x = static_cast<short>(LOWORD(lParam));
     const int y = static_cast<short>(HIWORD(lParam));
     switch (message) {
@@ -74,7 +74,7 @@ LRESULT Tnfonote::memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lPa
         default:
             break;
     }
-    const LRESULT result = DefSubclassProc(memo, message, wParam, lParam);
+    const LRESULT result = Memo1.passOn(message, wParam, lParam);
     switch (message) {
         case WM_KEYUP: Memo1KeyUp(wParam); break;
         case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:

@@ -64,7 +64,7 @@ Tnfonote::Tnfonote(MainWindowSetup setup)
            nullptr);
     setApplicationTitle(L"Vantry");  // the title follows the caption
     Memo1.create(handle(), IDC_MEMO1, false);
-    Memo1.setMessageHook(memoHook, reinterpret_cast<DWORD_PTR>(this));
+    Memo1.setMessageHook(memoHook, this);
     dpi_ = windowDpi(handle());
     StatusBar1.create(handle(), IDC_STATUSBAR1, dpi_);
 

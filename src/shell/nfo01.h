@@ -121,9 +121,8 @@ private:
 
     // Messages.
     void onCommand(int id);
-    static LRESULT CALLBACK memoHook(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR self);
-    LRESULT memoMessage(HWND memo, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT memoHook(void* self, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT memoMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // The Options dialog's view of this window.
     void setSaveFilterOrder() override;

@@ -32,22 +32,14 @@ int formatWidth(HWND control) {
 
 // Once its buffer has been lent out (EditTextLock), a control may leave freeing it to the
 // program: it gets an empty one to free instead, and the program frees the lent one.
-LRESULT CALLBACK reclaimTextOnDestroy(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                      DWORD_PTR) {
-    if (message == WM_DESTROY) {
-        const auto lent = reinterpret_cast<HLOCAL>(SendMessageW(edit, EM_GETHANDLE, 0, 0));
-        const HLOCAL empty = lent ? LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, sizeof(wchar_t)) : nullptr;
-        if (empty) {
-            SendMessageW(edit, EM_SETHANDLE, reinterpret_cast<WPARAM>(empty), 0);
-            LocalFree(lent);
-        }
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(edit, reclaimTextOnDestroy, id);
+void reclaimText(HWND edit) {
+    const auto lent = reinterpret_cast<HLOCAL>(SendMessageW(edit, EM_GETHANDLE, 0, 0));
+    const HLOCAL empty = lent ? LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, sizeof(wchar_t)) : nullptr;
+    if (empty) {
+        SendMessageW(edit, EM_SETHANDLE, reinterpret_cast<WPARAM>(empty), 0);
+        LocalFree(lent);
     }
-    return DefSubclassProc(edit, message, wParam, lParam);
 }
-
-constexpr UINT_PTR kReclaimSubclass = 2;
 
 }  // namespace
 
@@ -55,8 +47,22 @@ EditControl::~EditControl() { destroy(); }
 
 void EditControl::destroy() {
     if (!handle_) return;
-    if (hook_) RemoveWindowSubclass(handle_, hook_, 1);
     DestroyWindow(std::exchange(handle_, nullptr));
+}
+
+// The control's own procedure is replaced rather than subclassed through the common
+// controls: their subclassing looks up a window property on every message, which costs
+// a round trip to the Wine server, and the pointer and the keys send many messages.
+LRESULT CALLBACK EditControl::procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto* self = reinterpret_cast<const EditControl*>(GetWindowLongPtrW(edit, GWLP_USERDATA));
+    if (message == WM_DESTROY) reclaimText(edit);
+    // A control being replaced (word wrap switched) is no longer the program's to hear.
+    if (self->hook_ && edit == self->handle_) return self->hook_(self->hookData_, message, wParam, lParam);
+    return CallWindowProcW(self->controlProcedure_, edit, message, wParam, lParam);
+}
+
+LRESULT EditControl::passOn(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return CallWindowProcW(controlProcedure_, handle_, message, wParam, lParam);
 }
 
 void EditControl::create(HWND parent, int id, bool wordWrap) {
@@ -74,14 +80,14 @@ void EditControl::create(HWND parent, int id, bool wordWrap) {
     // Without this the control stops at 30,000 characters; 0 means as much as it can hold.
     SendMessageW(handle_, EM_SETLIMITTEXT, 0, 0);
     if (font_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    SetWindowSubclass(handle_, reclaimTextOnDestroy, kReclaimSubclass, 0);
-    if (hook_) SetWindowSubclass(handle_, hook_, 1, hookData_);
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    controlProcedure_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditControl::procedure)));
 }
 
-void EditControl::setMessageHook(SUBCLASSPROC hook, DWORD_PTR data) {
+void EditControl::setMessageHook(MessageHook hook, void* data) {
     hook_ = hook;
     hookData_ = data;
-    if (handle_) SetWindowSubclass(handle_, hook_, 1, hookData_);
 }
 
 void EditControl::setWordWrap(bool wordWrap) {
@@ -96,7 +102,6 @@ void EditControl::setWordWrap(bool wordWrap) {
     GetWindowRect(old, &bounds);
     MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&bounds), 2);
 
-    if (hook_) RemoveWindowSubclass(old, hook_, 1);
     create(parent_, id_, wordWrap);
     SetWindowPos(handle_, old, bounds.left, bounds.top, bounds.right - bounds.left,
                  bounds.bottom - bounds.top, SWP_NOACTIVATE);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstdint>
 #include <string>
@@ -35,8 +34,11 @@ public:
 
     void create(HWND parent, int id, bool wordWrap);
     void destroy();
-    // Routes the control's messages through `hook` first; kept across re-creation.
-    void setMessageHook(SUBCLASSPROC hook, DWORD_PTR data);
+    // Routes the control's messages through `hook` first, which hands each to passOn for
+    // the control to act on; kept across re-creation.
+    using MessageHook = LRESULT (*)(void* data, UINT message, WPARAM wParam, LPARAM lParam);
+    void setMessageHook(MessageHook hook, void* data);
+    LRESULT passOn(UINT message, WPARAM wParam, LPARAM lParam) const;
     HWND handle() const { return handle_; }
     bool wordWrap() const { return wordWrap_; }
     // Re-creates the control with the new wrapping; keeps text, selection, first visible
@@ -104,8 +106,10 @@ private:
     HFONT font_ = nullptr;  // owned by the main window
     int fontHeight_ = 0;
     std::uint64_t version_ = 0;
-    SUBCLASSPROC hook_ = nullptr;
-    DWORD_PTR hookData_ = 0;
+    static LRESULT CALLBACK procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+    WNDPROC controlProcedure_ = nullptr;  // the system's, which the hook passes messages on to
+    MessageHook hook_ = nullptr;
+    void* hookData_ = nullptr;
 };
 
 // The control's text read in place, without copying a large document (a copy where the
