@@ -10,6 +10,7 @@
 #include <string>
 
 #include "shell/nfo01.h"
+#include "win/handles.h"
 
 namespace vantry::bench {
 
@@ -23,6 +24,14 @@ inline double secondsSince(const LARGE_INTEGER& start) {
 }
 
 inline std::string narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+// Writes `bytes` as the whole file at `path` and returns the path.
+inline std::wstring writeBenchFile(const std::wstring& path, const std::string& bytes) {
+    const UniqueFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    return path;
+}
 
 // Settings start from their defaults; the key is removed again when the window goes.
 class BenchWindow {

@@ -50,12 +50,7 @@ std::wstring document(size_t lines, size_t hitEvery) {
 
 std::wstring writeDocument(const std::wstring& folder, const wchar_t* name, const std::wstring& text) {
     const std::wstring path = folder + name;
-    std::string bytes(text.begin(), text.end());
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return path;
+    return vantry::bench::writeBenchFile(path, std::string(text.begin(), text.end()));
 }
 
 }  // namespace

@@ -31,14 +31,6 @@ std::string document(size_t bytes) {
     return text;
 }
 
-std::wstring writeDocument(const std::wstring& path, const std::string& bytes) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return path;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -47,7 +39,7 @@ int wmain(int argc, wchar_t** argv) {
     double seconds[2] = {};
     for (int run = 0; run < 2; ++run) {
         const size_t megabytes = run == 0 ? 1 : 10;
-        const std::wstring path = writeDocument(folder + L"pages" + std::to_wstring(megabytes) + L".txt",
+        const std::wstring path = vantry::bench::writeBenchFile(folder + L"pages" + std::to_wstring(megabytes) + L".txt",
                                                 document(megabytes * 1024 * 1024));
         vantry::bench::BenchWindow bench(path);
         vantry::Tnfonote& window = *bench;
