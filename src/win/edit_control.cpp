@@ -199,16 +199,6 @@ BYTE EditControl::fontCharSet() const {
     return static_cast<BYTE>(GetTextCharset(dc.get()));
 }
 
-std::wstring EditControl::lineText(DWORD line, DWORD lineStart) const {
-    if (lineStart == static_cast<DWORD>(-1)) return {};
-    const DWORD length = std::min<DWORD>(lineLength(lineStart), 0xFFFF);
-    std::wstring text(std::max<DWORD>(length, 1), L'\0');
-    text[0] = static_cast<wchar_t>(text.size());  // EM_GETLINE reads the room from the first unit
-    const auto copied = static_cast<size_t>(SendMessageW(handle_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));
-    text.resize(std::min<size_t>(copied, length));
-    return text;
-}
-
 std::vector<ShownLine> EditControl::shownLines(const std::wstring& content, DWORD askedUpTo) const {
     std::vector<ShownLine> lines;
     if (!wordWrap_) {

@@ -68,9 +68,6 @@ public:
     BYTE fontCharSet() const;
 
     EditSelection selection() const;
-    // The text of the control's line `line` (display line while wrapping), which starts
-    // at `lineStart`, without its line break; at most the first 65,535 code units.
-    std::wstring lineText(DWORD line, DWORD lineStart) const;
     DWORD lineCount() const { return static_cast<DWORD>(SendMessageW(handle_, EM_GETLINECOUNT, 0, 0)); }
     DWORD lineIndex(DWORD line) const { return static_cast<DWORD>(SendMessageW(handle_, EM_LINEINDEX, line, 0)); }
     DWORD lineFromChar(DWORD index) const {
