@@ -30,6 +30,7 @@ add_library(vantry_win STATIC
   src/shell/options_commands.cpp
   src/shell/print_commands.cpp
   src/shell/recent_menu.cpp
+  src/shell/reopen_commands.cpp
   src/shell/status_line.cpp
   src/shell/text_tools.cpp
   src/shell/view_state.cpp

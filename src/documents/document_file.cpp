@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/paths.h"
+#include "documents/file_saving.h"
 #include "win/error.h"
 #include "win/handles.h"
 
@@ -83,6 +84,29 @@ std::wstring SystemByteTextDecoder::decodeAnsi(std::string_view bytes, size_t ex
 
 std::wstring SystemByteTextDecoder::decodeUtf8(std::string_view bytes, size_t extraCapacity) const {
     return multiByteToWide(CP_UTF8, bytes, extraCapacity);
+}
+
+unsigned ansiCodePage() { return GetACP(); }
+
+TextEncoding unmarkedTextEncoding() {
+    if (GetACP() != CP_UTF8) return TextEncoding::None;
+    DWORD codePage = 0;
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                    reinterpret_cast<wchar_t*>(&codePage), sizeof codePage / sizeof(wchar_t));
+    switch (codePage) {
+        case 1250: return TextEncoding::Windows1250;
+        case 1251: return TextEncoding::Windows1251;
+        case 0:  // a locale with no code page of its own
+        case CP_UTF8:
+        case 1252: return TextEncoding::Windows1252;
+        default: return TextEncoding::None;  // a code page the program has no table of: read as UTF-8, marked
+    }
+}
+
+DecodedDocument readDocumentFile(const std::wstring& path, TextEncoding chosen) {
+    const std::string bytes = readFileBytes(path);
+    const ReadingRules rules{extensionKind(path) == ExtensionKind::Nfo, unmarkedTextEncoding()};
+    return decodeDocument(bytes, chosen, SystemByteTextDecoder{}, SystemByteTextEncoder{}, rules);
 }
 
 HRESULT resolveShortcut(const std::wstring& shortcutPath, std::wstring& targetPath) {

@@ -29,6 +29,19 @@ public:
     std::wstring decodeUtf8(std::string_view bytes, size_t extraCapacity) const override;
 };
 
+// The system's ANSI code page, as the status bar and the faces name it.
+unsigned ansiCodePage();
+
+// What a file without a mark that is not UTF-8 (and no NFO file) is read with: the ANSI
+// code page, or on a system whose ANSI code page is UTF-8, the code page of the user's
+// locale (1252 where the locale has none), so that its bytes survive.
+TextEncoding unmarkedTextEncoding();
+
+// Reads a file and decodes it as opening a document does: in `chosen`, or with None by
+// its mark and bytes, by the kind its name gives and the system's code pages. Throws as
+// readFileBytes does.
+DecodedDocument readDocumentFile(const std::wstring& path, TextEncoding chosen);
+
 // The path a shortcut (.lnk) points to; empty when it cannot be resolved. Returns the
 // COM status of the last step. COM must be initialised on the calling thread.
 HRESULT resolveShortcut(const std::wstring& shortcutPath, std::wstring& targetPath);

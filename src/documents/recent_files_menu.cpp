@@ -1,9 +1,17 @@
 #include "documents/recent_files_menu.h"
 
+#include <algorithm>
+
 #include "win/error.h"
 
 namespace vantry {
 namespace {
+
+// "recentFileEncoding01" for the first place, beside "recentFile01".
+std::wstring recentEncodingValueName(size_t place) {
+    const std::wstring number = std::to_wstring(place + 1);
+    return L"recentFileEncoding" + std::wstring(number.size() < 2 ? 1 : 0, L'0') + number;
+}
 
 int positionOf(HMENU menu, UINT command) {
     const int count = GetMenuItemCount(menu);
@@ -43,21 +51,61 @@ int RecentFilesMenu::placeOf(UINT command) const {
     return static_cast<int>(command - firstCommand_);
 }
 
-void RecentFiles::add(const std::wstring& path) {
+void RecentFiles::add(const std::wstring& path, std::optional<TextEncoding> remember) {
+    loadEncodings();
+    const RecentFileList before = settings_.recentFile;
     addRecentFile(settings_.recentFile, path, recentFileCountOf(settings_.recentFileCount));
-    store();
-    refresh();
+    encodings_ = encodingsFollowing(before, encodings_, settings_.recentFile);
+    const auto place = std::find(settings_.recentFile.begin(), settings_.recentFile.end(), path);
+    if (remember && place != settings_.recentFile.end()) {
+        encodings_[static_cast<size_t>(place - settings_.recentFile.begin())] = *remember;
+    }
+    changed(before);
 }
 
 void RecentFiles::remove(const std::wstring& path) {
+    loadEncodings();
+    const RecentFileList before = settings_.recentFile;
     if (!removeRecentFile(settings_.recentFile, path)) return;
-    store();
-    refresh();
+    encodings_ = encodingsFollowing(before, encodings_, settings_.recentFile);
+    changed(before);
 }
 
 void RecentFiles::clear() {
+    loadEncodings();
+    const RecentFileList before = settings_.recentFile;
     for (std::wstring& entry : settings_.recentFile) entry.clear();
-    store();
+    encodings_ = {};
+    changed(before);
+}
+
+TextEncoding RecentFiles::encodingOf(const std::wstring& path) {
+    loadEncodings();
+    const auto place = std::find(settings_.recentFile.begin(), settings_.recentFile.end(), path);
+    return place == settings_.recentFile.end() ? TextEncoding::None
+                                               : encodings_[static_cast<size_t>(place - settings_.recentFile.begin())];
+}
+
+void RecentFiles::loadEncodings() {
+    if (encodingsLoaded_) return;
+    encodingsLoaded_ = true;
+    const SettingsStore::HeldOpen held(store_);
+    for (size_t place = 0; place < encodings_.size(); ++place) {
+        const std::optional<std::wstring> keyword = store_.readValue(recentEncodingValueName(place));
+        storedEncodings_[place] = keyword ? encodingFromKeyword(*keyword) : TextEncoding::None;
+        // An empty place keeps nothing, whatever was left stored for it.
+        encodings_[place] = settings_.recentFile[place].empty() ? TextEncoding::None : storedEncodings_[place];
+    }
+}
+
+void RecentFiles::changed(const RecentFileList& before) {
+    const SettingsStore::HeldOpen held(store_);
+    if (before != settings_.recentFile) store();
+    for (size_t place = 0; place < encodings_.size(); ++place) {
+        if (encodings_[place] == storedEncodings_[place]) continue;
+        store_.writeValue(recentEncodingValueName(place), encodingKeyword(encodings_[place]));
+        storedEncodings_[place] = encodings_[place];
+    }
     refresh();
 }
 

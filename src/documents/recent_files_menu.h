@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 #include "documents/portable/recent_files.h"
 #include "settings/portable/settings_record.h"
@@ -36,19 +37,30 @@ public:
     RecentFiles(Settings& settings, SettingsStore& store) : settings_(settings), store_(store) {}
 
     void attach(HMENU fileMenu, UINT afterCommand, UINT firstCommand) { menu_.attach(fileMenu, afterCommand, firstCommand); }
-    void add(const std::wstring& path);
+    // Puts the path first; with `remember`, the list keeps that encoding for it (None:
+    // none), otherwise what it kept.
+    void add(const std::wstring& path, std::optional<TextEncoding> remember = std::nullopt);
     void remove(const std::wstring& path);
     void clear();
+    // The encoding kept for a listed file; None for any other.
+    TextEncoding encodingOf(const std::wstring& path);
     void refresh();
     // The place (0..19) a menu command stands for; -1 for any other command.
     int placeOf(UINT command) const { return menu_.placeOf(command); }
 
 private:
+    // Stores the places and the encodings that changed, and shows the list again.
+    void changed(const RecentFileList& before);
     void store();
+    void loadEncodings();
 
     Settings& settings_;
     SettingsStore& store_;
     RecentFilesMenu menu_;
+    // Kept in values of their own beside the places, read at the first need.
+    bool encodingsLoaded_ = false;
+    RecentEncodingList encodings_{};
+    RecentEncodingList storedEncodings_{};
 };
 
 }  // namespace vantry

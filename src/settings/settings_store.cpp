@@ -12,28 +12,38 @@ SettingsStore::SettingsStore(std::wstring keyPath, MessageSink showError)
 
 std::wstring SettingsStore::readSetting(int number) {
     const std::wstring name = settingName(number);
-    std::wstring result;
+    bool failed = false;
+    std::optional<std::wstring> stored = readStored(name, failed);
+    if (stored) return std::move(*stored);
+    if (failed) return {};
+    std::wstring result = settingDefault(number);
+    writeSetting(number, result);
+    return result;
+}
+
+std::optional<std::wstring> SettingsStore::readValue(std::wstring_view name) {
+    bool failed = false;
+    return readStored(name, failed);
+}
+
+std::optional<std::wstring> SettingsStore::readStored(std::wstring_view name, bool& failed) {
     try {
         RegistryKey opened;
         if (!heldKey_) opened = RegistryKey::open(HKEY_CURRENT_USER, keyPath_);
         const RegistryKey& key = heldKey_ ? heldKey_ : opened;
-        std::optional<std::wstring> stored;
-        if (key) stored = key.readText(name);
-        if (stored) {
-            result = std::move(*stored);
-        } else {
-            result = settingDefault(number);
-            writeSetting(number, result);
-        }
+        if (key) return key.readText(name);
     } catch (const Error&) {
-        showError_(L"Internal error(3).\n\nCan't read windows registry entry: " + name);
+        failed = true;
+        showError_(L"Internal error(3).\n\nCan't read windows registry entry: " + std::wstring(name));
     }
-    return result;
+    return std::nullopt;
 }
 
-void SettingsStore::writeSetting(int number, std::wstring_view text) {
-    if (heldKey_) return heldKey_.writeText(settingName(number), text);
-    writeRegistryString(settingName(number), text, keyPath_, HKEY_CURRENT_USER);
+void SettingsStore::writeSetting(int number, std::wstring_view text) { writeValue(settingName(number), text); }
+
+void SettingsStore::writeValue(std::wstring_view name, std::wstring_view text) {
+    if (heldKey_) return heldKey_.writeText(name, text);
+    writeRegistryString(name, text, keyPath_, HKEY_CURRENT_USER);
 }
 
 SettingsStore::HeldOpen::HeldOpen(SettingsStore& store) : store_(store) {

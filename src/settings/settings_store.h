@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,12 @@ public:
 
     std::wstring readSetting(int number);
     void writeSetting(int number, std::wstring_view text);
+
+    // A value of the settings key beside the numbered settings: its text, or nothing
+    // when it is not there (a value that cannot be read is reported, and counts as not
+    // there). Nothing is stored in its place.
+    std::optional<std::wstring> readValue(std::wstring_view name);
+    void writeValue(std::wstring_view name, std::wstring_view text);
 
     // Keeps the settings key open while it lives, for the many reads of start-up and the
     // twenty writes of the recent files: one registry call a setting instead of five.
@@ -54,6 +61,9 @@ public:
     void showError(const std::wstring& message) const;
 
 private:
+    // The stored text; nothing when absent, or when unreadable (reported, `failed` set).
+    std::optional<std::wstring> readStored(std::wstring_view name, bool& failed);
+
     std::wstring keyPath_;
     MessageSink showError_;
     RegistryKey heldKey_;

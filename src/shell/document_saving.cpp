@@ -2,6 +2,7 @@
 // Save dialog's filter order and the question that protects unsaved changes.
 #include "shell/nfo01.h"
 
+#include "documents/document_file.h"
 #include "documents/file_saving.h"
 #include "documents/portable/text_encoder.h"
 #include "shell/encoding_list.h"
@@ -13,9 +14,10 @@ void Tnfonote::Save1Click() { saveDocument(); }
 
 void Tnfonote::SaveAs1Click() { saveDocumentAs(); }
 
+// Save writes what the file began with (its mark, or one kept aside) before the text.
 bool Tnfonote::saveDocument() {
     if (document_.fileName == kNoFileName) return saveDocumentAs();
-    return writeDocument(document_.fileName, document_.documentEncoding);
+    return writeDocument(document_.fileName, document_.documentEncoding, document_.leadingBytes);
 }
 
 // Save As writes with the encoding chosen in its dialog, which the document then keeps
@@ -41,26 +43,35 @@ bool Tnfonote::saveDocumentAs() {
     setDocumentEncoding(encoding);
     updateCaption();
     applyFontSelection();
-    recentFiles_.add(document_.fileName);
+    recentFiles_.add(document_.fileName, encoding);  // reopened later in what it was saved in
     return true;
 }
 
-// Throws when the file cannot be written; the file on disk is then as it was. False
-// when the user would rather not lose characters that the code page cannot store.
 bool Tnfonote::writeDocument(const std::wstring& path, TextEncoding encoding) {
+    return writeDocument(path, encoding, byteOrderMark(encoding));
+}
+
+// Throws when the file cannot be written; the file on disk is then as it was. False
+// when the user would rather not write, in the encoding the file was read with, what
+// its reading could not keep, or lose characters that the code page cannot store.
+bool Tnfonote::writeDocument(const std::wstring& path, TextEncoding encoding, std::string_view leadingBytes) {
+    if (!document_.readExactly && readsAlike(encoding, document_.documentEncoding)) {
+        const std::wstring name = encodingStatusText(document_.documentEncoding, document_.leadingBytes, true,
+                                                     ansiCodePage());
+        if (showMessage(inexactReadingQuestion(name), MB_OKCANCEL | MB_ICONWARNING) != IDOK) return false;
+    }
     std::wstring text = Memo1.text();
     const SystemByteTextEncoder encoder;
-    std::optional<std::string> bytes = encodeForSaving(text, encoding, encoder, false);
+    std::optional<std::string> bytes = encodeForSaving(text, encoding, encoder, false, leadingBytes);
     if (!bytes) {
-        if (showMessage(std::wstring(unmappableQuestion(encoding)), MB_OKCANCEL | MB_ICONWARNING) !=
-            IDOK) {
-            return false;
-        }
-        bytes = encodeForSaving(text, encoding, encoder, true);
+        if (showMessage(unmappableQuestion(encoding), MB_OKCANCEL | MB_ICONWARNING) != IDOK) return false;
+        bytes = encodeForSaving(text, encoding, encoder, true, leadingBytes);
     }
     saveFileBytes(path, *bytes);
     bytes.reset();
     document_.fileName = path;
+    document_.leadingBytes = std::string(leadingBytes);  // may be a view of itself
+    document_.readExactly = true;  // the file now holds what was written
     referenceText_ = std::move(text);
     return true;
 }

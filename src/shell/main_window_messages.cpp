@@ -15,6 +15,9 @@ namespace vantry {
 void Tnfonote::onCommand(int id) {
     if (runEditCommand(Memo1, id)) return;
     if (const int place = recentFiles_.placeOf(static_cast<UINT>(id)); place >= 0) return RecentItemClick(place);
+    if (id >= IDM_REOPEN_FIRST && id < IDM_REOPEN_FIRST + static_cast<int>(kReopenEncodings.size())) {
+        return ReopenClick(id - IDM_REOPEN_FIRST);
+    }
     if (flipSwitch(id)) return;
     switch (id) {
         case IDM_NEW: New1Click(); break;
@@ -98,11 +101,18 @@ LRESULT Tnfonote::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (lParam == 0) onCommand(LOWORD(wParam));
             if (reinterpret_cast<HWND>(lParam) == Memo1.handle() && HIWORD(wParam) == EN_CHANGE) Memo1.noteChange();
             return 0;
-        case WM_INITMENUPOPUP:
-            if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(handle()), 1)) {
-                enableEditCommands(reinterpret_cast<HMENU>(wParam), Memo1);
-            }
+        case WM_INITMENUPOPUP: {
+            const auto menu = reinterpret_cast<HMENU>(wParam);
+            if (menu == GetSubMenu(GetMenu(handle()), 1)) enableEditCommands(menu, Memo1);
+            if (GetMenuItemID(menu, 0) == IDM_REOPEN_FIRST) prepareReopenMenu(menu);
             return 0;
+        }
+        case WM_NOTIFY:
+            if (StatusBar1.encodingPanelClicked(*reinterpret_cast<const NMHDR*>(lParam))) {
+                showEncodingMenu();
+                return TRUE;
+            }
+            break;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lParam) == Memo1.handle()) return look_.paint(reinterpret_cast<HDC>(wParam));

@@ -14,6 +14,8 @@ namespace vantry {
 struct DocumentState {
     std::wstring fileName{kNoFileName};
     TextEncoding documentEncoding = TextEncoding::None;
+    std::string leadingBytes;  // written before the text: the file's mark, or a stray one kept aside
+    bool readExactly = true;   // false: saving in the encoding read with would change bytes of the file
     bool isNfoFont = false;
 };
 

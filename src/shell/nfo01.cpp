@@ -156,17 +156,18 @@ void Tnfonote::layoutControls() {
 // --- documents -----------------------------------------------------------------------
 
 bool Tnfonote::loadDocument(const std::wstring& path, std::wstring_view encodingEntry) {
+    const TextEncoding chosen = encodingFromName(encodingEntry);
+    return openDocument(path, chosen, chosen == TextEncoding::None ? std::nullopt : std::optional(chosen));
+}
+
+bool Tnfonote::openDocument(const std::wstring& path, TextEncoding chosen, std::optional<TextEncoding> remember) {
     try {
-        DecodedDocument decoded;
-        {
-            const std::string bytes = readFileBytes(path);
-            decoded = decodeDocument(bytes, encodingFromName(encodingEntry), SystemByteTextDecoder{},
-                                     vantry::extensionKind(path) == ExtensionKind::Nfo);
-        }  // the bytes are gone before the control takes its copy
-        showNewDocument(path, decoded.text, decoded.encoding);
+        if (chosen == TextEncoding::None && !remember) chosen = recentFiles_.encodingOf(path);
+        DecodedDocument decoded = readDocumentFile(path, chosen);
+        showNewDocument(path, decoded);
         referenceText_ = std::move(decoded.text);
         updateCaption();
-        recentFiles_.add(document_.fileName);
+        recentFiles_.add(document_.fileName, remember);
         setSaveFilterOrder();
         return true;
     } catch (const Error& error) {
@@ -180,19 +181,21 @@ bool Tnfonote::loadDocument(const std::wstring& path, std::wstring_view encoding
 // The font follows the new file and is set while the control is empty: a new font on a
 // large text makes the control lay all of it out again. If the control cannot take the
 // text, the previous document comes back as it was, unsaved edits included.
-void Tnfonote::showNewDocument(const std::wstring& path, const std::wstring& text, TextEncoding encoding) {
+void Tnfonote::showNewDocument(const std::wstring& path, DecodedDocument& decoded) {
     const bool edited = isModified();
     const std::wstring editedText = edited ? Memo1.text() : std::wstring();
-    const std::wstring previousFile = std::exchange(document_.fileName, path);
-    const TextEncoding previousEncoding = document_.documentEncoding;
-    setDocumentEncoding(encoding);  // before the font: it decides which NFO face draws the text
+    DocumentState previous = document_;
+    document_.fileName = path;
+    document_.leadingBytes = std::move(decoded.lead);
+    document_.readExactly = decoded.exact;
+    setDocumentEncoding(decoded.encoding);  // before the font: it decides which NFO face draws the text
     Memo1.clear();
     applyFontSelection();
     try {
-        Memo1.setText(text);
+        Memo1.setText(decoded.text);
     } catch (const Error&) {
-        document_.fileName = previousFile;
-        setDocumentEncoding(previousEncoding);
+        document_ = std::move(previous);
+        setDocumentEncoding(document_.documentEncoding);
         applyFontSelection();
         try {
             Memo1.setText(edited ? editedText : referenceText_);
@@ -226,6 +229,8 @@ void Tnfonote::New1Click() {
     if (!askToSaveChanges()) return;
     setDocumentEncoding(TextEncoding::None);
     document_.fileName = kNoFileName;
+    document_.leadingBytes.clear();
+    document_.readExactly = true;
     Memo1.clear();
     referenceText_.clear();
     updateCaption();
@@ -295,11 +300,12 @@ void Tnfonote::applyFontProfile(bool useNfo) {
     setTextFont(useNfo ? settings_.nfoProfile() : settings_.textProfile());
 }
 
-// Text read with the ANSI code page holds art at the characters 1252 gives its bytes,
-// which the built-in faces' 1252 companions draw as art.
+// Text read with the ANSI code page 1252 holds art at the characters 1252 gives its
+// bytes, which the built-in faces' 1252 companions draw as art; any other reading is
+// real Unicode, which the faces draw as it is.
 void Tnfonote::setTextFont(const FontProfile& profile) {
     FontProfile shown = profile;
-    if (readWithAnsiCodePage(document_.documentEncoding)) shown.face = faceForAnsiText(shown.face);
+    if (drawnAsAnsiArt(document_.documentEncoding, ansiCodePage())) shown.face = faceForAnsiText(shown.face);
     look_.setFont(shown, dpi_);
 }
 

@@ -66,6 +66,7 @@ private:
     void New1Click();
     void NewWindow1Click();
     void Open1Click();
+    void ReopenClick(int item);
     void Save1Click();
     void SaveAs1Click();
     void ExportPng1Click();
@@ -96,7 +97,13 @@ private:
     void FormDestroy() { fontFiles_.reset(); }
 
     // Documents, saving, printing.
-    void showNewDocument(const std::wstring& path, const std::wstring& text, TextEncoding encoding);
+    // Reads `path` in `chosen` (None: as the recent list keeps it for the file, else by
+    // its bytes) and shows it; `remember` is what the list keeps for it from now on.
+    bool openDocument(const std::wstring& path, TextEncoding chosen, std::optional<TextEncoding> remember);
+    void showNewDocument(const std::wstring& path, DecodedDocument& decoded);
+    bool writeDocument(const std::wstring& path, TextEncoding encoding, std::string_view leadingBytes);
+    void prepareReopenMenu(HMENU menu) const;
+    void showEncodingMenu();
     void dropFiles(HDROP drop);
     bool askToSaveChanges();
     bool saveDocument();

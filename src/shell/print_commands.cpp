@@ -5,6 +5,7 @@
 #include "documents/png_export.h"
 #include "documents/printing.h"
 #include "shell/nfo01.h"
+#include "documents/document_file.h"
 #include "documents/file_info_dialog.h"
 
 namespace vantry {
@@ -23,7 +24,7 @@ void Tnfonote::printDocument(PrintDialogAnswer& printer) {
     printJob_.nfoFont = document_.isNfoFont;
     printJob_.copies = copiesToPrint(printer.copies);
     PrintFont font = choosePrintFont(printJob_.nfoFont, look_.fontProfile(), Memo1.fontCharSet());
-    if (readWithAnsiCodePage(document_.documentEncoding)) font.face = faceForAnsiText(font.face);
+    if (drawnAsAnsiArt(document_.documentEncoding, ansiCodePage())) font.face = faceForAnsiText(font.face);
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     const bool printed = vantry::printDocument(printJob_, printer.printer.get(), printer.collate, font, ShownLines(Memo1));
     SetCursor(previous);

@@ -10,7 +10,8 @@
 namespace vantry {
 namespace {
 constexpr int kPositionPanelWidth = 145;
-constexpr int kEncodingPanelWidth = 110;
+constexpr int kEncodingPanelWidth = 170;  // "DOS 437 in UTF-8 (lossy)"
+constexpr WPARAM kEncodingPanel = 2;
 constexpr int kStatusBarHeight = 19;
 }  // namespace
 
@@ -29,7 +30,7 @@ void StatusLine::setVisible(bool visible) {
     ShowWindow(bar_, visible ? SW_SHOWNA : SW_HIDE);
     position_.clear();
     path_.clear();
-    encoding_ = {};
+    encoding_.clear();
 }
 
 int StatusLine::layout(const RECT& client, int dpi) {
@@ -49,7 +50,7 @@ void StatusLine::setPanels(int dpi) {
     SendMessageW(bar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(panels));
 }
 
-void StatusLine::show(std::wstring position, std::wstring path, std::wstring_view encoding) {
+void StatusLine::show(std::wstring position, std::wstring path, std::wstring encoding) {
     if (position != position_) {
         position_ = std::move(position);
         SendMessageW(bar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(position_.c_str()));
@@ -59,9 +60,14 @@ void StatusLine::show(std::wstring position, std::wstring path, std::wstring_vie
         SendMessageW(bar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(path_.c_str()));
     }
     if (encoding != encoding_) {
-        encoding_ = encoding;
-        SendMessageW(bar_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(std::wstring(encoding).c_str()));
+        encoding_ = std::move(encoding);
+        SendMessageW(bar_, SB_SETTEXTW, kEncodingPanel, reinterpret_cast<LPARAM>(encoding_.c_str()));
     }
+}
+
+bool StatusLine::encodingPanelClicked(const NMHDR& notification) const {
+    if (notification.hwndFrom != bar_ || (notification.code != NM_CLICK && notification.code != NM_RCLICK)) return false;
+    return reinterpret_cast<const NMMOUSE&>(notification).dwItemSpec == kEncodingPanel;
 }
 
 }  // namespace vantry

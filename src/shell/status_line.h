@@ -1,11 +1,11 @@
-// The status bar under the text: line and column, the file's path, the encoding. Each
-// panel is sent only when its text changes, since this runs on every key.
+// The status bar under the text: line and column, the file's path, the encoding the
+// document was read with (a click on it offers the others). Each panel is sent only
+// when its text changes, since this runs on every key.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
-#include <string_view>
 
 namespace vantry {
 
@@ -20,13 +20,15 @@ public:
     // Along the bottom of `client`, when visible; returns the height it takes.
     int layout(const RECT& client, int dpi);
     void setPanels(int dpi);
-    void show(std::wstring position, std::wstring path, std::wstring_view encoding);
+    void show(std::wstring position, std::wstring path, std::wstring encoding);
+    // Whether a notification from the bar is a click on the encoding panel.
+    bool encodingPanelClicked(const NMHDR& notification) const;
 
 private:
     HWND bar_ = nullptr;  // a child: it goes with its parent
     std::wstring position_;
     std::wstring path_;
-    std::wstring_view encoding_;
+    std::wstring encoding_;
 };
 
 }  // namespace vantry

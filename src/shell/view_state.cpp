@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "base/paths.h"
+#include "documents/document_file.h"
 #include "shell/nfo01.h"
 #include "shell/resource.h"
 #include "tools/find_window.h"
@@ -138,8 +139,8 @@ void Tnfonote::updateCaption() {
     updateStatusBar();
 }
 
-// Line and column of the selection start, and the file's path. EM_GETSEL writes the
-// full positions even where its return value cannot hold them.
+// Line and column of the selection start, the file's path and what it was read with.
+// EM_GETSEL writes the full positions even where its return value cannot hold them.
 void Tnfonote::updateStatusBar() {
     if (!StatusBar1.visible()) return;
     const EditSelection selection = Memo1.selection();
@@ -147,7 +148,8 @@ void Tnfonote::updateStatusBar() {
     const DWORD lineStart = Memo1.lineIndex(line);
     StatusBar1.show(L"Ln: " + std::to_wstring(line + 1) + L", Col: " + std::to_wstring(selection.start - lineStart + 1),
                     document_.fileName == kNoFileName ? L"" : document_.fileName,
-                    encodingShortName(document_.documentEncoding));
+                    encodingStatusText(document_.documentEncoding, document_.leadingBytes, document_.readExactly,
+                                       ansiCodePage()));
 }
 
 }  // namespace vantry

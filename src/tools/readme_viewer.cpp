@@ -26,8 +26,7 @@ void TReadMe::FormActivate() {
     if (!font_) font_ = createDisplayFont({L"ASCII VGA", 12, -16, {}}, dpi());
     SendDlgItemMessageW(handle(), IDC_README_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     try {
-        const DecodedDocument readme =
-            decodeDocument(readFileBytes(programDir_ + L"readme.nfo"), TextEncoding::None, SystemByteTextDecoder{}, true);
+        const DecodedDocument readme = readDocumentFile(programDir_ + L"readme.nfo", TextEncoding::None);
         SetDlgItemTextW(handle(), IDC_README_TEXT, readme.text.c_str());
     } catch (const Error& error) {
         showStandardErrorReport(error.message());

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "documents/portable/text_encoding.h"
 #include "shell/resource.h"
 
 namespace {
@@ -128,7 +129,7 @@ TEST(EndToEnd, SavesThroughTheRealSaveDialogAndAsksBeforeClosingOnUnsavedChanges
     ASSERT_NE(name, nullptr);
     ASSERT_NE(encoding, nullptr);
     EXPECT_EQ(windowText(name), L"") << "the file name box is emptied before every showing";
-    EXPECT_EQ(SendMessageW(encoding, CB_GETCOUNT, 0, 0), 7);
+    EXPECT_EQ(SendMessageW(encoding, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(vantry::kEncodingListEntries.size()));
     SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(saved.c_str()));
     SendMessageW(encoding, CB_SETCURSEL, kUtf8Entry, 0);
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);

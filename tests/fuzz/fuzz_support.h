@@ -20,6 +20,13 @@ inline void require(bool holds) {
     if (!holds) std::abort();
 }
 
+// A text for a failure message: ASCII as itself, anything else as "?".
+inline std::string narrowed(std::wstring_view text) {
+    std::string out;
+    for (const wchar_t c : text) out.push_back(c > 0 && c < 0x80 ? static_cast<char>(c) : '?');
+    return out;
+}
+
 class Input {
 public:
     Input(const std::uint8_t* data, size_t size) : bytes_(reinterpret_cast<const char*>(data), size) {}
@@ -133,6 +140,98 @@ inline std::wstring Latin1Decoder::decodeUtf8(std::string_view bytes, size_t ext
         i += length;
     }
     return text;
+}
+
+// A double-byte code page as the system converts it, standing in for 932 and its kin:
+// a lead byte 0x81-0x9F takes a trail byte 0x40-0xFC into one character; a lead byte
+// without a trail, and the bytes 0xA0 and 0xE0-0xFF, read as the replacement character
+// U+30FB, whose own form is 0x81 0x45. So bytes that are not valid in it come back as
+// other bytes, as they do on such a system.
+class DoubleByteCodec final : public ByteTextDecoder, public ByteTextEncoder {
+public:
+    static constexpr wchar_t kReplacement = L'\x30FB';
+    std::wstring decodeAnsi(std::string_view bytes, size_t extra) const override {
+        std::wstring text;
+        text.reserve(bytes.size() + extra);
+        const auto at = [&](size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(bytes[i])); };
+        for (size_t i = 0; i < bytes.size(); ++i) {
+            const unsigned lead = at(i);
+            if (lead >= 0x81 && lead <= 0x9F && i + 1 < bytes.size() && at(i + 1) >= 0x40 && at(i + 1) <= 0xFC) {
+                text.push_back(pairCharacter(lead, at(++i)));
+            } else if (lead < 0x80 || (lead >= 0xA1 && lead <= 0xDF)) {
+                text.push_back(static_cast<wchar_t>(lead < 0x80 ? lead : 0xFF61 + lead - 0xA1));
+            } else {
+                text.push_back(kReplacement);
+            }
+        }
+        return text;
+    }
+    std::wstring decodeUtf8(std::string_view bytes, size_t extra) const override { return utf8_.decodeUtf8(bytes, extra); }
+    bool encodeAnsi(std::wstring_view text, bool exactOnly, std::string& out) const override {
+        const size_t start = out.size();
+        for (const wchar_t c : text) {
+            const auto code = static_cast<unsigned>(c);
+            if (c == kReplacement) {
+                out += "\x81\x45";
+            } else if (code < 0x80) {
+                out.push_back(static_cast<char>(code));
+            } else if (code >= 0xFF61 && code <= 0xFF61 + 0xDF - 0xA1) {
+                out.push_back(static_cast<char>(code - 0xFF61 + 0xA1));
+            } else if (code >= kFirstPair && code < kFirstPair + kPairs) {
+                const unsigned index = code - kFirstPair;
+                out.push_back(static_cast<char>(0x81 + index / kTrails));
+                out.push_back(static_cast<char>(0x40 + index % kTrails));
+            } else if (exactOnly) {
+                out.resize(start);
+                return false;
+            } else {
+                out.push_back('?');
+            }
+        }
+        return true;
+    }
+    void encodeUtf8(std::wstring_view text, std::string& out) const override { utf8Out_.encodeUtf8(text, out); }
+
+private:
+    static constexpr unsigned kFirstPair = 0x4E00, kTrails = 0xFC - 0x40 + 1, kPairs = (0x9F - 0x81 + 1) * kTrails;
+    static wchar_t pairCharacter(unsigned lead, unsigned trail) {
+        if (lead == 0x81 && trail == 0x45) return kReplacement;
+        return static_cast<wchar_t>(kFirstPair + (lead - 0x81) * kTrails + (trail - 0x40));
+    }
+    Latin1Decoder utf8_;
+    Latin1Encoder utf8Out_;
+};
+
+// The bytes a document read in `encoding` gives back when saved, by the two changes
+// reading makes on purpose: a NUL reads as a space, a lone CR or LF as CR LF. UTF-16
+// changes whole code units, the other encodings bytes.
+inline std::string withDocumentedChanges(std::string_view bytes, bool utf16, bool bigEndian) {
+    const size_t unit = utf16 ? 2 : 1;
+    const auto valueAt = [&](size_t i) {
+        if (!utf16) return static_cast<unsigned>(static_cast<unsigned char>(bytes[i]));
+        const unsigned first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? first << 8 | second : second << 8 | first;
+    };
+    const auto put = [&](std::string& out, unsigned value) {
+        if (!utf16) return out.push_back(static_cast<char>(value));
+        out.push_back(static_cast<char>(bigEndian ? value >> 8 : value & 0xFF));
+        out.push_back(static_cast<char>(bigEndian ? value & 0xFF : value >> 8));
+    };
+    std::string out;
+    size_t i = 0;
+    for (; i + unit <= bytes.size(); i += unit) {
+        const unsigned value = valueAt(i);
+        if (value == '\r' || value == '\n') {
+            const bool pair = value == '\r' && i + 2 * unit <= bytes.size() && valueAt(i + unit) == '\n';
+            put(out, '\r');
+            put(out, '\n');
+            if (pair) i += unit;
+        } else {
+            put(out, value == 0 ? ' ' : value);
+        }
+    }
+    out.append(bytes.substr(i));
+    return out;
 }
 
 // Line breaks as the editor holds them, the plain way: a new string, CR LF for every

@@ -3,6 +3,7 @@
 
 #include "documents/portable/save_filters.h"
 #include "documents/portable/text_encoder.h"
+#include "fuzz/fuzz_support.h"
 
 namespace vantry {
 namespace {
@@ -44,6 +45,8 @@ TEST(SavingRules, EachEncodingWritesItsMarkThenTheTextAsHeld) {
         {"UTF-16 LE", L"A\r\n\x2554", E::Utf16LE, std::string("\xFF\xFE" "A\0\r\0\n\0\x54\x25", 10)},
         {"UTF-16 BE", L"A\r\n\x2554", E::Utf16BE, std::string("\xFE\xFF\0A\0\r\0\n\x25\x54", 10)},
         {"a surrogate pair as two units", L"\xD83D\xDE00", E::Utf16BE, std::string("\xFE\xFF\xD8\x3D\xDE\x00", 6)},
+        {"DOS 866", L"\x41F\x2588\r\n", E::Dos866, "\x8F\xDB\r\n"},
+        {"Windows 1251", L"\x41F\x2116", E::Windows1251, "\xCF\xB9"},
     };
     const Latin1Encoder encoder;
     for (const Case& c : cases) {
@@ -76,6 +79,7 @@ TEST(SavingRules, Utf8AsksBeforeReplacingASurrogateWithoutItsPartner) {
         {"a low one alone", L"a\xDE00", true},
         {"a pair the wrong way round", L"\xDE00\xD83D", true},
         {"a pair, then a high one", L"\xD83D\xDE00\xD83D", true},
+        {"two low ones in a row", L"\xDE00\xDE01", true},
     };
     const Latin1Encoder encoder;
     for (const Case& c : cases) {
@@ -86,6 +90,7 @@ TEST(SavingRules, Utf8AsksBeforeReplacingASurrogateWithoutItsPartner) {
     }
     EXPECT_NE(unmappableQuestion(TextEncoding::Utf8).find(L"UTF-16"), std::wstring_view::npos);
     EXPECT_NE(unmappableQuestion(TextEncoding::Ansi), unmappableQuestion(TextEncoding::Utf8));
+    EXPECT_EQ(unmappableQuestion(TextEncoding::Utf8NoMark), unmappableQuestion(TextEncoding::Utf8)) << "no mark";
 }
 
 TEST(SavingRules, ArtReadAsCodePage437IsSavedBackByteForByte) {
@@ -97,15 +102,21 @@ TEST(SavingRules, ArtReadAsCodePage437IsSavedBackByteForByte) {
         std::wstring decodeAnsi(std::string_view, size_t) const override { return L"ANSI"; }
         std::wstring decodeUtf8(std::string_view, size_t) const override { return L"UTF-8"; }
     };
-    const DecodedDocument document = decodeDocument(art + "\r\n", TextEncoding::None, NoSystem{}, true);
-    ASSERT_EQ(document.encoding, TextEncoding::Oem437);
     const Latin1Encoder encoder;
+    const DecodedDocument document = decodeDocument(art + "\r\n", TextEncoding::None, NoSystem{}, encoder, {true});
+    ASSERT_EQ(document.encoding, TextEncoding::Oem437);
     EXPECT_EQ(encodeForSaving(document.text, document.encoding, encoder, false), art + "\r\n");
     // A character 437 lacks is asked about, then written as "?".
     EXPECT_FALSE(encodeForSaving(L"\x2588\x20AC", TextEncoding::Oem437, encoder, false));
     EXPECT_EQ(encodeForSaving(L"\x2588\x20AC\xD83D\xDE00.", TextEncoding::Oem437, encoder, true), "\xDB??.");
     EXPECT_NE(unmappableQuestion(TextEncoding::Oem437), unmappableQuestion(TextEncoding::Ansi));
+    EXPECT_NE(unmappableQuestion(TextEncoding::Dos866).find(L"866"), std::wstring::npos);
     EXPECT_EQ(encodeForSaving(L"a\xE9", TextEncoding::Utf8NoMark, encoder, false), "a<u>") << "no mark";
+    EXPECT_EQ(encodeForSaving(L"\x2588\x2591 x", TextEncoding::Oem437InUtf8, fuzz::Latin1Encoder{}, false),
+              "\xC3\x9B\xC2\xB0 x") << "437 art inside UTF-8 goes back the way it came";
+    // A save of a document writes what its file began with, whatever the encoding.
+    EXPECT_EQ(encodeForSaving(L"\x2588", TextEncoding::Oem437, encoder, false, "\xEF\xBB\xBF"), "\xEF\xBB\xBF\xDB");
+    EXPECT_EQ(encodeForSaving(L"h", TextEncoding::Utf16LE, encoder, false, ""), std::string("h\0", 2));
 }
 
 TEST(SavingRules, TheExtensionDecidesTheFirstFilterThenTheFontMode) {

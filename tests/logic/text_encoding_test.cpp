@@ -3,93 +3,185 @@
 
 #include <gtest/gtest.h>
 
+#include "fuzz/fuzz_support.h"
+
 namespace vantry {
 namespace {
 
-// Tags what each system conversion was given, so the tests see which bytes went where.
-class TaggingDecoder : public ByteTextDecoder {
-public:
-    std::wstring decodeAnsi(std::string_view bytes, size_t) const override { return tagged(L"A:", bytes); }
-    std::wstring decodeUtf8(std::string_view bytes, size_t) const override { return tagged(L"U:", bytes); }
+using E = TextEncoding;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-private:
-    static std::wstring tagged(const wchar_t* tag, std::string_view bytes) {
-        std::wstring text = tag;
-        for (char c : bytes) text += static_cast<wchar_t>(static_cast<unsigned char>(c));
-        return text;
-    }
-};
-
-TEST(TextEncoding, ListEntriesAndNamesMatchExactly) {
-    struct Case { const wchar_t* name; TextEncoding encoding; };
+TEST(TextEncoding, NamesAndKeywordsMatchExactly) {
+    struct Case { const wchar_t* name; E encoding; };
     const Case cases[] = {
-        {L"Default", TextEncoding::None}, {L"", TextEncoding::None},
-        {L"ANSI", TextEncoding::Ansi}, {L"UTF-8 (Default Unicode)", TextEncoding::Utf8},
-        {L"UTF-16 (Little Endian)", TextEncoding::Utf16LE},
-        {L"UTF-16 (Big Endian)", TextEncoding::Utf16BE}, {L"DOS / OEM 437", TextEncoding::Oem437},
-        {L"UTF-8 without mark", TextEncoding::Utf8NoMark},
-        {L"ansi", TextEncoding::None}, {L"UTF-8", TextEncoding::None},
+        {L"Default", E::None}, {L"", E::None},
+        {L"ANSI", E::Ansi}, {L"UTF-8 (Default Unicode)", E::Utf8},
+        {L"UTF-16 (Little Endian)", E::Utf16LE},
+        {L"UTF-16 (Big Endian)", E::Utf16BE}, {L"DOS / OEM 437", E::Oem437},
+        {L"UTF-8 without mark", E::Utf8NoMark}, {L"DOS 866 (Cyrillic)", E::Dos866},
+        {L"Windows 1252 (Western)", E::Windows1252}, {L"DOS 437 inside UTF-8", E::Oem437InUtf8},
+        {L"ansi", E::None}, {L"UTF-8", E::None},
     };
-    for (const Case& c : cases) EXPECT_EQ(encodingFromName(c.name), c.encoding) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(encodingFromName(c.name), c.encoding) << fuzz::narrowed(c.name);
+    // What the registry keeps for a file comes back as the same encoding, and nothing
+    // unknown is taken for one.
+    for (size_t index = 0; index < kEncodingListEntries.size(); ++index) {
+        const auto encoding = static_cast<E>(index);
+        EXPECT_EQ(encodingFromKeyword(encodingKeyword(encoding)), encoding) << index;
+    }
+    EXPECT_EQ(encodingFromKeyword(L"DOS866"), E::None);
 }
 
 TEST(TextEncoding, ByteOrderMarks) {
-    struct Case { std::string bytes; TextEncoding mark; };
+    struct Case { std::string bytes; E mark; };
     const Case cases[] = {
-        {"", TextEncoding::None}, {"\xFF", TextEncoding::None},
-        {"\xEF\xBB", TextEncoding::None}, {"\xEF\xBB\xBF", TextEncoding::Utf8},
-        {"\xFF\xFE", TextEncoding::Utf16LE}, {std::string("\xFF\xFE\0\0", 4), TextEncoding::Utf16LE},
-        {"\xFE\xFF", TextEncoding::Utf16BE}, {"\xFE\xFE", TextEncoding::None},
-        {"ab", TextEncoding::None},
+        {"", E::None}, {"\xFF", E::None},
+        {"\xEF\xBB", E::None}, {"\xEF\xBB\xBF", E::Utf8},
+        {"\xFF\xFE", E::Utf16LE}, {std::string("\xFF\xFE\0\0", 4), E::Utf16LE},
+        {"\xFE\xFF", E::Utf16BE}, {"\xFE\xFE", E::None},
+        {"ab", E::None},
     };
     for (const Case& c : cases) EXPECT_EQ(byteOrderMarkOf(c.bytes), c.mark);
 }
 
-// Chosen encodings and marks; under "Default" NFO art as code page 437, UTF-8 without a
-// mark as UTF-8, and a mark the content contradicts read as if it were not there.
+// Automatic reading by the mark and the kind of file, explicit choices, and what is
+// kept aside; the system's ANSI code page here is Latin-1.
 TEST(TextEncoding, DecodingFollowsTheChoiceTheMarkAndTheKindOfFile) {
-    using E = TextEncoding;
-    struct Case { const char* what; std::string bytes; bool nfo; E chosen; std::wstring text; E encoding; };
-    const Case cases[] = {
-        {"empty file", "", false, E::None, L"A:", E::None},
-        {"one byte", "x", false, E::None, L"A:x", E::None},
-        {"UTF-16 LE mark", std::string("\xFF\xFE" "A\0", 4), false, E::None, L"A", E::Utf16LE},
-        {"UTF-16 BE mark", std::string("\xFE\xFF\0A\0\n", 6), false, E::None, L"A\r\n", E::Utf16BE},
-        {"UTF-8 mark", "\xEF\xBB\xBFhi", false, E::None, L"U:hi", E::Utf8},
-        {"mark only", "\xFF\xFE", false, E::None, L"", E::Utf16LE},
-        {"UTF-8 mark opened as ANSI", "\xEF\xBB\xBFhi", false, E::Ansi, L"A:\xEF\xBB\xBFhi", E::Utf8},
-        {"no mark opened as UTF-8", "hi", false, E::Utf8, L"U:hi", E::Utf8},
-        {"own mark skipped", "\xEF\xBB\xBFhi", false, E::Utf8, L"U:hi", E::Utf8},
-        {"other mark decoded as text", std::string("\xFF\xFEh\0", 4), false, E::Utf16BE, L"\xFFFE\x6800",
-         E::Utf16LE},
-        {"UTF-16 LE chosen without mark", std::string("h\0i\0", 4), false, E::Utf16LE, L"hi", E::Utf16LE},
-        {"odd UTF-16 keeps its last byte", std::string("\xFF\xFEh\0i", 5), false, E::None, L"h\xFFFD",
-         E::Utf16LE},
-        {"NUL shown as space", std::string("a\0b", 3), false, E::None, L"A:a b", E::None},
-        {"UTF-16 NUL shown as space", std::string("\xFF\xFE\0\0x\0", 6), false, E::None, L" x",
-         E::Utf16LE},
-        {"NFO art", "\xDB\xCD\x81\n", true, E::None, L"\x2588\x2550\xFC\r\n", E::Oem437},
-        {"the same bytes in a text file", "\xDB\xCD\x81", false, E::None, L"A:\xDB\xCD\x81", E::None},
-        {"the DOS symbols of control bytes", "\x01\x1A\x7F\t\xDB", true, E::None, L"\x263A\x2192\x2302\t\x2588",
-         E::Oem437},
-        {"plain ASCII NFO as before", "hi", true, E::None, L"A:hi", E::None},
-        {"UTF-8 without a mark", "m\xC3\xBCssen", true, E::None, L"U:m\xC3\xBCssen", E::Utf8NoMark},
-        {"UTF-8 block art in a text file", "\xE2\x96\x88", false, E::None, L"U:\xE2\x96\x88", E::Utf8NoMark},
-        {"a cut UTF-8 sequence is art", "\xE2\x96", true, E::None, L"\x393\xFB", E::Oem437},
-        {"a stray UTF-8 mark before art", "\xEF\xBB\xBF\xDB", true, E::None, L"\x2229\x2557\x2510\x2588", E::Oem437},
-        {"a stray UTF-8 mark in a text file", "\xEF\xBB\xBF\xDB", false, E::None, L"A:\xEF\xBB\xBF\xDB", E::None},
-        {"a UTF-16 mark before half a pair", std::string("\xFF\xFE\x00\xD8" "a", 5), true, E::None,
-         L"\xA0\x25A0 \x256A" L"a", E::Oem437},
-        {"a UTF-16 mark before whole pairs", std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6), true, E::None,
-         L"\xD83D\xDE00", E::Utf16LE},
-        {"ANSI chosen for art", "\xDB", true, E::Ansi, L"A:\xDB", E::Ansi},
-        {"437 chosen for a text file", "\xDB", false, E::Oem437, L"\x2588", E::Oem437},
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool nfo;
+        E chosen;
+        std::wstring text;
+        E encoding;
+        std::string lead;
+        bool exact = true;
     };
-    const TaggingDecoder decoder;
+    const std::string ff = "\xFF\xFE";
+    const Case cases[] = {
+        {"empty file", "", false, E::None, L"", E::None, ""},
+        {"UTF-16 LE mark", ff + std::string("A\0", 2), false, E::None, L"A", E::Utf16LE, ff},
+        {"UTF-16 BE mark", std::string("\xFE\xFF\0A\0\n", 6), false, E::None, L"A\r\n", E::Utf16BE, "\xFE\xFF"},
+        {"UTF-8 mark", "\xEF\xBB\xBFhi", false, E::None, L"hi", E::Utf8, "\xEF\xBB\xBF"},
+        {"a stray UTF-8 mark before art is kept aside", "\xEF\xBB\xBFRelease \xDB", true, E::None,
+         L"Release \x2588", E::Oem437, "\xEF\xBB\xBF"},
+        {"a stray UTF-8 mark in a text file", "\xEF\xBB\xBF\xE9t\xE9", false, E::None, L"\xE9t\xE9", E::None,
+         "\xEF\xBB\xBF"},
+        {"a UTF-16 mark before half a pair in an NFO", ff + std::string("\x00\xD8" "a", 3), true, E::None,
+         L" \x256A" L"a", E::Oem437, ff},
+        {"half a pair in a text file stays UTF-16", ff + std::string("\x00\xD8" "a\0", 4), false, E::None,
+         L"\xD800" L"a", E::Utf16LE, ff},
+        {"an odd byte count in a text file", ff + std::string("h\0i", 3), false, E::None, L"h\xFFFD", E::Utf16LE,
+         ff, false},
+        {"an odd byte count in an NFO", ff + std::string("h\0i", 3), true, E::None, L"h i", E::None, ff},
+        {"UTF-16 whole pairs in an NFO", ff + std::string("\x3D\xD8\x00\xDE", 4), true, E::None, L"\xD83D\xDE00", E::Utf16LE, ff},
+        {"437 chosen over a UTF-16 mark", ff + std::string("h\0", 2), false, E::Oem437, L"\xA0\x25A0h ", E::Oem437,
+         ""},
+        {"UTF-8 without mark chosen keeps the mark", "\xEF\xBB\xBFhi", false, E::Utf8NoMark, L"hi", E::Utf8,
+         "\xEF\xBB\xBF"},
+        {"ANSI chosen over a UTF-8 mark", "\xEF\xBB\xBFhi", false, E::Ansi, L"\xEF\xBB\xBFhi", E::Ansi, ""},
+        {"UTF-8 chosen without a mark", "hi", false, E::Utf8, L"hi", E::Utf8NoMark, ""},
+        {"UTF-8 chosen for bytes that are not", "caf\xE9", false, E::Utf8, L"caf\xFFFD", E::Utf8NoMark, "", false},
+        {"UTF-16 LE chosen without a mark", std::string("h\0i\0", 4), false, E::Utf16LE, L"hi", E::Utf16LE, ""},
+        {"NUL shown as space", std::string("a\0b", 3), false, E::None, L"a b", E::None, ""},
+        {"NFO art", "\xDB\xCD\x81\n", true, E::None, L"\x2588\x2550\xFC\r\n", E::Oem437, ""},
+        {"the same bytes in a text file", "\xDB\xCD\x81", false, E::None, L"\xDB\xCD\x81", E::None, ""},
+        {"the DOS symbols of control bytes", "\x01\x1A\x7F\t\xDB", true, E::None, L"\x263A\x2192\x2302\t\x2588",
+         E::Oem437, ""},
+        {"plain ASCII NFO", "hi", true, E::None, L"hi", E::None, ""},
+        {"UTF-8 without a mark", "m\xC3\xBCssen", true, E::None, L"m\xFCssen", E::Utf8NoMark, ""},
+        {"a cut UTF-8 sequence is art", "\xE2\x96", true, E::None, L"\x393\xFB", E::Oem437, ""},
+        {"a last byte that continues nothing is art", "\xE2\x96\xDB", true, E::None, L"\x393\xFB\x2588", E::Oem437,
+         ""},
+        {"DOS 850", "\x9B\xF4", false, E::Dos850, L"\xF8\xB6", E::Dos850, ""},
+        {"DOS 866", "\x8F\xE0\xA8\xA2\xA5\xE2", true, E::Dos866, L"\x41F\x440\x438\x432\x435\x442", E::Dos866, ""},
+        {"Windows 1251", "\xCF\xF0\xE8", false, E::Windows1251, L"\x41F\x440\x438", E::Windows1251, ""},
+        {"Windows 1250", "\x8A\xB9", false, E::Windows1250, L"\x160\x105", E::Windows1250, ""},
+        {"Windows 1252 keeps its undefined bytes", "\x80\x81", true, E::Windows1252, L"\x20AC\x81", E::Windows1252,
+         ""},
+        {"art read as 1252 and saved as UTF-8", "\xC3\x9B\xC3\x9B\xC3\x9B \xC2\xB1\xC2\xB0\xC3\x8D", true, E::None,
+         L"\x2588\x2588\x2588 \x2592\x2591\x2550", E::Oem437InUtf8, ""},
+        {"the same in a text file stays what it says", "\xC3\x9B\xC3\x9B\xC3\x9B \xC2\xB1", false, E::None,
+         L"\xDB\xDB\xDB \xB1", E::Utf8NoMark, ""},
+        {"German UTF-8 in an NFO stays German", "\xC3\x9C" "ber Gr\xC3\xB6\xC3\x9F" "e \xC3\x9C\xC3\x9C", true,
+         E::None, L"\xDC" L"ber Gr\xF6\xDF" L"e \xDC\xDC", E::Utf8NoMark, ""},
+        {"real box drawing in UTF-8 stays", "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88 \xC2\xB1", true, E::None,
+         L"\x2588\x2588\x2588 \xB1", E::Utf8NoMark, ""},
+    };
+    const fuzz::Latin1Decoder decoder;
+    const fuzz::Latin1Encoder encoder;
     for (const Case& c : cases) {
-        const DecodedDocument document = decodeDocument(c.bytes, c.chosen, decoder, c.nfo);
+        const DecodedDocument document = decodeDocument(c.bytes, c.chosen, decoder, encoder, {c.nfo});
         EXPECT_EQ(document.text, c.text) << c.what;
         EXPECT_EQ(document.encoding, c.encoding) << c.what;
+        EXPECT_EQ(document.lead, c.lead) << c.what;
+        EXPECT_EQ(document.exact, c.exact) << c.what;
+    }
+}
+
+// Where the ANSI code page is UTF-8, a text file that is not UTF-8 is read in the code
+// page of the user's locale, and its bytes survive.
+TEST(TextEncoding, UnmarkedTextThatIsNotUtf8ReadsInTheCodePageOpeningNames) {
+    const fuzz::Latin1Decoder decoder;
+    const fuzz::Latin1Encoder encoder;
+    const DecodedDocument note = decodeDocument("caf\xE9", E::None, decoder, encoder, {false, E::Windows1252});
+    EXPECT_EQ(note.text, L"caf\xE9");
+    EXPECT_EQ(note.encoding, E::Windows1252);
+    EXPECT_TRUE(note.exact);
+    EXPECT_EQ(decodeDocument("\xDB", E::None, decoder, encoder, {true, E::Windows1252}).encoding, E::Oem437);
+    EXPECT_EQ(decodeDocument("plain", E::None, decoder, encoder, {false, E::Windows1252}).encoding, E::None);
+}
+
+// Bytes of every kind, read with every choice in files of both kinds: saved again in
+// what they were read with, they come back but for NUL and the line breaks, exactly
+// when the document says it is exact. The ANSI code page is a double-byte one.
+TEST(TextEncoding, ADocumentIsExactWhenAndOnlyWhenItsBytesComeBack) {
+    std::vector<std::string> samples = {
+        "", "\xDB\xDB\xB0\xCD\x81\r\n\x01\x7F\tx", "Gr\xF6\xDF" "e f\xFCr\n", "m\xC3\xBCssen \xE2\x96\x88\r",
+        std::string("a\0b\r\rc\n\n", 9), "\x82\xA0\x81 \x9F", "\x81", std::string("\xFF\xFEh\0\x00\xD8", 6),
+        std::string("\xFF\xFEh\0i", 5), std::string("\xFE\xFF\0h\xDC\0", 6), "\xEF\xBB\xBF\xDB\xDB", "\xEF\xBB\xBFok",
+        "\xEF\xBB\xBF\xC3\x9B\xC3\x9B\xC3\x9B \xC2\xB1", "\xC3\x9B\xC3\x9B\xC3\x9B\xE2\x95\x90 \xC2\xB0",
+        "\xED\xA0\x80", "\xC0\xAF", "\xF0\x9F\x98\x80", std::string("\xFF\xFE\0", 3),
+    };
+    std::uint32_t state = 12345;  // bytes of no kind at all, the same on every run
+    for (int sample = 0; sample < 300; ++sample) {
+        std::string bytes(static_cast<size_t>(sample % 23), '\0');
+        for (char& byte : bytes) byte = static_cast<char>((state = state * 1103515245 + 12345) >> 23);
+        samples.push_back(bytes);
+    }
+    const fuzz::DoubleByteCodec codec;
+    for (const std::string& bytes : samples) {
+        for (int choice = 0; choice < static_cast<int>(kEncodingListEntries.size()); ++choice) {
+            for (const ReadingRules rules : {ReadingRules{false}, ReadingRules{true}, ReadingRules{false, E::Windows1252}}) {
+                const DecodedDocument document = decodeDocument(bytes, static_cast<E>(choice), codec, codec, rules);
+                ASSERT_TRUE(std::string_view(bytes).starts_with(document.lead));
+                const bool utf16 = document.encoding == E::Utf16LE || document.encoding == E::Utf16BE;
+                const std::string expected =
+                    document.lead + fuzz::withDocumentedChanges(std::string_view(bytes).substr(document.lead.size()),
+                                                                utf16, document.encoding == E::Utf16BE);
+                const auto saved = encodeForSaving(document.text, document.encoding, codec, false, document.lead);
+                EXPECT_EQ(document.exact, saved == expected)
+                    << fuzz::narrowed(encodingName(static_cast<E>(choice))) << " nfo " << rules.nfoKind << " bytes "
+                    << ::testing::PrintToString(bytes);
+            }
+        }
+    }
+}
+
+TEST(TextEncoding, TheStatusBarNamesTheReadingAndWhetherItIsExact) {
+    struct Case { E encoding; std::string lead; bool exact; unsigned codePage; const wchar_t* text; };
+    const Case cases[] = {
+        {E::None, "", true, 1252, L"ANSI 1252"},         {E::Ansi, "", false, 932, L"ANSI 932 (lossy)"},
+        {E::Oem437, "", true, 1251, L"DOS 437"},         {E::Dos866, "", true, 1252, L"DOS 866"},
+        {E::Windows1252, "", true, 65001, L"Windows 1252"},
+        {E::Utf8, std::string(kUtf8Mark), true, 1252, L"UTF-8"},
+        {E::Utf8NoMark, "", false, 1252, L"UTF-8 (no mark) (lossy)"},
+        {E::Utf16LE, "\xFF\xFE", true, 1252, L"UTF-16 LE"}, {E::Utf16BE, "\xFE\xFF", true, 1252, L"UTF-16 BE"},
+        {E::Utf16LE, "", true, 1252, L"UTF-16 LE (no mark)"},
+        {E::Oem437InUtf8, "", true, 1252, L"DOS 437 in UTF-8"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(encodingStatusText(c.encoding, c.lead, c.exact, c.codePage), c.text) << fuzz::narrowed(c.text);
     }
 }
 

@@ -41,11 +41,11 @@ TEST_F(OpeningTest, FilesAreDecodedByMarkOrCodePageAndHeldWithCrLf) {
         {"NFO art in code page 437", "\xDB\xDB\n", L"", L"\x2588\x2588\r\n", E::Oem437, L"ASCII VGA"},
         {"NFO art read as ANSI", "\xDB\xDB\n", L"ANSI", L"\x00DB\x00DB\r\n", E::Ansi, L"ASCII VGA 1252"},
         {"UTF-8 mark", "\xEF\xBB\xBF\xE2\x95\x94\r\nx", L"", L"\x2554\r\nx", E::Utf8, L"ASCII VGA"},
-        {"no mark read as UTF-8", "\xC3\xA9\rz", L"UTF-8 (Default Unicode)", L"\x00E9\r\nz", E::Utf8, L"ASCII VGA"},
+        {"no mark read as UTF-8", "\xC3\xA9\rz", L"UTF-8 (Default Unicode)", L"\x00E9\r\nz", E::Utf8NoMark, L"ASCII VGA"},
         {"UTF-8 without a mark", "m\xC3\xBCssen", L"", L"m\x00FCssen", E::Utf8NoMark, L"ASCII VGA"},
     };
     for (const Case& c : cases) {
-        const std::wstring path = folder.file(L"doc.nfo", c.bytes);
+        const std::wstring path = folder.file(L"doc" + std::to_wstring(&c - cases) + L".nfo", c.bytes);
         ASSERT_TRUE(window->loadDocument(path, c.entry)) << c.what;
         EXPECT_EQ(window->memo().text(), c.text) << c.what;
         EXPECT_EQ(window->document().documentEncoding, c.encoding) << c.what;
@@ -102,6 +102,76 @@ TEST_F(OpeningTest, ADropOpensTheFirstFileAndFollowsShortcuts) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+// An NFO written in the ANSI code page or in DOS 866 shows the letters once reopened in
+// it: drawn by the plain NFO face, at the caret where it was, saved back byte for byte,
+// and read so again from the recent list until Automatic is chosen.
+TEST_F(OpeningTest, ReopeningInAnotherEncodingShowsItsLettersAndKeepsTheBytes) {
+    struct Case {
+        const wchar_t* name;
+        std::string bytes;
+        int item;  // of File > Reopen with encoding
+        std::wstring letters;
+        size_t shown;  // a letter that the automatic reading shows as `misread`
+        wchar_t misread;
+        const wchar_t* status;
+    };
+    const Case cases[] = {
+        {L"german.nfo", "Gr\xF6\xDF" "e f\xFCr\r\n", 6, L"Gr\xF6\xDF" L"e f\xFCr\r\n", 2, L'\xF7', L"Windows 1252"},
+        {L"russian.nfo", "\x8F\xE0\xA8\xA2\xA5\xE2\r\n", 3, L"\x41F\x440\x438\x432\x435\x442\r\n", 0, L'\xC5',
+         L"DOS 866"},
+    };
+    for (const Case& c : cases) {
+        const std::wstring path = folder.file(c.name, c.bytes);
+        ASSERT_TRUE(window->loadDocument(path, L""));
+        ASSERT_EQ(window->memo().text()[c.shown], c.misread) << "read as 437 at first";
+        window->memo().setSelection({3, 5});
+        command(IDM_REOPEN_FIRST + c.item);
+        EXPECT_EQ(window->memo().text(), c.letters);
+        EXPECT_EQ(window->memo().selection().start, 3u);
+        EXPECT_EQ(window->memo().selection().end, 5u);
+        EXPECT_EQ(statusPanel(window->statusBar(), 2), c.status);
+        const HMENU reopen = GetSubMenu(GetSubMenu(GetMenu(window->handle()), 0), 3);
+        SendMessageW(window->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(reopen), 3);  // as it opens
+        EXPECT_TRUE(menuChecked(window->handle(), IDM_REOPEN_FIRST + c.item));
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(window->memo().handle(), WM_GETFONT, 0, 0));
+        LOGFONTW shown{};
+        GetObjectW(font, sizeof shown, &shown);
+        EXPECT_STREQ(shown.lfFaceName, L"ASCII VGA");
+        const auto letter = drawCharacter(font, c.letters[c.shown]);
+        EXPECT_NE(letter, drawCharacter(font, c.misread)) << narrow(c.name);
+        EXPECT_NE(letter, drawCharacter(font, L' ')) << narrow(c.name) << ": the face has the letter";
+
+        command(IDM_SAVE);
+        EXPECT_EQ(fileBytes(path), c.bytes);
+        const auto again = makeMainWindow(path);  // as the command line, a drop or the recent list open it
+        EXPECT_EQ(again->memo().text(), c.letters);
+    }
+    command(IDM_REOPEN_FIRST);  // Automatic: read by the bytes, and no longer kept
+    EXPECT_EQ(window->memo().text()[cases[1].shown], cases[1].misread);
+    EXPECT_EQ(makeMainWindow(window->document().fileName)->memo().text()[cases[1].shown], cases[1].misread);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+// A UTF-8 mark before 437 art is kept aside, not shown, and written back; an explicit
+// choice over a mark of another encoding reads that mark as text and keeps it.
+TEST_F(OpeningTest, MarksAreKeptAsideOrReadAsTextAndSavedBack) {
+    struct Case { std::string bytes; const wchar_t* entry; std::wstring text; };
+    const Case cases[] = {
+        {"\xEF\xBB\xBFRelease Date \xDB", L"", L"Release Date \x2588"},
+        {std::string("\xFF\xFE\xDB\0", 4), L"DOS / OEM 437", L"\xA0\x25A0\x2588 "},
+        {"\xEF\xBB\xBFhi", L"UTF-8 without mark", L"hi"},
+    };
+    for (const Case& c : cases) {
+        const std::wstring path = folder.file(L"marked" + std::to_wstring(&c - cases) + L".nfo", c.bytes);
+        ASSERT_TRUE(window->loadDocument(path, c.entry));
+        EXPECT_EQ(window->memo().text(), c.text);
+        command(IDM_SAVE);
+        std::string expected = c.bytes;
+        std::replace(expected.begin(), expected.end(), '\0', ' ');
+        EXPECT_EQ(fileBytes(path), expected) << "a NUL comes back as a space, the rest as it was";
+    }
+}
+
 // Run in prefixes made under Russian (code page 1251) and Japanese (932, double-byte)
 // locales: NFO art is the same art there, saved back as it came, and text files are
 // the system's own text.
@@ -127,6 +197,19 @@ TEST_F(OtherLocale, NfoArtIsTheSameArtAndTextFilesTheSystemsText) {
 
     open(system->textBytes, L"notes.txt");
     EXPECT_EQ(window->memo().text(), system->text);
+    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"ANSI " + std::to_wstring(system->codePage));
+
+    // Bytes the code page has no reading for are not written back as its replacement
+    // character without a question.
+    if (system->codePage != 932) return;
+    const std::string invalid = "\x81 art \xDB\xA0";
+    open(invalid, L"lossy.txt");
+    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"ANSI 932 (lossy)");
+    ui.messageAnswers = {IDCANCEL};
+    command(IDM_SAVE);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find(L"Reopen with encoding"), std::wstring::npos);
+    EXPECT_EQ(fileBytes(window->document().fileName), invalid);
 }
 
 }  // namespace

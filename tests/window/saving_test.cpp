@@ -229,5 +229,19 @@ TEST_F(Utf8CodePage, DefaultSavesWriteTheTextAsUtf8WithoutAMark) {
     EXPECT_EQ(fileBytes(path), bytes);
 }
 
+// A text file that is not UTF-8 is read in the user's own code page, not as UTF-8 with
+// replacement characters, and saved back as it was.
+TEST_F(Utf8CodePage, ATextFileThatIsNotUtf8KeepsItsLettersAndBytes) {
+    ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8)) << "the test expects the UTF-8 code page";
+    const std::string bytes = "caf\xE9 Gr\xF6\xDF" "e\r\n";
+    const std::wstring path = folder.file(L"note.txt", bytes);
+    ASSERT_TRUE(window->loadDocument(path, L""));
+    EXPECT_EQ(window->memo().text(), L"caf\xE9 Gr\xF6\xDF" L"e\r\n");
+    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"Windows 1252");
+    SendMessageW(window->handle(), WM_COMMAND, IDM_SAVE, 0);
+    EXPECT_EQ(fileBytes(path), bytes);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 }  // namespace
 }  // namespace vantry::testing

@@ -32,6 +32,17 @@ void addRecentFile(RecentFileList& list, const std::wstring& path, int count) {
     for (int place = kept; place < kRecentFileSlots; ++place) list[static_cast<size_t>(place)].clear();
 }
 
+RecentEncodingList encodingsFollowing(const RecentFileList& before, const RecentEncodingList& encodings,
+                                      const RecentFileList& after) {
+    RecentEncodingList followed{};
+    for (size_t place = 0; place < after.size(); ++place) {
+        if (after[place].empty()) continue;
+        const auto was = std::find(before.begin(), before.end(), after[place]);
+        if (was != before.end()) followed[place] = encodings[static_cast<size_t>(was - before.begin())];
+    }
+    return followed;
+}
+
 bool removeRecentFile(RecentFileList& list, std::wstring_view path) {
     const auto found = std::find(list.begin(), list.end(), path);
     if (found == list.end()) return false;

@@ -6,17 +6,26 @@
 #include <string>
 #include <string_view>
 
+#include "documents/portable/text_encoding.h"
 #include "settings/portable/options_rules.h"
 #include "settings/portable/settings_table.h"
 
 namespace vantry {
 
 using RecentFileList = std::array<std::wstring, kRecentFileSlots>;
+// The encoding a user chose for each listed file, by place; None: read it by its bytes.
+using RecentEncodingList = std::array<TextEncoding, kRecentFileSlots>;
 
 // A path listed within the first `count` places keeps its place (paths compare exactly,
 // with case); a new one, or one listed further down, goes first and the others move
 // down. Places from `count` on are emptied.
 void addRecentFile(RecentFileList& list, const std::wstring& path, int count);
+
+// The encodings of `after`'s paths, each as `encodings` gave it for the same path in
+// `before`, so that an encoding follows its file up and down the list and is forgotten
+// when the file leaves it.
+RecentEncodingList encodingsFollowing(const RecentFileList& before, const RecentEncodingList& encodings,
+                                      const RecentFileList& after);
 
 // Takes the path out; the places below move up. False when it was not listed.
 bool removeRecentFile(RecentFileList& list, std::wstring_view path);

@@ -1,6 +1,6 @@
 #include "documents/portable/text_encoder.h"
 
-#include "documents/portable/code_page_437.h"
+#include "documents/portable/code_pages.h"
 
 namespace vantry {
 namespace {
@@ -14,16 +14,24 @@ constexpr std::wstring_view kUtf8Question =
     L"them with the replacement character \"\xFFFD\".\n\n"
     L"Choose OK to save anyway, or Cancel and save with a UTF-16 encoding to keep them.";
 
-constexpr std::wstring_view kOem437Question =
-    L"The text holds characters that the DOS code page 437 cannot store. Saving replaces them "
-    L"with \"?\".\n\n"
-    L"Choose OK to save anyway, or Cancel and save with a UTF-8 or UTF-16 encoding to keep them.";
+// The code page of a table encoding; false for the others.
+bool tableOf(TextEncoding encoding, CodePage& page) {
+    switch (encoding) {
+        case TextEncoding::Oem437: page = CodePage::Dos437; return true;
+        case TextEncoding::Dos850: page = CodePage::Dos850; return true;
+        case TextEncoding::Dos866: page = CodePage::Dos866; return true;
+        case TextEncoding::Windows1250: page = CodePage::Windows1250; return true;
+        case TextEncoding::Windows1251: page = CodePage::Windows1251; return true;
+        case TextEncoding::Windows1252: page = CodePage::Windows1252; return true;
+        default: return false;
+    }
+}
 
-// Code page 437, each character it lacks written as "?".
-void encodeCp437Replacing(std::wstring_view text, std::string& out) {
-    if (encodeCp437(text, out)) return;
+// The text in a code page, each character it lacks written as "?".
+void encodeReplacing(std::wstring_view text, CodePage page, std::string& out) {
+    if (encodeCodePage(text, page, out)) return;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (!encodeCp437(text.substr(i, 1), out)) out += '?';
+        if (!encodeCodePage(text.substr(i, 1), page, out)) out += '?';
         if (surrogatePairAt(text, i)) ++i;  // one character, one "?"
     }
 }
@@ -31,45 +39,68 @@ void encodeCp437Replacing(std::wstring_view text, std::string& out) {
 }  // namespace
 
 std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding encoding,
-                                           const ByteTextEncoder& encoder, bool replaceUnmappable) {
-    std::string bytes;
+                                           const ByteTextEncoder& encoder, bool replaceUnmappable,
+                                           std::string_view lead) {
+    std::string bytes(lead);
+    CodePage page{};
+    if (tableOf(encoding, page)) {
+        if (replaceUnmappable) {
+            encodeReplacing(text, page, bytes);
+        } else if (!encodeCodePage(text, page, bytes)) {
+            return std::nullopt;
+        }
+        return bytes;
+    }
     switch (encoding) {
-        case TextEncoding::None:
-        case TextEncoding::Ansi:
-            if (!encoder.encodeAnsi(text, !replaceUnmappable, bytes)) return std::nullopt;
-            break;
         case TextEncoding::Utf8:
         case TextEncoding::Utf8NoMark:
             if (!replaceUnmappable && hasUnpairedSurrogate(text)) return std::nullopt;
-            if (encoding == TextEncoding::Utf8) bytes = "\xEF\xBB\xBF";
             encoder.encodeUtf8(text, bytes);
             break;
-        case TextEncoding::Oem437:
+        case TextEncoding::Oem437InUtf8: {  // the art's 437 bytes, as 1252 reads them, in UTF-8
+            std::string art;
             if (replaceUnmappable) {
-                encodeCp437Replacing(text, bytes);
-            } else if (!encodeCp437(text, bytes)) {
+                encodeReplacing(text, CodePage::Dos437, art);
+            } else if (!encodeCodePage(text, CodePage::Dos437, art)) {
                 return std::nullopt;
             }
-            break;
-        case TextEncoding::Utf16LE:
-        case TextEncoding::Utf16BE: {
-            const bool bigEndian = encoding == TextEncoding::Utf16BE;
-            bytes.reserve(2 + text.size() * 2);
-            bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-            encodeUtf16(text, bigEndian, bytes);
+            encoder.encodeUtf8(decodeCodePage(art, CodePage::Windows1252), bytes);
             break;
         }
+        case TextEncoding::Utf16LE:
+        case TextEncoding::Utf16BE:
+            bytes.reserve(lead.size() + text.size() * 2);
+            encodeUtf16(text, encoding == TextEncoding::Utf16BE, bytes);
+            break;
+        default:
+            if (!encoder.encodeAnsi(text, !replaceUnmappable, bytes)) return std::nullopt;
+            break;
     }
     return bytes;
 }
 
-std::wstring_view unmappableQuestion(TextEncoding encoding) {
+std::wstring unmappableQuestion(TextEncoding encoding) {
     switch (encoding) {
+        case TextEncoding::None:
+        case TextEncoding::Ansi: return std::wstring(kAnsiQuestion);
         case TextEncoding::Utf8:
-        case TextEncoding::Utf8NoMark: return kUtf8Question;
-        case TextEncoding::Oem437: return kOem437Question;
-        default: return kAnsiQuestion;
+        case TextEncoding::Utf8NoMark: return std::wstring(kUtf8Question);
+        default: break;
     }
+    const std::wstring name =
+        encoding == TextEncoding::Oem437 || encoding == TextEncoding::Oem437InUtf8
+            ? L"the DOS code page 437"
+            : L"the code page " + std::wstring(encodingName(encoding));
+    return L"The text holds characters that " + name + L" cannot store. Saving replaces them with \"?\".\n\n"
+           L"Choose OK to save anyway, or Cancel and save with a UTF-8 or UTF-16 encoding to keep them.";
+}
+
+std::wstring inexactReadingQuestion(std::wstring_view shownName) {
+    return L"Some bytes of this file are not valid as " + std::wstring(shownName) +
+           L", and were read as other characters. Saving in " + std::wstring(shownName) +
+           L" writes those characters instead of the bytes that were there.\n\n"
+           L"Choose OK to save anyway, or Cancel and choose another encoding under File > Reopen with encoding "
+           L"(or by a click on the encoding in the status bar).";
 }
 
 void encodeUtf16(std::wstring_view text, bool bigEndian, std::string& out) {

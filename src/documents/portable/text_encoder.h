@@ -1,5 +1,6 @@
-// Turning the editor's text into the bytes of a saved file: the encoding's byte-order
-// mark, then the text exactly as the control holds it (CR LF, nothing added at the end).
+// Turning the editor's text into the bytes of a saved file: what goes before the text
+// (a byte-order mark), then the text exactly as the control holds it (CR LF, nothing
+// added at the end).
 #pragma once
 
 #include <optional>
@@ -21,16 +22,29 @@ public:
     virtual void encodeUtf8(std::wstring_view text, std::string& out) const = 0;
 };
 
-// The bytes of a file saved with `encoding`: "Default" and "ANSI" write the code page
-// without a mark, "DOS / OEM 437" code page 437, the Unicode encodings their mark first
-// (but "UTF-8 without mark"). Nothing when the text does
-// not fit the code page exactly, or holds an unpaired surrogate that UTF-8 would
-// replace, and `replaceUnmappable` is false, so the caller can ask.
+// The bytes of a file saved with `encoding`: `lead`, then the text: "Default" and
+// "ANSI" in the ANSI code page, the DOS and Windows code pages by their tables, the
+// Unicode encodings as themselves, 437 art inside UTF-8 as the 1252 reading of its
+// bytes. Nothing when the text does not fit a code page exactly, or holds an unpaired
+// surrogate that UTF-8 would replace, and `replaceUnmappable` is false, so the caller
+// can ask.
 std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding encoding,
-                                           const ByteTextEncoder& encoder, bool replaceUnmappable);
+                                           const ByteTextEncoder& encoder, bool replaceUnmappable,
+                                           std::string_view lead);
+
+// As a save with the encoding chosen in a dialog writes: its own mark first.
+inline std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding encoding,
+                                                  const ByteTextEncoder& encoder, bool replaceUnmappable) {
+    return encodeForSaving(text, encoding, encoder, replaceUnmappable, byteOrderMark(encoding));
+}
 
 // The question asked before a save in `encoding` replaces what it cannot store.
-std::wstring_view unmappableQuestion(TextEncoding encoding);
+std::wstring unmappableQuestion(TextEncoding encoding);
+
+// The question asked before a save writes, in the encoding a file was read with,
+// characters that stand for bytes the reading could not keep. `shownName` is the
+// encoding as the status bar names it.
+std::wstring inexactReadingQuestion(std::wstring_view shownName);
 
 // UTF-16 code units as bytes of either order, appended to `out`.
 void encodeUtf16(std::wstring_view text, bool bigEndian, std::string& out);

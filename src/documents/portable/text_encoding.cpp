@@ -1,6 +1,11 @@
 #include "documents/portable/text_encoding.h"
 
+#include <optional>
+
+#include "documents/portable/art_read_as_ansi.h"
 #include "documents/portable/code_page_437.h"
+#include "documents/portable/code_pages.h"
+#include "documents/portable/text_encoder.h"
 
 namespace vantry {
 namespace {
@@ -9,17 +14,22 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LEMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BEMark = "\xFE\xFF";
 
-std::string_view markBytes(TextEncoding encoding) {
-    switch (encoding) {
-        case TextEncoding::Utf8: return kUtf8Mark;
-        case TextEncoding::Utf16LE: return kUtf16LEMark;
-        case TextEncoding::Utf16BE: return kUtf16BEMark;
-        default: return {};
-    }
+bool isUtf8Family(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf8NoMark ||
+           encoding == TextEncoding::Oem437InUtf8;
 }
 
-std::wstring decodeAs(std::string_view bytes, TextEncoding encoding,
-                      const ByteTextDecoder& decoder) {
+bool isUtf16(TextEncoding encoding) { return encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE; }
+
+// The mark that belongs to an encoding's bytes, whether or not a save writes it.
+std::string_view ownMark(TextEncoding encoding) {
+    if (isUtf8Family(encoding)) return kUtf8Mark;
+    if (encoding == TextEncoding::Utf16LE) return kUtf16LEMark;
+    if (encoding == TextEncoding::Utf16BE) return kUtf16BEMark;
+    return {};
+}
+
+std::wstring decodeAs(std::string_view bytes, TextEncoding encoding, const ByteTextDecoder& decoder) {
     // Every CR or LF of the text holds a byte 0x0D or 0x0A in every encoding, so their
     // count bounds what normalising the line breaks adds.
     size_t lineBreakBytes = 0;
@@ -27,11 +37,73 @@ std::wstring decodeAs(std::string_view bytes, TextEncoding encoding,
     switch (encoding) {
         case TextEncoding::Utf8:
         case TextEncoding::Utf8NoMark: return decoder.decodeUtf8(bytes, lineBreakBytes);
-        case TextEncoding::Oem437: return decodeCp437(bytes, lineBreakBytes);
+        case TextEncoding::Oem437InUtf8: {
+            std::wstring text = decoder.decodeUtf8(bytes, lineBreakBytes);
+            takeArtBackFromAnsiReading(text);
+            return text;
+        }
+        case TextEncoding::Oem437: return decodeCodePage(bytes, CodePage::Dos437, lineBreakBytes);
+        case TextEncoding::Dos850: return decodeCodePage(bytes, CodePage::Dos850, lineBreakBytes);
+        case TextEncoding::Dos866: return decodeCodePage(bytes, CodePage::Dos866, lineBreakBytes);
+        case TextEncoding::Windows1250: return decodeCodePage(bytes, CodePage::Windows1250, lineBreakBytes);
+        case TextEncoding::Windows1251: return decodeCodePage(bytes, CodePage::Windows1251, lineBreakBytes);
+        case TextEncoding::Windows1252: return decodeCodePage(bytes, CodePage::Windows1252, lineBreakBytes);
         case TextEncoding::Utf16LE: return decodeUtf16(bytes, false, lineBreakBytes);
         case TextEncoding::Utf16BE: return decodeUtf16(bytes, true, lineBreakBytes);
-        default: return decoder.decodeAnsi(bytes, lineBreakBytes);
+        case TextEncoding::None:
+        case TextEncoding::Ansi: break;
     }
+    return decoder.decodeAnsi(bytes, lineBreakBytes);
+}
+
+// Whether `text`, decoded from `content` and not yet normalised, gives `content` back.
+// The code page tables give every byte back; UTF-8 and UTF-16 do unless the bytes were
+// not well formed; what goes through the system is encoded again and compared.
+bool givesBytesBack(std::string_view content, TextEncoding encoding, const std::wstring& text,
+                    const ByteTextEncoder& encoder) {
+    switch (encoding) {
+        case TextEncoding::Utf8:
+        case TextEncoding::Utf8NoMark: return utf8FormOf(content) != Utf8Form::Invalid;
+        case TextEncoding::Utf16LE:
+        case TextEncoding::Utf16BE: return content.size() % 2 == 0;
+        case TextEncoding::None:
+        case TextEncoding::Ansi:
+        case TextEncoding::Oem437InUtf8: {
+            const std::optional<std::string> again = encodeForSaving(text, encoding, encoder, false, {});
+            return again && *again == content;
+        }
+        default: return true;
+    }
+}
+
+DecodedDocument readAs(std::string_view content, TextEncoding encoding, std::string_view lead,
+                       const ByteTextDecoder& decoder, const ByteTextEncoder& encoder) {
+    if (isUtf8Family(encoding) && encoding != TextEncoding::Oem437InUtf8) {
+        encoding = lead == kUtf8Mark ? TextEncoding::Utf8 : TextEncoding::Utf8NoMark;
+    }
+    DecodedDocument document{decodeAs(content, encoding, decoder), encoding, std::string(lead), true};
+    document.exact = givesBytesBack(content, encoding, document.text, encoder);
+    normaliseForEditor(document.text);
+    return document;
+}
+
+// Without a mark that holds: what the bytes themselves say.
+TextEncoding encodingOfUnmarked(std::string_view bytes, const ReadingRules& rules, const ByteTextDecoder& decoder) {
+    switch (utf8FormOf(bytes)) {
+        case Utf8Form::Valid:
+            return rules.nfoKind && looksLikeArtReadAs1252(decoder.decodeUtf8(bytes, 0)) ? TextEncoding::Oem437InUtf8
+                                                                                           : TextEncoding::Utf8NoMark;
+        case Utf8Form::Invalid: return rules.nfoKind ? TextEncoding::Oem437 : rules.unmarkedText;
+        case Utf8Form::Ascii: break;
+    }
+    return TextEncoding::None;
+}
+
+// Whether what follows a mark says the mark is no mark: art behind a stray one.
+bool contradicts(std::string_view content, TextEncoding mark, bool nfoKind) {
+    if (mark == TextEncoding::Utf8) return utf8FormOf(content) == Utf8Form::Invalid;
+    if (!nfoKind) return false;
+    return content.size() % 2 != 0 || hasUnpairedSurrogate(decodeUtf16(content, mark == TextEncoding::Utf16BE));
 }
 
 }  // namespace
@@ -47,10 +119,28 @@ std::wstring_view encodingName(TextEncoding encoding) {
     return kEncodingListEntries[static_cast<size_t>(encoding)];
 }
 
-std::wstring_view encodingShortName(TextEncoding encoding) {
-    constexpr std::array<std::wstring_view, kEncodingListEntries.size()> kShortNames = {
-        L"ANSI", L"ANSI", L"UTF-8", L"UTF-16 LE", L"UTF-16 BE", L"DOS 437", L"UTF-8 (no mark)"};
-    return kShortNames[static_cast<size_t>(encoding)];
+namespace {
+constexpr std::array<std::wstring_view, kEncodingListEntries.size()> kKeywords = {
+    L"",       L"ansi",        L"utf8",        L"utf16le",     L"utf16be",     L"dos437",      L"utf8NoMark",
+    L"dos850", L"dos866",      L"windows1250", L"windows1251", L"windows1252", L"dos437InUtf8"};
+}  // namespace
+
+std::wstring_view encodingKeyword(TextEncoding encoding) { return kKeywords[static_cast<size_t>(encoding)]; }
+
+TextEncoding encodingFromKeyword(std::wstring_view keyword) {
+    for (size_t index = 1; index < kKeywords.size(); ++index) {
+        if (kKeywords[index] == keyword) return static_cast<TextEncoding>(index);
+    }
+    return TextEncoding::None;
+}
+
+bool readsAlike(TextEncoding a, TextEncoding b) {
+    const auto family = [](TextEncoding encoding) {
+        if (encoding == TextEncoding::Ansi) return TextEncoding::None;
+        if (encoding == TextEncoding::Utf8NoMark) return TextEncoding::Utf8;
+        return encoding;
+    };
+    return family(a) == family(b);
 }
 
 TextEncoding byteOrderMarkOf(std::string_view bytes) {
@@ -60,45 +150,51 @@ TextEncoding byteOrderMarkOf(std::string_view bytes) {
     return TextEncoding::None;
 }
 
-namespace {
-
-// Without a mark that holds: what the bytes themselves say.
-TextEncoding encodingOfUnmarked(std::string_view bytes, bool nfoKind) {
-    switch (utf8FormOf(bytes)) {
-        case Utf8Form::Valid: return TextEncoding::Utf8NoMark;
-        case Utf8Form::Invalid: return nfoKind ? TextEncoding::Oem437 : TextEncoding::None;
-        default: return TextEncoding::None;
-    }
+std::string_view byteOrderMark(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf8 || isUtf16(encoding) ? ownMark(encoding) : std::string_view();
 }
 
-}  // namespace
-
-DecodedDocument decodeDocument(std::string_view bytes, TextEncoding chosen,
-                               const ByteTextDecoder& decoder, bool nfoKind) {
+DecodedDocument decodeDocument(std::string_view bytes, TextEncoding chosen, const ByteTextDecoder& decoder,
+                               const ByteTextEncoder& encoder, const ReadingRules& rules) {
+    if (chosen != TextEncoding::None) {
+        const std::string_view mark = ownMark(chosen);
+        const std::string_view lead = !mark.empty() && bytes.starts_with(mark) ? mark : std::string_view();
+        return readAs(bytes.substr(lead.size()), chosen, lead, decoder, encoder);
+    }
     const TextEncoding mark = byteOrderMarkOf(bytes);
-    if (chosen == TextEncoding::None) {
-        if (mark != TextEncoding::None) {
-            const std::string_view content = bytes.substr(markBytes(mark).size());
-            const bool contradicted = mark == TextEncoding::Utf8 ? utf8FormOf(content) == Utf8Form::Invalid : false;
-            if (!contradicted) {
-                DecodedDocument document{decodeAs(content, mark, decoder), mark};
-                if (mark == TextEncoding::Utf8 || !hasUnpairedSurrogate(document.text)) {
-                    normaliseForEditor(document.text);
-                    return document;
-                }
-            }
+    const std::string_view lead = ownMark(mark);
+    const std::string_view content = bytes.substr(lead.size());
+    if (mark != TextEncoding::None && !contradicts(content, mark, rules.nfoKind)) {
+        TextEncoding encoding = mark;
+        if (mark == TextEncoding::Utf8 && encodingOfUnmarked(content, rules, decoder) == TextEncoding::Oem437InUtf8) {
+            encoding = TextEncoding::Oem437InUtf8;
         }
-        const TextEncoding read = encodingOfUnmarked(bytes, nfoKind);
-        DecodedDocument document{decodeAs(bytes, read, decoder), read};
-        normaliseForEditor(document.text);
-        return document;
+        return readAs(content, encoding, lead, decoder, encoder);
     }
-    if (!markBytes(chosen).empty() && bytes.starts_with(markBytes(chosen))) {
-        bytes.remove_prefix(markBytes(chosen).size());
+    return readAs(content, encodingOfUnmarked(content, rules, decoder), lead, decoder, encoder);
+}
+
+std::wstring encodingStatusText(TextEncoding encoding, std::string_view lead, bool exact, unsigned ansiCodePage) {
+    std::wstring name;
+    switch (encoding) {
+        case TextEncoding::None:
+        case TextEncoding::Ansi: name = L"ANSI " + std::to_wstring(ansiCodePage); break;
+        case TextEncoding::Utf8:
+        case TextEncoding::Utf8NoMark: name = lead == kUtf8Mark ? L"UTF-8" : L"UTF-8 (no mark)"; break;
+        case TextEncoding::Utf16LE:
+        case TextEncoding::Utf16BE:
+            name = encoding == TextEncoding::Utf16LE ? L"UTF-16 LE" : L"UTF-16 BE";
+            if (lead != ownMark(encoding)) name += L" (no mark)";
+            break;
+        case TextEncoding::Oem437: name = L"DOS 437"; break;
+        case TextEncoding::Dos850: name = L"DOS 850"; break;
+        case TextEncoding::Dos866: name = L"DOS 866"; break;
+        case TextEncoding::Windows1250: name = L"Windows 1250"; break;
+        case TextEncoding::Windows1251: name = L"Windows 1251"; break;
+        case TextEncoding::Windows1252: name = L"Windows 1252"; break;
+        case TextEncoding::Oem437InUtf8: name = L"DOS 437 in UTF-8"; break;
     }
-    DecodedDocument document{decodeAs(bytes, chosen, decoder), mark != TextEncoding::None ? mark : chosen};
-    normaliseForEditor(document.text);
-    return document;
+    return exact ? name : name + L" (lossy)";
 }
 
 bool surrogatePairAt(std::wstring_view text, size_t at) {
