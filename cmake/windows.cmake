@@ -137,7 +137,7 @@ foreach(timer IN ITEMS open_timer command_timer)
 endforeach()
 
 # The in-process benchmarks: the program's own windows on large documents.
-foreach(bench IN ITEMS pointer_bench save_bench find_bench pagination_bench soak_bench)
+foreach(bench IN ITEMS pointer_bench save_bench find_bench pagination_bench soak_bench roundtrip_bench)
   add_executable(${bench} bench/${bench}.cpp res/vantry.rc)
   target_link_libraries(${bench} PRIVATE vantry_win)
   if(MINGW)
@@ -145,6 +145,7 @@ foreach(bench IN ITEMS pointer_bench save_bench find_bench pagination_bench soak
   endif()
 endforeach()
 target_link_libraries(soak_bench PRIVATE psapi ntdll)
+target_include_directories(roundtrip_bench PRIVATE tests)
 
 # The fuzz targets, a fixed number of inputs each (test.sh builds them natively first).
 add_test(NAME fuzz_smoke COMMAND ${PROJECT_SOURCE_DIR}/tools/fuzz.sh smoke)
