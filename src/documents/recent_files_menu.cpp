@@ -60,7 +60,7 @@ void RecentFiles::add(const std::wstring& path, std::optional<TextEncoding> reme
     if (remember && place != settings_.recentFile.end()) {
         encodings_[static_cast<size_t>(place - settings_.recentFile.begin())] = *remember;
     }
-    changed(before);
+    changed();
 }
 
 void RecentFiles::remove(const std::wstring& path) {
@@ -68,15 +68,14 @@ void RecentFiles::remove(const std::wstring& path) {
     const RecentFileList before = settings_.recentFile;
     if (!removeRecentFile(settings_.recentFile, path)) return;
     encodings_ = encodingsFollowing(before, encodings_, settings_.recentFile);
-    changed(before);
+    changed();
 }
 
 void RecentFiles::clear() {
-    loadEncodings();
-    const RecentFileList before = settings_.recentFile;
+    encodingsLoaded_ = true;
     for (std::wstring& entry : settings_.recentFile) entry.clear();
     encodings_ = {};
-    changed(before);
+    changed();
 }
 
 TextEncoding RecentFiles::encodingOf(const std::wstring& path) {
@@ -91,20 +90,21 @@ void RecentFiles::loadEncodings() {
     encodingsLoaded_ = true;
     const SettingsStore::HeldOpen held(store_);
     for (size_t place = 0; place < encodings_.size(); ++place) {
-        const std::optional<std::wstring> keyword = store_.readValue(recentEncodingValueName(place));
-        storedEncodings_[place] = keyword ? encodingFromKeyword(*keyword) : TextEncoding::None;
-        // An empty place keeps nothing, whatever was left stored for it.
-        encodings_[place] = settings_.recentFile[place].empty() ? TextEncoding::None : storedEncodings_[place];
+        const std::wstring& path = settings_.recentFile[place];
+        if (path.empty()) continue;
+        const std::optional<std::wstring> stored = store_.readValue(recentEncodingValueName(place));
+        if (stored) encodings_[place] = recentEncodingFor(*stored, path);
     }
 }
 
-void RecentFiles::changed(const RecentFileList& before) {
+// Written with the places, all of them: another instance of the program may have
+// written other files' encodings there since.
+void RecentFiles::changed() {
     const SettingsStore::HeldOpen held(store_);
-    if (before != settings_.recentFile) store();
+    store();
     for (size_t place = 0; place < encodings_.size(); ++place) {
-        if (encodings_[place] == storedEncodings_[place]) continue;
-        store_.writeValue(recentEncodingValueName(place), encodingKeyword(encodings_[place]));
-        storedEncodings_[place] = encodings_[place];
+        store_.writeValue(recentEncodingValueName(place),
+                          recentEncodingText(encodings_[place], settings_.recentFile[place]));
     }
     refresh();
 }

@@ -49,8 +49,8 @@ public:
     int placeOf(UINT command) const { return menu_.placeOf(command); }
 
 private:
-    // Stores the places and the encodings that changed, and shows the list again.
-    void changed(const RecentFileList& before);
+    // Stores the places and their encodings, and shows the list again.
+    void changed();
     void store();
     void loadEncodings();
 
@@ -60,7 +60,6 @@ private:
     // Kept in values of their own beside the places, read at the first need.
     bool encodingsLoaded_ = false;
     RecentEncodingList encodings_{};
-    RecentEncodingList storedEncodings_{};
 };
 
 }  // namespace vantry

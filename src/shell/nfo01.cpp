@@ -155,9 +155,10 @@ void Tnfonote::layoutControls() {
 
 // --- documents -----------------------------------------------------------------------
 
+// An encoding chosen in the Open dialog reads the file this once; the recent list keeps
+// what Reopen with encoding and Save As chose.
 bool Tnfonote::loadDocument(const std::wstring& path, std::wstring_view encodingEntry) {
-    const TextEncoding chosen = encodingFromName(encodingEntry);
-    return openDocument(path, chosen, chosen == TextEncoding::None ? std::nullopt : std::optional(chosen));
+    return openDocument(path, encodingFromName(encodingEntry), std::nullopt);
 }
 
 bool Tnfonote::openDocument(const std::wstring& path, TextEncoding chosen, std::optional<TextEncoding> remember) {

@@ -60,6 +60,32 @@ TEST(RecentFiles, RemovingMovesTheLaterPlacesUp) {
     EXPECT_EQ(full[19], L"") << "the last place is emptied";
 }
 
+// The encoding chosen for a file moves with it, is forgotten when it leaves the list,
+// and is only taken back for the very path it was stored with.
+TEST(RecentFiles, AnEncodingFollowsItsFileAndNoOther) {
+    using E = TextEncoding;
+    RecentFileList list = listOf({L"a", L"b", L"c"});
+    RecentEncodingList encodings{E::None, E::Dos866, E::Windows1252};
+    RecentFileList before = list;
+    addRecentFile(list, L"c", 2);  // listed beyond the count: goes first, "b" drops out
+    encodings = encodingsFollowing(before, encodings, list);
+    EXPECT_EQ(list, listOf({L"c", L"a"}));
+    EXPECT_EQ(encodings[0], E::Windows1252);
+    EXPECT_EQ(encodings[1], E::None);
+    before = list;
+    addRecentFile(list, L"b", 6);
+    EXPECT_EQ(encodingsFollowing(before, encodings, list)[0], E::None) << "forgotten when it left";
+
+    struct Case { const wchar_t* stored; const wchar_t* path; E encoding; };
+    const Case cases[] = {
+        {L"dos866|C:\\x.nfo", L"C:\\x.nfo", E::Dos866}, {L"dos866|C:\\x.nfo", L"C:\\y.nfo", E::None},
+        {L"dos866", L"C:\\x.nfo", E::None}, {L"nonsense|C:\\x.nfo", L"C:\\x.nfo", E::None}, {L"", L"C:\\x.nfo", E::None},
+    };
+    for (const Case& c : cases) EXPECT_EQ(recentEncodingFor(c.stored, c.path), c.encoding);
+    EXPECT_EQ(recentEncodingFor(recentEncodingText(E::Utf16BE, L"D:\\n.txt"), L"D:\\n.txt"), E::Utf16BE);
+    EXPECT_EQ(recentEncodingText(E::None, L"D:\\n.txt"), L"");
+}
+
 TEST(RecentFiles, CountTextsAreClampedAndBadOnesFallBackToSix) {
     struct Case { const wchar_t* text; int count; };
     const Case cases[] = {{L"0", 0}, {L"6", 6}, {L"20", 20}, {L"21", 20}, {L"-3", 0}, {L"abc", 6}, {L"", 6}};

@@ -43,6 +43,17 @@ RecentEncodingList encodingsFollowing(const RecentFileList& before, const Recent
     return followed;
 }
 
+std::wstring recentEncodingText(TextEncoding encoding, std::wstring_view path) {
+    if (encoding == TextEncoding::None) return {};
+    return std::wstring(encodingKeyword(encoding)) + L"|" + std::wstring(path);
+}
+
+TextEncoding recentEncodingFor(std::wstring_view storedText, std::wstring_view path) {
+    const size_t bar = storedText.find(L'|');  // never part of a Windows path
+    if (bar == std::wstring_view::npos || storedText.substr(bar + 1) != path) return TextEncoding::None;
+    return encodingFromKeyword(storedText.substr(0, bar));
+}
+
 bool removeRecentFile(RecentFileList& list, std::wstring_view path) {
     const auto found = std::find(list.begin(), list.end(), path);
     if (found == list.end()) return false;

@@ -27,6 +27,13 @@ void addRecentFile(RecentFileList& list, const std::wstring& path, int count);
 RecentEncodingList encodingsFollowing(const RecentFileList& before, const RecentEncodingList& encodings,
                                       const RecentFileList& after);
 
+// How the registry keeps the encoding chosen for a listed file: the encoding's keyword
+// and the file's path ("dos866|C:\nfo\x.nfo"), so that a value another program instance
+// left for another file at that place is not taken for this one. Nothing for None.
+std::wstring recentEncodingText(TextEncoding encoding, std::wstring_view path);
+// The encoding a stored text gives `path`: None unless it names this very path.
+TextEncoding recentEncodingFor(std::wstring_view storedText, std::wstring_view path);
+
 // Takes the path out; the places below move up. False when it was not listed.
 bool removeRecentFile(RecentFileList& list, std::wstring_view path);
 
