@@ -86,22 +86,32 @@ std::wstring SystemByteTextDecoder::decodeUtf8(std::string_view bytes, size_t ex
     return multiByteToWide(CP_UTF8, bytes, extraCapacity);
 }
 
+std::wstring SystemByteTextDecoder::decodeUserAnsi(std::string_view bytes, size_t extraCapacity) const {
+    return multiByteToWide(userAnsiCodePage(), bytes, extraCapacity);
+}
+
 unsigned ansiCodePage() { return GetACP(); }
 
-TextEncoding unmarkedTextEncoding() {
-    if (GetACP() != CP_UTF8) return TextEncoding::None;
+unsigned userAnsiCodePage() {
+    if (GetACP() != CP_UTF8) return GetACP();
     DWORD codePage = 0;
     GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
                     reinterpret_cast<wchar_t*>(&codePage), sizeof codePage / sizeof(wchar_t));
-    switch (codePage) {
+    constexpr unsigned kWestern = 1252;  // for a locale with no code page of its own
+    return codePage == 0 || codePage == CP_UTF8 || !IsValidCodePage(codePage) ? kWestern : codePage;
+}
+
+TextEncoding unmarkedTextEncoding() {
+    if (GetACP() != CP_UTF8) return TextEncoding::None;
+    switch (userAnsiCodePage()) {  // the program's own tables where it has one
         case 1250: return TextEncoding::Windows1250;
         case 1251: return TextEncoding::Windows1251;
-        case 0:  // a locale with no code page of its own
-        case CP_UTF8:
         case 1252: return TextEncoding::Windows1252;
-        default: return TextEncoding::None;  // a code page the program has no table of: read as UTF-8, marked
+        default: return TextEncoding::UserAnsi;
     }
 }
+
+TextEncoding userFacingAnsi() { return GetACP() == CP_UTF8 ? TextEncoding::UserAnsi : TextEncoding::Ansi; }
 
 DecodedDocument readDocumentFile(const std::wstring& path, TextEncoding chosen) {
     const std::string bytes = readFileBytes(path);

@@ -27,15 +27,21 @@ class SystemByteTextDecoder final : public ByteTextDecoder {
 public:
     std::wstring decodeAnsi(std::string_view bytes, size_t extraCapacity) const override;
     std::wstring decodeUtf8(std::string_view bytes, size_t extraCapacity) const override;
+    std::wstring decodeUserAnsi(std::string_view bytes, size_t extraCapacity) const override;
 };
 
 // The system's ANSI code page, as the status bar and the faces name it.
 unsigned ansiCodePage();
+// The ANSI code page of the user's locale: 1252 where the locale has none of its own.
+unsigned userAnsiCodePage();
 
 // What a file without a mark that is not UTF-8 (and no NFO file) is read with: the ANSI
 // code page, or on a system whose ANSI code page is UTF-8, the code page of the user's
-// locale (1252 where the locale has none), so that its bytes survive.
+// locale, so that its bytes survive.
 TextEncoding unmarkedTextEncoding();
+// What "ANSI" means to a user: the system's code page, or where that is UTF-8 (which
+// has an item of its own), the code page of the user's locale.
+TextEncoding userFacingAnsi();
 
 // Reads a file and decodes it as opening a document does: in `chosen`, or with None by
 // its mark and bytes, by the kind its name gives and the system's code pages. Throws as

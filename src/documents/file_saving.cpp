@@ -87,6 +87,35 @@ bool replaceLeftNoTarget(DWORD code) {
 
 }  // namespace
 
+namespace {
+
+bool encodeInCodePage(UINT codePage, std::wstring_view text, bool exactOnly, std::string& out) {
+    if (text.empty()) return true;
+    if (text.size() > static_cast<size_t>(INT_MAX)) throw Error(L"Text too large to save");
+    const int units = static_cast<int>(text.size());
+    // A code page that holds all of Unicode (the system's "UTF-8 for worldwide language
+    // support", or GB 18030) refuses the exact-only flags; only a lone surrogate is lost.
+    if (codePage == CP_ACP) codePage = GetACP();
+    const bool holdsAllOfUnicode = codePage == CP_UTF8 || codePage == kGb18030CodePage;
+    if (holdsAllOfUnicode && exactOnly && hasUnpairedSurrogate(text)) return false;
+    const bool checkExact = exactOnly && !holdsAllOfUnicode;
+    const DWORD flags = checkExact ? WC_NO_BEST_FIT_CHARS : 0;
+    const int length = WideCharToMultiByte(codePage, flags, text.data(), units, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) throw Error(systemErrorText(GetLastError()));
+    const size_t start = out.size();
+    out.resize(start + static_cast<size_t>(length));
+    BOOL usedDefault = FALSE;
+    WideCharToMultiByte(codePage, flags, text.data(), units, out.data() + start, length, nullptr,
+                        checkExact ? &usedDefault : nullptr);
+    if (usedDefault) {
+        out.resize(start);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 void saveFileBytes(const std::wstring& path, std::string_view bytes, const FileChunkWriter& writeChunk,
                    const FileReplacer& replaceFile) {
     const std::wstring target = fileSystemPath(path);
@@ -119,28 +148,11 @@ void saveFileBytes(const std::wstring& path, std::string_view bytes, const FileC
 }
 
 bool SystemByteTextEncoder::encodeAnsi(std::wstring_view text, bool exactOnly, std::string& out) const {
-    if (text.empty()) return true;
-    if (text.size() > static_cast<size_t>(INT_MAX)) throw Error(L"Text too large to save");
-    const int units = static_cast<int>(text.size());
-    // A code page that holds all of Unicode (the system's "UTF-8 for worldwide language
-    // support", or GB 18030) refuses the exact-only flags; only a lone surrogate is lost.
-    const UINT codePage = GetACP();
-    const bool holdsAllOfUnicode = codePage == CP_UTF8 || codePage == kGb18030CodePage;
-    if (holdsAllOfUnicode && exactOnly && hasUnpairedSurrogate(text)) return false;
-    const bool checkExact = exactOnly && !holdsAllOfUnicode;
-    const DWORD flags = checkExact ? WC_NO_BEST_FIT_CHARS : 0;
-    const int length = WideCharToMultiByte(CP_ACP, flags, text.data(), units, nullptr, 0, nullptr, nullptr);
-    if (length <= 0) throw Error(systemErrorText(GetLastError()));
-    const size_t start = out.size();
-    out.resize(start + static_cast<size_t>(length));
-    BOOL usedDefault = FALSE;
-    WideCharToMultiByte(CP_ACP, flags, text.data(), units, out.data() + start, length, nullptr,
-                        checkExact ? &usedDefault : nullptr);
-    if (usedDefault) {
-        out.resize(start);
-        return false;
-    }
-    return true;
+    return encodeInCodePage(CP_ACP, text, exactOnly, out);
+}
+
+bool SystemByteTextEncoder::encodeUserAnsi(std::wstring_view text, bool exactOnly, std::string& out) const {
+    return encodeInCodePage(userAnsiCodePage(), text, exactOnly, out);
 }
 
 void SystemByteTextEncoder::encodeUtf8(std::wstring_view text, std::string& out) const {

@@ -34,6 +34,7 @@ class SystemByteTextEncoder final : public ByteTextEncoder {
 public:
     bool encodeAnsi(std::wstring_view text, bool exactOnly, std::string& out) const override;
     void encodeUtf8(std::wstring_view text, std::string& out) const override;
+    bool encodeUserAnsi(std::wstring_view text, bool exactOnly, std::string& out) const override;
 };
 
 }  // namespace vantry

@@ -55,9 +55,9 @@ bool Tnfonote::writeDocument(const std::wstring& path, TextEncoding encoding) {
 // when the user would rather not write, in the encoding the file was read with, what
 // its reading could not keep, or lose characters that the code page cannot store.
 bool Tnfonote::writeDocument(const std::wstring& path, TextEncoding encoding, std::string_view leadingBytes) {
-    if (!document_.readExactly && readsAlike(encoding, document_.documentEncoding)) {
+    if (!document_.readExactly && readsAlike(encoding, document_.documentEncoding, ansiCodePage())) {
         const std::wstring name = encodingStatusText(document_.documentEncoding, document_.leadingBytes, true,
-                                                     ansiCodePage());
+                                                     ansiCodePage(), userAnsiCodePage());
         if (showMessage(inexactReadingQuestion(name), MB_OKCANCEL | MB_ICONWARNING) != IDOK) return false;
     }
     std::wstring text = Memo1.text();
@@ -73,6 +73,7 @@ bool Tnfonote::writeDocument(const std::wstring& path, TextEncoding encoding, st
     document_.leadingBytes = std::string(leadingBytes);  // may be a view of itself
     document_.readExactly = true;  // the file now holds what was written
     referenceText_ = std::move(text);
+    updateStatusBar();  // no longer "(lossy)"
     return true;
 }
 
@@ -92,7 +93,8 @@ void Tnfonote::setSaveFilterOrder() {
 
 void Tnfonote::setDocumentEncoding(TextEncoding encoding) {
     document_.documentEncoding = encoding;
-    saveDialog_.encodingIndex = static_cast<int>(encoding);  // the list follows the enumeration
+    // The list follows the enumeration; the user's own code page has no entry there.
+    saveDialog_.encodingIndex = encoding == TextEncoding::UserAnsi ? 0 : static_cast<int>(encoding);
 }
 
 }  // namespace vantry

@@ -18,10 +18,17 @@ static_assert(kReopenEncodings[IDM_REOPEN_ANSI - IDM_REOPEN_FIRST] == TextEncodi
 // The item that names what a document was read with.
 TextEncoding reopenItemOf(TextEncoding encoding) {
     switch (encoding) {
-        case TextEncoding::None: return TextEncoding::Ansi;
+        case TextEncoding::None:
+        case TextEncoding::UserAnsi: return TextEncoding::Ansi;
         case TextEncoding::Utf8NoMark: return TextEncoding::Utf8;
         default: return encoding;
     }
+}
+
+// What an item reads with: "ANSI" is the code page a user calls so.
+TextEncoding encodingOfItem(size_t item) {
+    const TextEncoding encoding = kReopenEncodings[item];
+    return encoding == TextEncoding::Ansi ? userFacingAnsi() : encoding;
 }
 
 // The submenu of the File menu that holds the first reopen command.
@@ -40,7 +47,8 @@ HMENU reopenMenuOf(HWND window) {
 // checked, and the ANSI item names the system's code page.
 void Tnfonote::prepareReopenMenu(HMENU menu) const {
     const bool hasFile = document_.fileName != kNoFileName;
-    const std::wstring ansi = L"&ANSI " + std::to_wstring(ansiCodePage());
+    const unsigned codePage = userFacingAnsi() == TextEncoding::UserAnsi ? userAnsiCodePage() : ansiCodePage();
+    const std::wstring ansi = L"&ANSI " + std::to_wstring(codePage);
     ModifyMenuW(menu, IDM_REOPEN_ANSI, MF_BYCOMMAND | MF_STRING, IDM_REOPEN_ANSI, ansi.c_str());
     const auto checked = std::ranges::find(kReopenEncodings, reopenItemOf(document_.documentEncoding));
     for (size_t item = 0; item < kReopenEncodings.size(); ++item) {
@@ -66,7 +74,7 @@ void Tnfonote::showEncodingMenu() {
 void Tnfonote::ReopenClick(int item) {
     if (item < 0 || item >= static_cast<int>(kReopenEncodings.size())) return;
     if (document_.fileName == kNoFileName || !askToSaveChanges()) return;
-    const TextEncoding chosen = kReopenEncodings[static_cast<size_t>(item)];
+    const TextEncoding chosen = encodingOfItem(static_cast<size_t>(item));
     const EditSelection selection = Memo1.selection();
     const int firstLine = static_cast<int>(SendMessageW(Memo1.handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
     const std::wstring path = document_.fileName;

@@ -149,7 +149,7 @@ void Tnfonote::updateStatusBar() {
     StatusBar1.show(L"Ln: " + std::to_wstring(line + 1) + L", Col: " + std::to_wstring(selection.start - lineStart + 1),
                     document_.fileName == kNoFileName ? L"" : document_.fileName,
                     encodingStatusText(document_.documentEncoding, document_.leadingBytes, document_.readExactly,
-                                       ansiCodePage()));
+                                       ansiCodePage(), userAnsiCodePage()));
 }
 
 }  // namespace vantry

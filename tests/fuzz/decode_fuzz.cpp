@@ -10,8 +10,10 @@ using namespace vantry;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Input input(data, size);
     const std::uint8_t choice = input.byte();
-    const auto chosen = static_cast<TextEncoding>(choice % kEncodingListEntries.size());
-    const ReadingRules rules{(choice & 0x80) != 0, (choice & 0x40) ? TextEncoding::Windows1252 : TextEncoding::None};
+    const auto chosen = static_cast<TextEncoding>(choice % kEncodingCount);
+    constexpr TextEncoding kUnmarked[] = {TextEncoding::None, TextEncoding::Windows1252, TextEncoding::UserAnsi,
+                                          TextEncoding::None};
+    const ReadingRules rules{(choice & 0x80) != 0, kUnmarked[(choice >> 5) & 3]};
     const std::string_view bytes = input.rest();
     const fuzz::DoubleByteCodec codec;
     const DecodedDocument document = decodeDocument(bytes, chosen, codec, codec, rules);

@@ -8,13 +8,13 @@ using namespace vantry;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Input input(data, size);
-    const auto encoding = static_cast<TextEncoding>(input.byte() % kEncodingListEntries.size());
+    const auto encoding = static_cast<TextEncoding>(input.byte() % kEncodingCount);
     std::wstring text = input.text(2000, input.byte() % 4 == 0);
     normaliseForEditor(text);  // as the control holds it
     const fuzz::Latin1Encoder encoder;
     const fuzz::Latin1Decoder decoder;
     const std::optional<std::string> bytes = encodeForSaving(text, encoding, encoder, false);
-    const bool ansi = encoding == TextEncoding::None || encoding == TextEncoding::Ansi;
+    const bool ansi = encoding == TextEncoding::None || encoding == TextEncoding::Ansi || encoding == TextEncoding::UserAnsi;
     // The code page of a table encoding: what it holds are its 256 characters, and in a
     // DOS code page ASCII as itself.
     struct Table { TextEncoding encoding; CodePage page; bool dos; };

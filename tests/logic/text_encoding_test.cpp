@@ -1,3 +1,4 @@
+#include "documents/portable/art_read_as_ansi.h"
 #include "documents/portable/image_export.h"
 #include "documents/portable/text_encoding.h"
 
@@ -25,7 +26,7 @@ TEST(TextEncoding, NamesAndKeywordsMatchExactly) {
     for (const Case& c : cases) EXPECT_EQ(encodingFromName(c.name), c.encoding) << fuzz::narrowed(c.name);
     // What the registry keeps for a file comes back as the same encoding, and nothing
     // unknown is taken for one.
-    for (size_t index = 0; index < kEncodingListEntries.size(); ++index) {
+    for (size_t index = 0; index < kEncodingCount; ++index) {
         const auto encoding = static_cast<E>(index);
         EXPECT_EQ(encodingFromKeyword(encodingKeyword(encoding)), encoding) << index;
     }
@@ -99,8 +100,8 @@ TEST(TextEncoding, DecodingFollowsTheChoiceTheMarkAndTheKindOfFile) {
         {"Windows 1250", "\x8A\xB9", false, E::Windows1250, L"\x160\x105", E::Windows1250, ""},
         {"Windows 1252 keeps its undefined bytes", "\x80\x81", true, E::Windows1252, L"\x20AC\x81", E::Windows1252,
          ""},
-        {"art read as 1252 and saved as UTF-8", "\xC3\x9B\xC3\x9B\xC3\x9B \xC2\xB1\xC2\xB0\xC3\x8D", true, E::None,
-         L"\x2588\x2588\x2588 \x2592\x2591\x2550", E::Oem437InUtf8, ""},
+        {"art read as 1252 and saved as UTF-8", "\xC3\x9B\xC3\x9B\xC3\x9B \xC2\xB1\xC2\xB0\xC3\x8D\xC3\x8D\xC3\x8D\xC2\xBB\x01", true,
+         E::None, L"\x2588\x2588\x2588 \x2592\x2591\x2550\x2550\x2550\x2557\x263A", E::Oem437InUtf8, ""},
         {"the same in a text file stays what it says", "\xC3\x9B\xC3\x9B\xC3\x9B \xC2\xB1", false, E::None,
          L"\xDB\xDB\xDB \xB1", E::Utf8NoMark, ""},
         {"German UTF-8 in an NFO stays German", "\xC3\x9C" "ber Gr\xC3\xB6\xC3\x9F" "e \xC3\x9C\xC3\x9C", true,
@@ -117,6 +118,26 @@ TEST(TextEncoding, DecodingFollowsTheChoiceTheMarkAndTheKindOfFile) {
         EXPECT_EQ(document.lead, c.lead) << c.what;
         EXPECT_EQ(document.exact, c.exact) << c.what;
     }
+}
+
+// Art that an editor read as 1252 is told from text by its blocks, frames and shades,
+// each threshold on its edge.
+TEST(TextEncoding, ArtReadAs1252IsToldFromTextThatHasAccents) {
+    struct Case { const char* what; std::wstring text; bool art; };
+    const Case cases[] = {
+        {"blocks, shades and a frame", L"\xDB\xDB\xDB\xDB \xB2\xB1\xB0 \xC9\xCD\xCD\xBB", true},
+        {"a frame of lines", L"\xC9\xCD\xCD\xCD\xBB\r\n\xBA  \xBA\r\n\xC8\xCD\xCD\xCD\xBC", true},
+        {"blocks and dots", L"\xDB\xDB\xDB \xFE\xFE\xFE\xFE \xB0", true},
+        {"two blocks in a row are not enough", L"\xDB\xDB \xB1\xB1\xB1\xB1\xB1\xB1\xB2", false},
+        {"blocks with nothing beside them", L"\xDB\xDB\xDB\xDB\xDB\xDB\xDB\xDB", false},
+        {"seven are too few", L"\xDC\xDC\xDC \xB0\xB0\xB0\xB0", false},
+        {"eight are enough", L"\xDC\xDC\xDC \xB0\xB0\xB0\xB0\xB0", true},
+        {"a few letters too many", L"\xDB\xDB\xDB\xB2\xB1\xB0\xC9\xCD\xCD\xBB \xE4\xF6\xFC\xE4", false},
+        {"as many letters as allowed", L"\xDB\xDB\xDB\xB2\xB1\xB0\xC9\xCD\xCD\xBB\xBB\xBB \xE4\xF6\xFC\xE4", true},
+        {"a character 1252 lacks", L"\xDB\xDB\xDB\xDB \xB2\xB1\xB0 \xC9\xCD\xCD\xBB \x2550", false},
+        {"German with capitals", L"\xDC\xDC\xDC\xDC Gr\xF6\xDF" L"e f\xFCr \xC4rger \xD6l \xDC" L"bel \xE4\xF6\xFC", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(looksLikeArtReadAs1252(c.text), c.art) << c.what;
 }
 
 // Where the ANSI code page is UTF-8, a text file that is not UTF-8 is read in the code
@@ -141,7 +162,7 @@ TEST(TextEncoding, ADocumentIsExactWhenAndOnlyWhenItsBytesComeBack) {
         std::string("a\0b\r\rc\n\n", 9), "\x82\xA0\x81 \x9F", "\x81", std::string("\xFF\xFEh\0\x00\xD8", 6),
         std::string("\xFF\xFEh\0i", 5), std::string("\xFE\xFF\0h\xDC\0", 6), "\xEF\xBB\xBF\xDB\xDB", "\xEF\xBB\xBFok",
         "\xEF\xBB\xBF\xC3\x9B\xC3\x9B\xC3\x9B \xC2\xB1", "\xC3\x9B\xC3\x9B\xC3\x9B\xE2\x95\x90 \xC2\xB0",
-        "\xED\xA0\x80", "\xC0\xAF", "\xF0\x9F\x98\x80", std::string("\xFF\xFE\0", 3),
+        "\xC3\x9B\xC3\x9B\xC3\x9B\xC3\x9B \xC2\xB1\xC2\xB0\xC3\x8D\xC3\x8D\x01\r\n", "\xED\xA0\x80", "\xC0\xAF", "\xF0\x9F\x98\x80", std::string("\xFF\xFE\0", 3),
     };
     std::uint32_t state = 12345;  // bytes of no kind at all, the same on every run
     for (int sample = 0; sample < 300; ++sample) {
@@ -151,8 +172,9 @@ TEST(TextEncoding, ADocumentIsExactWhenAndOnlyWhenItsBytesComeBack) {
     }
     const fuzz::DoubleByteCodec codec;
     for (const std::string& bytes : samples) {
-        for (int choice = 0; choice < static_cast<int>(kEncodingListEntries.size()); ++choice) {
-            for (const ReadingRules rules : {ReadingRules{false}, ReadingRules{true}, ReadingRules{false, E::Windows1252}}) {
+        for (int choice = 0; choice < static_cast<int>(kEncodingCount); ++choice) {
+            for (const ReadingRules rules :
+                 {ReadingRules{false}, ReadingRules{true}, ReadingRules{false, E::Windows1252}, ReadingRules{false, E::UserAnsi}}) {
                 const DecodedDocument document = decodeDocument(bytes, static_cast<E>(choice), codec, codec, rules);
                 ASSERT_TRUE(std::string_view(bytes).starts_with(document.lead));
                 const bool utf16 = document.encoding == E::Utf16LE || document.encoding == E::Utf16BE;
@@ -178,10 +200,10 @@ TEST(TextEncoding, TheStatusBarNamesTheReadingAndWhetherItIsExact) {
         {E::Utf8NoMark, "", false, 1252, L"UTF-8 (no mark) (lossy)"},
         {E::Utf16LE, "\xFF\xFE", true, 1252, L"UTF-16 LE"}, {E::Utf16BE, "\xFE\xFF", true, 1252, L"UTF-16 BE"},
         {E::Utf16LE, "", true, 1252, L"UTF-16 LE (no mark)"},
-        {E::Oem437InUtf8, "", true, 1252, L"DOS 437 in UTF-8"},
+        {E::Oem437InUtf8, "", true, 1252, L"DOS 437 in UTF-8"}, {E::UserAnsi, "", true, 65001, L"ANSI 932"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(encodingStatusText(c.encoding, c.lead, c.exact, c.codePage), c.text) << fuzz::narrowed(c.text);
+        EXPECT_EQ(encodingStatusText(c.encoding, c.lead, c.exact, c.codePage, 932), c.text) << fuzz::narrowed(c.text);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "documents/file_saving.h"
 #include "shell/resource.h"
@@ -51,6 +52,39 @@ TEST_F(SavingTest, CharactersOutsideTheCodePageAreOnlyReplacedWhenTheUserAgrees)
     saveAs(path, kUtf8);  // a Unicode encoding keeps them without a question
     EXPECT_EQ(ui.messages.size(), 2u);
 
+}
+
+// Bytes that did not survive the reading are never replaced without a question, by
+// any save in the encoding they were read with; another encoding writes at once.
+TEST_F(SavingTest, ALossyReadingIsAskedAboutBeforeEverySaveInItsEncoding) {
+    const std::string bytes = "caf\xE9 \xE2\x96";
+    const std::wstring path = folder.file(L"lossy.txt", bytes);
+    ASSERT_TRUE(window->loadDocument(path, L"UTF-8 (Default Unicode)"));
+    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"UTF-8 (no mark) (lossy)");
+    constexpr int kUtf8NoMark = 6;
+    const std::function<void()> saves[] = {
+        [&] { command(IDM_SAVE); },
+        [&] { saveAs(path, kUtf8); },
+        [&] { saveAs(path, kUtf8NoMark); },
+        [&] {
+            type(L"!");
+            SendMessageW(window->handle(), WM_CLOSE, 0, 0);  // "Save changes to text?" Yes, then the question
+        },
+    };
+    for (const auto& save : saves) {
+        ui.messages.clear();
+        ui.messageAnswers = {IDYES, IDCANCEL};
+        save();
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_NE(ui.messages.back().text.find(L"Reopen with encoding"), std::wstring::npos);
+        EXPECT_EQ(fileBytes(path), bytes);
+        EXPECT_FALSE(closed);
+    }
+    ui.messages.clear();
+    saveAs(path, kUtf16LE);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(fileBytes(path).substr(0, 4), std::string("\xFF\xFE" "c\0", 4));
+    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"UTF-16 LE") << "exact from now on";
 }
 
 TEST_F(SavingTest, SaveKeepsTheOpenedEncodingAndSaveAsUsesItsDialog) {

@@ -72,6 +72,9 @@ std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding 
             bytes.reserve(lead.size() + text.size() * 2);
             encodeUtf16(text, encoding == TextEncoding::Utf16BE, bytes);
             break;
+        case TextEncoding::UserAnsi:
+            if (!encoder.encodeUserAnsi(text, !replaceUnmappable, bytes)) return std::nullopt;
+            break;
         default:
             if (!encoder.encodeAnsi(text, !replaceUnmappable, bytes)) return std::nullopt;
             break;
@@ -82,7 +85,8 @@ std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding 
 std::wstring unmappableQuestion(TextEncoding encoding) {
     switch (encoding) {
         case TextEncoding::None:
-        case TextEncoding::Ansi: return std::wstring(kAnsiQuestion);
+        case TextEncoding::Ansi:
+        case TextEncoding::UserAnsi: return std::wstring(kAnsiQuestion);
         case TextEncoding::Utf8:
         case TextEncoding::Utf8NoMark: return std::wstring(kUtf8Question);
         default: break;

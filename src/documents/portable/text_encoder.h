@@ -20,6 +20,10 @@ public:
     // apply (best fit, then the default character) and the result is true.
     virtual bool encodeAnsi(std::wstring_view text, bool exactOnly, std::string& out) const = 0;
     virtual void encodeUtf8(std::wstring_view text, std::string& out) const = 0;
+    // The ANSI code page of the user's locale, as encodeAnsi does the system's.
+    virtual bool encodeUserAnsi(std::wstring_view text, bool exactOnly, std::string& out) const {
+        return encodeAnsi(text, exactOnly, out);
+    }
 };
 
 // The bytes of a file saved with `encoding`: `lead`, then the text: "Default" and

@@ -50,6 +50,7 @@ std::wstring decodeAs(std::string_view bytes, TextEncoding encoding, const ByteT
         case TextEncoding::Windows1252: return decodeCodePage(bytes, CodePage::Windows1252, lineBreakBytes);
         case TextEncoding::Utf16LE: return decodeUtf16(bytes, false, lineBreakBytes);
         case TextEncoding::Utf16BE: return decodeUtf16(bytes, true, lineBreakBytes);
+        case TextEncoding::UserAnsi: return decoder.decodeUserAnsi(bytes, lineBreakBytes);
         case TextEncoding::None:
         case TextEncoding::Ansi: break;
     }
@@ -68,6 +69,7 @@ bool givesBytesBack(std::string_view content, TextEncoding encoding, const std::
         case TextEncoding::Utf16BE: return content.size() % 2 == 0;
         case TextEncoding::None:
         case TextEncoding::Ansi:
+        case TextEncoding::UserAnsi:
         case TextEncoding::Oem437InUtf8: {
             const std::optional<std::string> again = encodeForSaving(text, encoding, encoder, false, {});
             return again && *again == content;
@@ -116,13 +118,14 @@ TextEncoding encodingFromName(std::wstring_view name) {
 }
 
 std::wstring_view encodingName(TextEncoding encoding) {
+    if (encoding == TextEncoding::UserAnsi) return kEncodingListEntries[static_cast<size_t>(TextEncoding::Ansi)];
     return kEncodingListEntries[static_cast<size_t>(encoding)];
 }
 
 namespace {
-constexpr std::array<std::wstring_view, kEncodingListEntries.size()> kKeywords = {
-    L"",       L"ansi",        L"utf8",        L"utf16le",     L"utf16be",     L"dos437",      L"utf8NoMark",
-    L"dos850", L"dos866",      L"windows1250", L"windows1251", L"windows1252", L"dos437InUtf8"};
+constexpr std::array<std::wstring_view, kEncodingCount> kKeywords = {
+    L"",       L"ansi",        L"utf8",        L"utf16le",     L"utf16be",     L"dos437",       L"utf8NoMark",
+    L"dos850", L"dos866",      L"windows1250", L"windows1251", L"windows1252", L"dos437InUtf8", L"userAnsi"};
 }  // namespace
 
 std::wstring_view encodingKeyword(TextEncoding encoding) { return kKeywords[static_cast<size_t>(encoding)]; }
@@ -134,9 +137,12 @@ TextEncoding encodingFromKeyword(std::wstring_view keyword) {
     return TextEncoding::None;
 }
 
-bool readsAlike(TextEncoding a, TextEncoding b) {
-    const auto family = [](TextEncoding encoding) {
-        if (encoding == TextEncoding::Ansi) return TextEncoding::None;
+bool readsAlike(TextEncoding a, TextEncoding b, unsigned ansiCodePage) {
+    constexpr unsigned kUtf8CodePage = 65001;
+    const auto family = [&](TextEncoding encoding) {
+        if (encoding == TextEncoding::Ansi || encoding == TextEncoding::None) {
+            return ansiCodePage == kUtf8CodePage ? TextEncoding::Utf8 : TextEncoding::None;
+        }
         if (encoding == TextEncoding::Utf8NoMark) return TextEncoding::Utf8;
         return encoding;
     };
@@ -174,9 +180,11 @@ DecodedDocument decodeDocument(std::string_view bytes, TextEncoding chosen, cons
     return readAs(content, encodingOfUnmarked(content, rules, decoder), lead, decoder, encoder);
 }
 
-std::wstring encodingStatusText(TextEncoding encoding, std::string_view lead, bool exact, unsigned ansiCodePage) {
+std::wstring encodingStatusText(TextEncoding encoding, std::string_view lead, bool exact, unsigned ansiCodePage,
+                                unsigned userCodePage) {
     std::wstring name;
     switch (encoding) {
+        case TextEncoding::UserAnsi: name = L"ANSI " + std::to_wstring(userCodePage); break;
         case TextEncoding::None:
         case TextEncoding::Ansi: name = L"ANSI " + std::to_wstring(ansiCodePage); break;
         case TextEncoding::Utf8:

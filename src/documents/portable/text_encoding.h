@@ -13,15 +13,17 @@ namespace vantry {
 // None reads by the file's mark and bytes ("Default", "Automatic") and saves in the
 // ANSI code page. Oem437 is the DOS character set NFO art is written in; Utf8NoMark
 // is UTF-8 as files without a byte-order mark hold it; Oem437InUtf8 is 437 art that an
-// editor read as 1252 and saved as UTF-8.
+// editor read as 1252 and saved as UTF-8. UserAnsi, in no list, is the ANSI code page
+// of the user's locale where the system's is UTF-8.
 enum class TextEncoding {
     None, Ansi, Utf8, Utf16LE, Utf16BE, Oem437, Utf8NoMark,
-    Dos850, Dos866, Windows1250, Windows1251, Windows1252, Oem437InUtf8,
+    Dos850, Dos866, Windows1250, Windows1251, Windows1252, Oem437InUtf8, UserAnsi,
 };
+inline constexpr size_t kEncodingCount = 14;
 
 // The entries of the encoding list of the Open and Save dialogs, by index: the
 // enumeration in order.
-inline constexpr std::array<std::wstring_view, 13> kEncodingListEntries = {
+inline constexpr std::array<std::wstring_view, kEncodingCount - 1> kEncodingListEntries = {
     L"Default", L"ANSI", L"UTF-8 (Default Unicode)", L"UTF-16 (Little Endian)",
     L"UTF-16 (Big Endian)", L"DOS / OEM 437", L"UTF-8 without mark",
     L"DOS 850 (Western)", L"DOS 866 (Cyrillic)", L"Windows 1250 (Central European)",
@@ -40,6 +42,7 @@ inline constexpr std::array<TextEncoding, 12> kReopenEncodings = {
 
 // Exact, case-sensitive; "Default", "" and any unknown text give None.
 TextEncoding encodingFromName(std::wstring_view name);
+// The list entry; "ANSI" for UserAnsi.
 std::wstring_view encodingName(TextEncoding encoding);
 
 // A stable word for an encoding, as the registry keeps it ("dos866"); "" for None.
@@ -48,8 +51,8 @@ std::wstring_view encodingKeyword(TextEncoding encoding);
 TextEncoding encodingFromKeyword(std::wstring_view keyword);
 
 // Whether two encodings give the same characters the same bytes, marks aside ("Default"
-// and "ANSI", UTF-8 with and without a mark).
-bool readsAlike(TextEncoding a, TextEncoding b);
+// and "ANSI", UTF-8 with and without a mark, and both where the ANSI code page is UTF-8).
+bool readsAlike(TextEncoding a, TextEncoding b, unsigned ansiCodePage);
 
 // The encoding named by the byte-order mark at the start of a file's bytes, or None.
 // FF FE 00 00 (UTF-32 LE) counts as UTF-16 LE.
@@ -65,6 +68,10 @@ public:
     virtual ~ByteTextDecoder() = default;
     virtual std::wstring decodeAnsi(std::string_view bytes, size_t extraCapacity) const = 0;
     virtual std::wstring decodeUtf8(std::string_view bytes, size_t extraCapacity) const = 0;
+    // The ANSI code page of the user's locale; the system's where they are one.
+    virtual std::wstring decodeUserAnsi(std::string_view bytes, size_t extraCapacity) const {
+        return decodeAnsi(bytes, extraCapacity);
+    }
 };
 
 class ByteTextEncoder;
@@ -116,7 +123,9 @@ inline bool drawnAsAnsiArt(TextEncoding encoding, unsigned ansiCodePage) {
 // The status bar's name of what the document was read with: "DOS 437", "ANSI 1252",
 // "UTF-8", "UTF-16 LE (no mark)" ..., with " (lossy)" where Save would not give the
 // file's bytes back.
-std::wstring encodingStatusText(TextEncoding encoding, std::string_view lead, bool exact, unsigned ansiCodePage);
+// `userCodePage` names UserAnsi.
+std::wstring encodingStatusText(TextEncoding encoding, std::string_view lead, bool exact, unsigned ansiCodePage,
+                                unsigned userCodePage = 0);
 
 // UTF-16 of either byte order; a lone last byte becomes U+FFFD.
 std::wstring decodeUtf16(std::string_view bytes, bool bigEndian, size_t extraCapacity = 0);
