@@ -15,9 +15,26 @@ void check(HRESULT result) {
     if (FAILED(result)) throw Error(L"The image could not be written. " + systemErrorText(static_cast<DWORD>(result)));
 }
 
-int lineWidth(HDC dc, std::wstring_view line) {
-    if (line.empty()) return 0;
-    return LOWORD(GetTabbedTextExtentW(dc, line.data(), static_cast<int>(line.size()), 0, nullptr));
+// The width TabbedTextOutW gives the line, with tabs at every eight average letters.
+// GetTabbedTextExtentW answers in 16 bits, which a line of a few thousand letters
+// overflows, so the runs between tabs are measured in 32 bits and the tabs expanded here.
+long long lineWidth(HDC dc, std::wstring_view line, int tabWidth) {
+    long long width = 0;
+    while (!line.empty()) {
+        if (line.front() == L'\t') {
+            width = (width / tabWidth + 1) * tabWidth;
+            line.remove_prefix(1);
+            continue;
+        }
+        const std::wstring_view run = line.substr(0, line.find(L'\t'));
+        SIZE size{};
+        if (!GetTextExtentPoint32W(dc, run.data(), static_cast<int>(run.size()), &size)) {
+            throw Error(L"The image could not be made. " + systemErrorText(GetLastError()));
+        }
+        width += size.cx;
+        line.remove_prefix(run.size());
+    }
+    return width;
 }
 
 // The 32-bit top-down bitmap the lines are drawn on.
@@ -75,11 +92,13 @@ std::string documentPng(const std::vector<std::wstring_view>& lines, HFONT font,
     const ScopedSelection selectedFont(dc, font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    Canvas canvas;
-    for (const std::wstring_view line : lines) canvas.width = std::max(canvas.width, lineWidth(dc, line));
-    canvas.width = std::max<int>(canvas.width, metrics.tmAveCharWidth);  // lines that are all empty
+    const int tabWidth = std::max(8 * static_cast<int>(metrics.tmAveCharWidth), 1);
+    long long width = metrics.tmAveCharWidth;  // lines that are all empty
+    for (const std::wstring_view line : lines) width = std::max(width, lineWidth(dc, line, tabWidth));
     const long long height = static_cast<long long>(metrics.tmHeight) * static_cast<long long>(lines.size());
-    if (canvas.width > kLargestImageSide || height > kLargestImageSide) throw Error(std::wstring(kImageTooLargeMessage));
+    if (width > kLargestImageSide || height > kLargestImageSide) throw Error(std::wstring(kImageTooLargeMessage));
+    Canvas canvas;
+    canvas.width = static_cast<int>(width);
     canvas.height = static_cast<int>(height);
 
     BITMAPINFO info{};

@@ -227,17 +227,35 @@ TEST_F(WindowTest, ExportAsPngDrawsEveryLineInTheShownFaceAndColours) {
                       "%[hex:p{12,40}]' info: > '" + unixPath(seen) + "'"), 0);
     EXPECT_EQ(fileBytes(seen), "24 48 FFFFFF 313D73 313D73") << "three cells of 8 by three lines of 16, white on blue";
 
-    open("");
-    ui.messages.clear();
-    command(IDM_EXPORT_PNG);
+    // Blank lines are a picture of the background, as wide as the widest of them (a cell
+    // when all are empty).
+    for (const auto& [blank, size] : {std::pair{"  \r\n\r\n   ", "24 48"}, std::pair{"\r\n\r\n", "8 32"}}) {
+        open(blank, L"blank.nfo");
+        ui.fileAnswers.push_back(FileDialogAnswer{folder.path(L"blank.png"), -1, 1});
+        command(IDM_EXPORT_PNG);
+        ASSERT_EQ(runUnix("convert '" + unixPath(folder.path(L"blank.png")) + "' -format '%w %h %k %[hex:p{0,0}]' info: > '" +
+                          unixPath(seen) + "'"), 0);
+        EXPECT_EQ(fileBytes(seen), std::string(size) + " 1 313D73");
+        EXPECT_TRUE(ui.messages.empty()) << narrow(ui.messages.at(0).text);
+    }
+
+    struct Refused { std::string text; std::wstring_view message; };
     std::string tall;
     for (int line = 0; line <= kLargestImageSide; ++line) tall += "x\r\n";  // each at least a pixel high
-    open(tall);
-    command(IDM_EXPORT_PNG);
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0].text, kNothingToExportMessage);
-    EXPECT_EQ(ui.messages[1].text, kImageTooLargeMessage);
-    EXPECT_EQ(ui.fileDialogs.size(), 1u) << "nothing is asked for what cannot be made";
+    const Refused refused[] = {
+        {"", kNothingToExportMessage},
+        {tall, kImageTooLargeMessage},
+        {std::string(9000, 'x'), kImageTooLargeMessage},  // 72,000 pixels: more than 16 bits hold
+        {"\t" + std::string(4093, 'x'), kImageTooLargeMessage},  // 64 + 32,744: a tab counts to its stop
+    };
+    for (const Refused& r : refused) {
+        ui.messages.clear();
+        open(r.text, L"refused.nfo");
+        command(IDM_EXPORT_PNG);
+        ASSERT_EQ(ui.messages.size(), 1u) << r.text.size();
+        EXPECT_EQ(ui.messages[0].text, r.message) << r.text.size();
+    }
+    EXPECT_EQ(ui.fileDialogs.size(), 3u) << "nothing is asked for what cannot be made";
 }
 
 }  // namespace
