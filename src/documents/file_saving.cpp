@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 #include "documents/document_file.h"
 #include "base/paths.h"
@@ -85,6 +86,16 @@ bool replaceLeftNoTarget(DWORD code) {
     return code == ERROR_UNABLE_TO_MOVE_REPLACEMENT || code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
 }
 
+// The volume and the file's index on it, which every name of a file shares.
+std::optional<BY_HANDLE_FILE_INFORMATION> fileIdentity(const std::wstring& path) {
+    const UniqueFileHandle file(CreateFileW(fileSystemPath(path).c_str(), 0,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!file || !GetFileInformationByHandle(file.get(), &information)) return std::nullopt;
+    return information;
+}
+
 }  // namespace
 
 namespace {
@@ -115,6 +126,19 @@ bool encodeInCodePage(UINT codePage, std::wstring_view text, bool exactOnly, std
 }
 
 }  // namespace
+
+bool sameFile(const std::wstring& first, const std::wstring& second) {
+    const auto one = fileIdentity(first);
+    const auto other = fileIdentity(second);
+    if (one && other) {
+        return one->dwVolumeSerialNumber == other->dwVolumeSerialNumber &&
+               one->nFileIndexHigh == other->nFileIndexHigh && one->nFileIndexLow == other->nFileIndexLow;
+    }
+    const std::wstring a = ordinaryPath(fileSystemPath(first));
+    const std::wstring b = ordinaryPath(fileSystemPath(second));
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
 
 void saveFileBytes(const std::wstring& path, std::string_view bytes, const FileChunkWriter& writeChunk,
                    const FileReplacer& replaceFile) {

@@ -29,6 +29,11 @@ using FileReplacer = std::function<bool(const std::wstring& target, const std::w
 void saveFileBytes(const std::wstring& path, std::string_view bytes, const FileChunkWriter& writeChunk = {},
                    const FileReplacer& replaceFile = {});
 
+// Whether two paths name one file as the file system sees it, whatever the case, the
+// long or short (8.3) form or the "\\?\" form. Where either file does not exist, the
+// full paths are compared without regard to case, as Windows compares names.
+bool sameFile(const std::wstring& first, const std::wstring& second);
+
 // Code page ANSI and UTF-8 through WideCharToMultiByte.
 class SystemByteTextEncoder final : public ByteTextEncoder {
 public:

@@ -49,7 +49,12 @@ void Tnfonote::ExportPng1Click() {
     request.defaultExtension = L"png";
     if (document_.fileName != kNoFileName) request.fileName = fileNameOf(document_.fileName) + L".png";
     const std::optional<FileDialogAnswer> answer = systemUi().fileDialog(request);
-    if (answer) saveFileBytes(answer->path, png);
+    if (!answer) return;
+    if (document_.fileName != kNoFileName && sameFile(answer->path, document_.fileName)) {
+        showMessage(std::wstring(kExportOverDocumentMessage), MB_OK | MB_ICONWARNING);
+        return;
+    }
+    saveFileBytes(answer->path, png);
 }
 
 void Tnfonote::Fileproperties1Click() {

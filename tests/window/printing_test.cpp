@@ -258,5 +258,31 @@ TEST_F(WindowTest, ExportAsPngDrawsEveryLineInTheShownFaceAndColours) {
     EXPECT_EQ(ui.fileDialogs.size(), 3u) << "nothing is asked for what cannot be made";
 }
 
+// The picture never takes the place of the text it shows, however the document's path
+// is spelt: the document would still count as unchanged, and closing would lose the text.
+TEST_F(WindowTest, ExportAsPngRefusesTheDocumentsOwnFile) {
+    const std::string art = "\xDB\xDB\r\n";
+    const std::wstring path = folder.file(L"Release Art.nfo", art);
+    ASSERT_TRUE(window->loadDocument(path, L""));
+    wchar_t shortPath[MAX_PATH] = {};
+    ASSERT_GT(GetShortPathNameW(path.c_str(), shortPath, MAX_PATH), 0u);
+    ASSERT_NE(std::wstring(shortPath), path);
+    std::wstring upper = path;
+    CharUpperW(upper.data());
+    for (const std::wstring& same : {path, upper, std::wstring(shortPath), L"\\\\?\\" + path}) {
+        ui.messages.clear();
+        ui.fileAnswers.push_back(FileDialogAnswer{same, -1, 1});
+        command(IDM_EXPORT_PNG);
+        ASSERT_EQ(ui.messages.size(), 1u) << narrow(same);
+        EXPECT_EQ(ui.messages[0].text, kExportOverDocumentMessage);
+        EXPECT_EQ(fileBytes(path), art) << narrow(same);
+    }
+    ui.messages.clear();
+    ui.fileAnswers.push_back(FileDialogAnswer{folder.path(L"Release Art.png"), -1, 1});
+    command(IDM_EXPORT_PNG);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(fileBytes(folder.path(L"Release Art.png")).substr(1, 3), "PNG") << "a file beside it is written";
+}
+
 }  // namespace
 }  // namespace vantry::testing

@@ -16,6 +16,9 @@ inline constexpr std::wstring_view kImageTooLargeMessage =
     L"The document is too large to export as one image: it would be more than 32,767 pixels "
     L"wide or high.";
 
+inline constexpr std::wstring_view kExportOverDocumentMessage =
+    L"The picture cannot be saved over the document it shows. Choose another name for it.";
+
 // The lines between CR LF breaks; a final break ends the last line without starting
 // another. Nothing for an empty text.
 std::vector<std::wstring_view> documentLines(std::wstring_view text);
