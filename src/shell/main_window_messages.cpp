@@ -13,7 +13,7 @@
 namespace vantry {
 
 void Tnfonote::onCommand(int id) {
-    if (runEditCommand(Memo1, id)) return;
+    if (runEditCommand(Memo1, id)) return updateStatusBar();
     if (const int place = recentFiles_.placeOf(static_cast<UINT>(id)); place >= 0) return RecentItemClick(place);
     if (id >= IDM_REOPEN_FIRST && id < IDM_REOPEN_FIRST + static_cast<int>(kReopenEncodings.size())) {
         return ReopenClick(id - IDM_REOPEN_FIRST);
@@ -90,6 +90,7 @@ LRESULT Tnfonote::memoMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: Memo1MouseUp(wParam, x, y); break;
         case WM_MOUSEMOVE: Memo1MouseMove(x, y); break;
+        case WM_CONTEXTMENU: updateStatusBar(); break;  // the control's own menu may have moved the caret
         default: break;
     }
     return result;
@@ -99,7 +100,10 @@ LRESULT Tnfonote::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             if (lParam == 0) onCommand(LOWORD(wParam));
-            if (reinterpret_cast<HWND>(lParam) == Memo1.handle() && HIWORD(wParam) == EN_CHANGE) Memo1.noteChange();
+            if (reinterpret_cast<HWND>(lParam) == Memo1.handle() && HIWORD(wParam) == EN_CHANGE) {
+                Memo1.noteChange();
+                updateStatusBar();  // the status line sends a panel only when its text changed
+            }
             return 0;
         case WM_INITMENUPOPUP: {
             const auto menu = reinterpret_cast<HMENU>(wParam);

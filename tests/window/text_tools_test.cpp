@@ -25,6 +25,25 @@ protected:
     void searchFor(const wchar_t* text) { SetDlgItemTextW(find.handle(), IDC_FIND_TEXT, text); }
     EditSelection selection() { return window->memo().selection(); }
     void caretAt(DWORD at) { window->memo().setSelection({at, at}); }
+    HWND memo() { return window->memo().handle(); }
+    // The caret at the start of a line, and the status bar showing it (as a key does).
+    void shownAt(DWORD line) {
+        caretAt(window->memo().lineIndex(line));
+        SendMessageW(memo(), WM_KEYUP, VK_DOWN, 0);
+    }
+    // An Edit menu command, which acts on the text control when it has the focus.
+    void editCommand(int id) {
+        SetFocus(memo());
+        command(id);
+    }
+    void copyFirstLines() {
+        window->memo().setSelection({0, window->memo().lineIndex(2)});
+        SendMessageW(memo(), WM_COPY, 0, 0);
+    }
+    void type(const wchar_t* text) {
+        for (; *text; ++text) SendMessageW(memo(), WM_CHAR, *text, 0);
+        SendMessageW(memo(), WM_KEYUP, 'C', 0);
+    }
     // Answers the modal go-to dialog: the entry, OK, and Cancel should it stay open.
     void goTo(const wchar_t* entry) {
         SetDlgItemTextW(gotoDialog.handle(), IDC_GOTO_LINE, entry);
@@ -96,6 +115,19 @@ TEST_F(TextToolsTest, EveryCommandThatMovesTheCaretShowsWhereItWent) {
         {"replace", [&] { find.replaceButtonClick(); }, L"Ln: 140, Col: 10"},
         {"replace all", [&] { find.replaceAllButtonClick(); }, L"Ln: 140, Col: 10"},
         {"delete line", [&] { caretAt(window->memo().lineIndex(9)); command(IDM_DELETE_LINE); }, L"Ln: 10, Col: 1"},
+        // The Edit menu's commands given with the mouse, and the control's own menu.
+        {"select all", [&] { shownAt(49); editCommand(IDM_SELECT_ALL); }, L"Ln: 1, Col: 1"},
+        {"paste", [&] { copyFirstLines(); shownAt(9); editCommand(IDM_PASTE); }, L"Ln: 12, Col: 1"},
+        {"undo", [&] { shownAt(9); type(L"abc"); editCommand(IDM_UNDO); }, L"Ln: 10, Col: 1"},
+        {"the control's paste", [&] { copyFirstLines(); shownAt(9); SendMessageW(memo(), WM_PASTE, 0, 0); },
+         L"Ln: 12, Col: 1"},
+        {"the control's select all", [&] {
+             shownAt(49);
+             // The keys wait in the queue for the menu: the last item, Select All, chosen.
+             PostMessageW(memo(), WM_KEYDOWN, VK_UP, 0);
+             PostMessageW(memo(), WM_KEYDOWN, VK_RETURN, 0);
+             SendMessageW(memo(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(memo()), MAKELPARAM(-1, -1));
+         }, L"Ln: 1, Col: 1"},
     };
     for (const Case& c : cases) {
         open(text);
