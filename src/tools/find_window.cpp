@@ -65,6 +65,7 @@ TMyFind::TMyFind(HWND owner, FindWindowOwner& host) : host_(host) {
     labelFont_.reset(CreateFontIndirectW(&bold));
     SendDlgItemMessageW(handle(), IDC_NOT_FOUND_LABEL, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
     nfoFieldFont_ = createDisplayFont({L"ASCII VGA", 12, -16, {}}, dpi());
+    ansiNfoFieldFont_ = createDisplayFont({faceForAnsiText(L"ASCII VGA"), 12, -16, {}}, dpi());
     textFieldFont_ = createDisplayFont({L"Ms Sans Serif", 8, -11, {}}, dpi());
 
     tooltips_.attach(handle());
@@ -237,12 +238,13 @@ void TMyFind::onCommand(int id, int code, HWND) {
 }
 
 // At every activation: the search text ready to be typed over, the fields in the
-// document's kind of face, the boxes as stored.
+// document's kind of face (the companion where the document's is), the boxes as stored.
 void TMyFind::FormActivate() {
     tooltips_.setDelay(kActiveTooltipDelayMs);
     SetFocus(item(IDC_FIND_TEXT));
     SendDlgItemMessageW(handle(), IDC_FIND_TEXT, EM_SETSEL, 0, -1);
-    const HFONT fieldFont = host_.isNfoFont() ? nfoFieldFont_.get() : textFieldFont_.get();
+    HFONT fieldFont = textFieldFont_.get();
+    if (host_.isNfoFont()) fieldFont = host_.textInAnsiCodePage() ? ansiNfoFieldFont_.get() : nfoFieldFont_.get();
     for (int id : {IDC_FIND_TEXT, IDC_REPLACE_TEXT}) {
         SendDlgItemMessageW(handle(), id, WM_SETFONT, reinterpret_cast<WPARAM>(fieldFont), TRUE);
     }

@@ -18,6 +18,7 @@ public:
     virtual EditControl& memo() = 0;
     virtual SettingsStore& store() = 0;
     virtual bool isNfoFont() const = 0;                      // the document is shown in the NFO face
+    virtual bool textInAnsiCodePage() const = 0;  // read with it: art at the characters 1252 gives its bytes
     virtual void informNotFound(const std::wstring& text) = 0;  // the program's information box
     virtual void showMessageWindow(HWND returnTo, const std::wstring& text) = 0;
     virtual void focusMainWindow() = 0;
@@ -63,6 +64,7 @@ private:
     int tab_ = kFindTab;
     ControlTooltips tooltips_;
     GdiObject<HFONT> nfoFieldFont_;
+    GdiObject<HFONT> ansiNfoFieldFont_;  // the NFO face's companion for text read with the ANSI code page
     GdiObject<HFONT> textFieldFont_;
     GdiObject<HFONT> labelFont_;
     LowerCaseTable lowerCase_;

@@ -141,6 +141,31 @@ TEST_F(TextToolsTest, EveryCommandThatMovesTheCaretShowsWhereItWent) {
     }
 }
 
+std::wstring faceOf(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfFaceName;
+}
+
+// The find window's fields draw a selection as the document draws it: art read with the
+// ANSI code page sits at other characters than art read as 437, in another face.
+TEST_F(TextToolsTest, TheFindFieldsShowTextInTheDocumentsFace) {
+    struct Case { const char* text; const wchar_t* name; const wchar_t* face; };
+    const Case cases[] = {{"\xC9\xCD\xCD art", L"art.nfo", L"ASCII VGA"},
+                          {"plain", L"plain.nfo", L"ASCII VGA 1252"},
+                          {"\xC9\xCD\xCD art", L"art.txt", L"Ms Sans Serif"}};
+    for (const Case& c : cases) {
+        open(c.text, c.name);
+        find.showFind(L"", TMyFind::kFindTab);
+        for (const int id : {IDC_FIND_TEXT, IDC_REPLACE_TEXT}) {
+            EXPECT_EQ(faceOf(GetDlgItem(find.handle(), id)), c.face) << narrow(c.name);
+        }
+        if (window->document().isNfoFont) {
+            EXPECT_EQ(faceOf(memo()), c.face) << narrow(c.name);
+        }
+    }
+}
+
 TEST_F(TextToolsTest, AnEmptySearchFindsAndReplacesNothing) {
     open("text");
     find.showFind(L"", TMyFind::kReplaceTab);
