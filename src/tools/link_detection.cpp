@@ -104,18 +104,20 @@ const PointedTextReader::Row& PointedTextReader::row(DWORD line) {
     }
     Row& row = view_.rows.emplace_back();
     row.line = line;
-    const EditTextLock lock(memo_);
-    const std::wstring_view text = lock.text();
-    DWORD next = static_cast<DWORD>(text.size());
+    const bool lastLine = line + 1 >= view_.lineCount;
+    DWORD next = 0;  // the last line's ends with the text
     if (view_.ownLineStarts) {
         row.start = static_cast<DWORD>(lineStarts_->start(line));
-        if (line + 1 < view_.lineCount) next = static_cast<DWORD>(lineStarts_->start(line + 1));
+        if (!lastLine) next = static_cast<DWORD>(lineStarts_->start(line + 1));
     } else {
         // Word wrap breaks the lines where only the control knows: asked once per display
-        // line in view.
+        // line in view, before its text is locked.
         row.start = memo_.lineIndex(line);
-        if (line + 1 < view_.lineCount) next = memo_.lineIndex(line + 1);
+        if (!lastLine) next = memo_.lineIndex(line + 1);
     }
+    const EditTextLock lock(memo_);
+    const std::wstring_view text = lock.text();
+    if (lastLine) next = static_cast<DWORD>(text.size());
     if (row.start == kNoPosition || next == kNoPosition || row.start > next || next > text.size()) return row;
     const DisplayLine shown = displayLine(text, row.start, next);
     row.continued = shown.continued;

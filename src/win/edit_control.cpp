@@ -268,14 +268,16 @@ int EditControl::firstVisibleLine() const {
     return static_cast<int>(SendMessageW(handle_, EM_GETFIRSTVISIBLELINE, 0, 0));
 }
 
+// Everything asked of the control is asked before its buffer is locked.
 EditTextLock::EditTextLock(const EditControl& memo)
     : buffer_(reinterpret_cast<HLOCAL>(SendMessageW(memo.handle(), EM_GETHANDLE, 0, 0))) {
+    const auto length = static_cast<size_t>(memo.textLength());
     const auto* text = buffer_ ? static_cast<const wchar_t*>(LocalLock(buffer_)) : nullptr;
     locked_ = text != nullptr;
     if (locked_) {
-        text_ = std::wstring_view(text, static_cast<size_t>(memo.textLength()));
+        text_ = std::wstring_view(text, length);
     } else {
-        copy_ = memo.text();
+        copy_ = memo.text();  // nothing is locked
         text_ = copy_;
     }
 }

@@ -110,7 +110,8 @@ private:
 };
 
 // The control's text read in place, without copying a large document (a copy where the
-// control does not lend its buffer). The control must not receive input while this lives.
+// control does not lend its buffer). The control must not receive input, nor any message,
+// while this lives: ask it what is needed before.
 class EditTextLock {
 public:
     explicit EditTextLock(const EditControl& memo);

@@ -6,6 +6,7 @@
 
 #include "shell/resource.h"
 #include "test_support.h"
+#include "tools/link_detection.h"
 #include "tools/portable/link_scan.h"
 
 namespace vantry::testing {
@@ -89,6 +90,43 @@ TEST_F(LinksTest, TheHandShowsOverAddressesOnly) {
         opened.clear();
         click(pointAt(memo(), start + 4), MK_CONTROL);
         EXPECT_EQ(opened, std::vector<std::wstring>{L"http://far.example/x"}) << "beyond line 65,535, wrap " << wrap;
+    }
+}
+
+// Reading the text in place locks the control's buffer; the control must get no message
+// meanwhile, since one may move the buffer (so says EM_GETHANDLE's contract).
+struct LockWatch {
+    EditControl* memo = nullptr;
+    std::vector<UINT> whileLocked;
+};
+
+LRESULT watchLock(void* data, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto& watch = *static_cast<LockWatch*>(data);
+    const auto buffer = reinterpret_cast<HLOCAL>(watch.memo->passOn(EM_GETHANDLE, 0, 0));
+    if (buffer && (LocalFlags(buffer) & LMEM_LOCKCOUNT) != 0) watch.whileLocked.push_back(message);
+    return watch.memo->passOn(message, wParam, lParam);
+}
+
+TEST_F(LinksTest, TheTextIsReadWithoutMessagesToTheControlWhileItIsLocked) {
+    std::string text;
+    for (int line = 0; line < 30; ++line) text += "see http://example.com/" + std::to_string(line) + " and more words\r\n";
+    for (const bool wrap : {false, true}) {
+        EditControl memo;
+        memo.create(window->handle(), 999, wrap);
+        MoveWindow(memo.handle(), 0, 0, 200, 300, FALSE);
+        memo.setText(std::wstring(text.begin(), text.end()));
+        LockWatch watch{&memo, {}};
+        memo.setMessageHook(watchLock, &watch);
+        PointedTextReader reader(memo);
+        int found = 0;
+        for (const char* address : {"com/0 ", "com/2 ", "com/5 ", "com/9 "}) {
+            const POINT at = pointAt(memo.handle(), static_cast<DWORD>(text.find(address)));
+            const std::optional<PointedText> pointed = reader.textAt(at.x, at.y);
+            found += pointed && pointed->column < pointed->text.size();
+        }
+        EXPECT_EQ(found, 4) << "wrap " << wrap;
+        EXPECT_TRUE(watch.whileLocked.empty()) << "wrap " << wrap << ": message " << std::hex << watch.whileLocked.at(0);
+        memo.setMessageHook(nullptr, nullptr);
     }
 }
 
