@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -61,12 +62,18 @@ int runUnix(const std::string& command) {
     return -1;
 }
 
-std::set<std::wstring> pdfsIn(const std::wstring& folder) {
-    std::set<std::wstring> names;
+// The PDFs in a folder, each with the time it was last written: the PDF printer names
+// its files after the job's name and number, and a scheduler started afresh numbers its
+// jobs from 1 again, so a new PDF may take an old one's name.
+std::map<std::wstring, ULONGLONG> pdfsIn(const std::wstring& folder) {
+    std::map<std::wstring, ULONGLONG> pdfs;
     for (const std::wstring& name : folderNames(folder)) {
-        if (name.ends_with(L".pdf")) names.insert(name);
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (name.ends_with(L".pdf") && GetFileAttributesExW((folder + name).c_str(), GetFileExInfoStandard, &data)) {
+            pdfs[name] = (ULONGLONG{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
+        }
     }
-    return names;
+    return pdfs;
 }
 
 // "LINE001 ..." and so on: text lines a PDF's text can be checked against.
@@ -89,11 +96,12 @@ protected:
             << "the printing tests need the PDF printer that tools/printer.sh starts (./test.sh does)";
         outputFolder = L"Z:" + output + L"\\";
         for (wchar_t& c : outputFolder) c = c == L'/' ? L'\\' : c;
-        before = pdfsIn(outputFolder);
+        const auto pdfs = pdfsIn(outputFolder);
+        before.insert(pdfs.begin(), pdfs.end());
     }
-    void TearDown() override {
-        for (const std::wstring& name : pdfsIn(outputFolder)) {
-            if (!before.contains(name)) DeleteFileW((outputFolder + name).c_str());
+    void TearDown() override {  // what was printed goes
+        for (const auto& pdf : pdfsIn(outputFolder)) {
+            if (!before.contains(pdf) || printed.contains(pdf.first)) DeleteFileW((outputFolder + pdf.first).c_str());
         }
     }
 
@@ -109,10 +117,11 @@ protected:
     std::wstring printedPdf() {
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < 60000) {
-            for (const std::wstring& name : pdfsIn(outputFolder)) {
-                const std::wstring path = outputFolder + name;
-                if (!before.contains(name) && runUnix("pdfinfo '" + unixPath(path) + "' >/dev/null 2>&1") == 0) {
-                    before.insert(name);
+            for (const auto& pdf : pdfsIn(outputFolder)) {
+                const std::wstring path = outputFolder + pdf.first;
+                if (!before.contains(pdf) && runUnix("pdfinfo '" + unixPath(path) + "' >/dev/null 2>&1") == 0) {
+                    before.insert(pdf);
+                    printed.insert(pdf.first);
                     return path;
                 }
             }
@@ -142,7 +151,8 @@ protected:
     TempFolder folder;
     std::wstring printer;
     std::wstring outputFolder;
-    std::set<std::wstring> before;
+    std::set<std::pair<const std::wstring, ULONGLONG>> before;
+    std::set<std::wstring> printed;
 };
 
 TEST_F(RealPrinterTest, NfoArtPrintsItsOwnCharactersAndItsWrappedLinesAsShownInOrderOnThreePagesWithTouchingLines) {
