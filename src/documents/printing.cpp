@@ -18,10 +18,10 @@ void check(bool succeeded) {
 // in the spooler.
 class PrinterDocument {
 public:
-    explicit PrinterDocument(HDC printer) : printer_(printer) {
+    PrinterDocument(HDC printer, const std::wstring& name) : printer_(printer) {
         DOCINFOW document{};
         document.cbSize = sizeof document;
-        document.lpszDocName = L"";
+        document.lpszDocName = name.c_str();
         check(StartDocW(printer_, &document) > 0);
         started_ = true;
         if (StartPage(printer_) <= 0) fail();
@@ -102,7 +102,8 @@ bool printerInstalled() {
            count > 0;
 }
 
-bool printDocument(PrintJob& job, HDC printer, bool collate, const PrintFont& font, const ShownLines& lines) {
+bool printDocument(PrintJob& job, HDC printer, bool collate, const PrintFont& font, const ShownLines& lines,
+                   const std::wstring& jobName) {
     job.endLine = lines.count();
     job.firstLine = 0;
     job.currentLine = 0;
@@ -117,7 +118,7 @@ bool printDocument(PrintJob& job, HDC printer, bool collate, const PrintFont& fo
     // would cover the bottom row of the line above, and NFO lines touch.
     SetBkMode(printer, TRANSPARENT);
     if (font.black) SetTextColor(printer, RGB(0, 0, 0));
-    PrinterDocument document(printer);
+    PrinterDocument document(printer, jobName);
     PrinterPages pages(printer, document, lines);
     job.printPages(collate, pages);
     document.end();

@@ -29,9 +29,10 @@ private:
 // Whether the system lists any printer, local or connected.
 bool printerInstalled();
 
-// Prints `lines` with `job` (nfoFont, copies set by the caller) on `printer`. False,
-// with nothing started, when not one line fits on a page. A failure of the printer
-// throws Error after the job is aborted.
-bool printDocument(PrintJob& job, HDC printer, bool collate, const PrintFont& font, const ShownLines& lines);
+// Prints `lines` with `job` (nfoFont, copies set by the caller) on `printer`, as a job
+// the print queue shows as `jobName`. False, with nothing started, when not one line fits
+// on a page. A failure of the printer throws Error after the job is aborted.
+bool printDocument(PrintJob& job, HDC printer, bool collate, const PrintFont& font, const ShownLines& lines,
+                   const std::wstring& jobName);
 
 }  // namespace vantry

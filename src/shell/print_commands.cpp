@@ -26,7 +26,9 @@ void Tnfonote::printDocument(PrintDialogAnswer& printer) {
     PrintFont font = choosePrintFont(printJob_.nfoFont, look_.fontProfile(), Memo1.fontCharSet());
     if (drawnAsAnsiArt(document_.documentEncoding, ansiCodePage())) font.face = faceForAnsiText(font.face);
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    const bool printed = vantry::printDocument(printJob_, printer.printer.get(), printer.collate, font, ShownLines(Memo1));
+    const std::wstring jobName = document_.fileName == kNoFileName ? L"Untitled" : fileNameOf(document_.fileName);
+    const bool printed =
+        vantry::printDocument(printJob_, printer.printer.get(), printer.collate, font, ShownLines(Memo1), jobName);
     SetCursor(previous);
     if (!printed) showMessage(std::wstring(kNoLineFitsMessage), MB_OK | MB_ICONERROR);
 }

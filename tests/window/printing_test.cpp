@@ -200,6 +200,26 @@ TEST_F(RealPrinterTest, NfoArtPrintsItsOwnCharactersAndItsWrappedLinesAsShownInO
         << "\"ASCII\" 9 points with no leading: the block lines touch";
 }
 
+// The print queue, and a PDF printer's file, name the job after the document's file.
+TEST_F(RealPrinterTest, TheJobIsNamedAfterTheDocumentsFile) {
+    const auto window = makeMainWindow(folder.file(L"Release Notes.txt", "notes\r\n"));
+    const std::wstring info = folder.path(L"info.txt");
+    for (const char* name : {"Release Notes.txt", "Untitled"}) {
+        if (name == std::string("Untitled")) {  // a new document, without a file
+            SendMessageW(window->handle(), WM_COMMAND, IDM_NEW, 0);
+            window->memo().setText(L"printed");
+        }
+        print(*window, 1, false);
+        const std::wstring pdf = printedPdf();
+        ASSERT_FALSE(pdf.empty()) << name;
+        ASSERT_EQ(runUnix("pdfinfo '" + unixPath(pdf) + "' > '" + unixPath(info) + "'"), 0);
+        std::istringstream lines(fileBytes(info));
+        std::string title;
+        while (std::getline(lines, title) && !title.starts_with("Title:")) {}
+        EXPECT_EQ(title.substr(std::min(title.find_first_not_of(' ', 6), title.size())), name);
+    }
+}
+
 // Run in the prefix whose screen has 144 dots per inch: the stored text font's height is
 // pixels at 96, so the printed size does not shrink with the monitor's scale.
 using HighDpiRealPrinterTest = RealPrinterTest;
