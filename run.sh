@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# ./run.sh [FILE] - installs what is missing, builds Vantry.exe and opens FILE (the
-# bundled readme.nfo by default) under Wine on the current display, or on a virtual
-# one when there is none. Saves a screenshot of the window to build/screenshot.png,
+# ./run.sh [FILE] - installs what is missing, builds Vantry.exe and opens FILE (by
+# default the bundled readme.nfo, copied to the Wine user's Documents) under Wine on the
+# current display, or on a virtual one when there is none. Saves a screenshot of the window to build/screenshot.png,
 # prints its path, closes the program and exits 0.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -11,9 +11,18 @@ source tools/display.sh
 tools/wine-prefix.sh
 export DISPLAY=$VANTRY_DISPLAY
 
-document=${1:-build/win/bin/readme.nfo}
-[ -e "$document" ] || { echo "No such file: $document" >&2; exit 1; }
-windows_path=$(tools/wine-run.sh winepath -w "$(realpath "$document")" 2>/dev/null)
+if [ $# -gt 0 ]; then
+  [ -e "$1" ] || { echo "No such file: $1" >&2; exit 1; }
+  windows_path=$(tools/wine-run.sh winepath -w "$(realpath "$1")" 2>/dev/null)
+else
+  # The bundled readme.nfo, opened from the Wine user's Documents folder as a user would
+  # keep it (the status bar shows its path).
+  documents=$(tools/wine-run.sh cmd /c echo '%USERPROFILE%\Documents' 2>/dev/null | tr -d '\r')
+  documents_unix=$(tools/wine-run.sh winepath -u "$documents" 2>/dev/null)
+  mkdir -p "$documents_unix"
+  cp build/win/bin/readme.nfo "$documents_unix/readme.nfo"
+  windows_path="$documents\readme.nfo"
+fi
 tools/wine-run.sh build/win/bin/Vantry.exe "$windows_path" &
 vantry=$!
 
