@@ -118,10 +118,15 @@ set_tests_properties(window printing PROPERTIES ENVIRONMENT VANTRY_WINEPREFIX=${
 set_tests_properties(end_to_end PROPERTIES ENVIRONMENT
   "VANTRY_WINEPREFIX=${VANTRY_TEST_WINEPREFIX};CUPS_SERVER=/nonexistent/vantry-cups.sock")
 
-# The portable rules also run natively, built with the sanitizers, when test.sh says where.
+# The portable rules also run natively, built with clang and the sanitizers, when test.sh
+# says where.
 if(VANTRY_NATIVE_LOGIC_TESTS)
   add_test(NAME logic_native COMMAND ${VANTRY_NATIVE_LOGIC_TESTS})
   set_tests_properties(logic_native PROPERTIES LABELS logic)
+  # clang-tidy over the same rules, on the native build's compile commands.
+  get_filename_component(VANTRY_NATIVE_BUILD ${VANTRY_NATIVE_LOGIC_TESTS} DIRECTORY)
+  add_test(NAME clang_tidy COMMAND ${PROJECT_SOURCE_DIR}/tools/tidy.sh ${VANTRY_NATIVE_BUILD})
+  set_tests_properties(clang_tidy PROPERTIES LABELS logic)
 endif()
 
 add_test(NAME fonts_regenerate COMMAND ${PROJECT_SOURCE_DIR}/tools/check-fonts.sh)

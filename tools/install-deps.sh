@@ -8,7 +8,8 @@ packages=(
   locales                                      # other systems' code pages under Wine
   fonts-liberation                             # faces Wine substitutes for the Windows ones
   python3-fonttools console-setup-linux        # regenerating the NFO faces
-  clang libclang-rt-14-dev                     # the fuzz targets (libFuzzer)
+  clang libclang-rt-14-dev                     # the native build and the fuzz targets (libFuzzer)
+  clang-tidy                                   # the portable rules' static checks
   cups printer-driver-cups-pdf poppler-utils   # printing on a PDF printer, and reading it back
   nsis unzip                                   # the installer and the portable ZIP
 )
