@@ -105,9 +105,15 @@ TEST(LinkScan, GesturesAndTooltips) {
                              {L"ctrlClick", true, true}, {L"doubleClick", true, false}, {L"none", true, false}};
     for (const Case& c : releases) EXPECT_EQ(releaseFollows(c.mode, c.ctrl), c.follows) << narrow(c.mode);
 
-    EXPECT_TRUE(isClick(100, 100, 109, 91));
-    EXPECT_FALSE(isClick(100, 100, 110, 100));
-    EXPECT_FALSE(isClick(100, 100, 100, 90));
+    // A press and release fewer than 10 pixels apart both ways is a click; farther is a drag.
+    struct Release { int pressX, pressY, releaseX, releaseY; bool click; };
+    const Release gestures[] = {{100, 100, 109, 91, true}, {100, 100, 110, 100, false}, {100, 100, 100, 90, false},
+                                {30, 200, 39, 191, true},  {30, 200, 40, 200, false},   {30, 200, 30, 190, false},
+                                {200, 30, 191, 39, true},  {200, 30, 200, 40, false}};
+    for (const Release& r : gestures) {
+        EXPECT_EQ(isClick(r.pressX, r.pressY, r.releaseX, r.releaseY), r.click)
+            << r.pressX << "," << r.pressY << " to " << r.releaseX << "," << r.releaseY;
+    }
 }
 
 }  // namespace

@@ -77,6 +77,9 @@ TEST(SettingsTable, IntegerTextsAreStrictSigned32BitDecimals) {
         {L"-0987654321", -987654321}, {L"", std::nullopt}, {L"-", std::nullopt}, {L"+-1", std::nullopt},
         {L" 1", std::nullopt}, {L"1 ", std::nullopt}, {L"abc", std::nullopt},
         {L"1.5", std::nullopt}, {L"99999999999", std::nullopt},
+        // Numbers beyond every integer type are refused, not wrapped around.
+        {L"9223372036854775807", std::nullopt}, {L"-9223372036854775808", std::nullopt},
+        {L"18446744073709551617", std::nullopt}, {L"18446744073709551616", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(parseSettingInteger(c.text), c.value) << c.text;
     EXPECT_EQ(formatSettingInteger(-2147483647 - 1), L"-2147483648");

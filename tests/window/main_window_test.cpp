@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "settings/portable/settings_table.h"
 #include "shell/resource.h"
 #include "test_support.h"
 
@@ -67,6 +68,14 @@ TEST_F(MainWindowTest, StoredStateAppliesAtStart) {
     RECT bounds{};
     GetWindowRect(window->handle(), &bounds);
     EXPECT_EQ(rectText(bounds), "40,30 500x400");
+}
+
+// The fixture's window started on an empty key: each setting start-up reads is stored
+// with its default, so that the registry shows what the program uses.
+TEST_F(MainWindowTest, AFirstStartStoresTheDefaults) {
+    for (const int number : settingLoadOrder()) {
+        EXPECT_EQ(readValue(settingName(number)), settingDefault(number)) << narrow(settingName(number));
+    }
 }
 
 TEST_F(MainWindowTest, ClosingStoresTheNormalPlacementAndWhetherItWasMaximized) {

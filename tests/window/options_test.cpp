@@ -70,6 +70,8 @@ TEST_F(OptionsTest, OpeningShowsTheStoredSettingsAndOkStoresThemBack) {
         writeValue(L"emailFollow", L"doubleClick");
         writeValue(L"recentFileCount", L"35");
         writeValue(L"asciiFontStyle", L"boldItalic");
+        writeValue(L"ansiFontSize", L"14");  // the text profile: each number to its own field
+        writeValue(L"ansiFontHeight", L"-19");
         start();
         for (const wchar_t* name : switches) RegDeleteKeyValueW(HKEY_CURRENT_USER, kTestKeyPath + 1, name);
         show(IDOK);
@@ -82,6 +84,8 @@ TEST_F(OptionsTest, OpeningShowsTheStoredSettingsAndOkStoresThemBack) {
     EXPECT_TRUE(checked(IDC_RADIO_EMAIL_ITEM0 + 2));
     EXPECT_EQ(SendMessageW(control(IDC_RECENT_FILES_COMBO), CB_GETCURSEL, 0, 0), 20);
     EXPECT_EQ(text(IDC_LABEL_NFO_FONT), L"Font for NFO files: ASCII VGA, 12, bold, italic");
+    EXPECT_EQ(text(IDC_LABEL_TEXT_FONT), L"Font for text files: Courier New, 14");
+    EXPECT_EQ(readValue(L"ansiFontSize") + L" " + readValue(L"ansiFontHeight"), L"14 -19");
     EXPECT_EQ(readValue(L"urlFollow"), L"none");
     EXPECT_EQ(readValue(L"emailFollow"), L"doubleClick");
     EXPECT_EQ(readValue(L"recentFileCount"), L"20");
