@@ -1,8 +1,22 @@
 #include "shell/application.h"
 
+#include <shellapi.h>
+
+#include "documents/document_file.h"
 #include "shell/resource.h"
+#include "win/handles.h"
 
 namespace vantry {
+
+std::optional<std::wstring> commandLineFile(const wchar_t* commandLine) {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(commandLine, &count);
+    if (!arguments) return std::nullopt;
+    const UniqueLocalMemory<LPWSTR*> owned(arguments);
+    std::optional<std::wstring> file;
+    if (count > 1) file = longPathOf(arguments[1]);
+    return file;
+}
 
 Application::Application(std::wstring programPath, std::optional<std::wstring> commandLineFile) {
     MainWindowSetup setup;

@@ -17,6 +17,10 @@
 
 namespace vantry {
 
+// The document a command line names: its first argument after the program, in its long
+// form as users see it (no "\\?\" however long); nothing when there is none.
+std::optional<std::wstring> commandLineFile(const wchar_t* commandLine);
+
 class Application {
 public:
     Application(std::wstring programPath, std::optional<std::wstring> commandLineFile);

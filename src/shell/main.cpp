@@ -2,9 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
-#include <shellapi.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,7 +10,6 @@
 #include "shell/application.h"
 #include "win/error.h"
 #include "win/error_report.h"
-#include "win/handles.h"
 
 namespace {
 
@@ -20,16 +17,6 @@ std::wstring executablePath() {
     std::vector<wchar_t> buffer(32768, L'\0');
     const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     return vantry::longPathOf(std::wstring(buffer.data(), length));
-}
-
-std::optional<std::wstring> commandLineFile() {
-    int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!arguments) return std::nullopt;
-    const vantry::UniqueLocalMemory<LPWSTR*> owned(arguments);
-    std::optional<std::wstring> file;
-    if (count > 1) file = vantry::longPathOf(arguments[1]);
-    return file;
 }
 
 }  // namespace
@@ -40,7 +27,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     InitCommonControlsEx(&controls);
     vantry::setApplicationTitle(L"Vantry");
     try {
-        vantry::Application application(executablePath(), commandLineFile());
+        vantry::Application application(executablePath(), vantry::commandLineFile(GetCommandLineW()));
         application.run();
     } catch (const vantry::Error& error) {
         vantry::showStandardErrorReport(error.message());

@@ -8,6 +8,7 @@
 
 #include "settings/options_dialog.h"
 #include "settings/portable/options_resources.h"
+#include "shell/application.h"
 #include "shell/resource.h"
 #include "test_support.h"
 #include "win/dpi.h"
@@ -65,9 +66,17 @@ TEST(WindowsConventions, AFileDeeperThanMaxPathOpensAndSaves) {
         DWORD written = 0;
         WriteFile(file.get(), "deep", 4, &written, nullptr);
     }
-    const auto window = makeMainWindow(path);
+    // Named on the command line, as it is or in the "\\?\" form, it is shown as users know it.
+    for (const std::wstring& given : {path, L"\\\\?\\" + path}) {
+        const auto named = makeMainWindow(commandLineFile((L"Vantry.exe \"" + given + L"\"").c_str()));
+        EXPECT_EQ(named->document().fileName, path);
+        EXPECT_EQ(statusPanel(named->statusBar(), 1), path);
+        wchar_t caption[64] = {};
+        GetWindowTextW(named->handle(), caption, 64);
+        EXPECT_STREQ(caption, L"deep.nfo - Vantry");
+    }
+    const auto window = makeMainWindow(commandLineFile((L"Vantry.exe \"" + path + L"\"").c_str()));
     EXPECT_EQ(window->memo().text(), L"deep");
-    EXPECT_EQ(window->document().fileName, path);
     window->memo().replaceSelection(L"very ");
     ASSERT_TRUE(window->writeDocument(path, TextEncoding::Ansi));
     ASSERT_TRUE(window->writeDocument(deep + L"copy.nfo", TextEncoding::Utf8));
