@@ -301,6 +301,8 @@ void Tnfonote::applyFontProfile(bool useNfo) {
     setTextFont(useNfo ? settings_.nfoProfile() : settings_.textProfile());
 }
 
+bool Tnfonote::textInAnsiCodePage() const { return drawnAsAnsiArt(document_.documentEncoding, ansiCodePage()); }
+
 // Text read with the ANSI code page 1252 holds art at the characters 1252 gives its
 // bytes, which the built-in faces' 1252 companions draw as art; any other reading is
 // real Unicode, which the faces draw as it is.

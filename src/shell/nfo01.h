@@ -143,7 +143,7 @@ private:
     void showStoredDisplay() override;
     // The find window's view of this window.
     bool isNfoFont() const override { return document_.isNfoFont; }
-    bool textInAnsiCodePage() const override { return readWithAnsiCodePage(document_.documentEncoding); }
+    bool textInAnsiCodePage() const override;
     void informNotFound(const std::wstring& text) override { showMessage(text, MB_OK | MB_ICONINFORMATION); }
     void showMessageWindow(HWND returnTo, const std::wstring& text) override;
     void focusMainWindow() override;

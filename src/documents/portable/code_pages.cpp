@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <type_traits>
 
 namespace vantry {
 namespace {
@@ -211,6 +212,11 @@ const PageTables& tables(CodePage page) {
     return tablesOf<CodePage::Windows1252>();
 }
 
+// A code unit as a number, whatever the sign of wchar_t.
+std::uint32_t codeOf(wchar_t character) {
+    return static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<wchar_t>>(character));
+}
+
 }  // namespace
 
 wchar_t codePageCharacter(CodePage page, unsigned char byte) {
@@ -226,7 +232,7 @@ std::wstring decodeCodePage(std::string_view bytes, CodePage page, size_t extraC
 }
 
 bool byteInCodePage(wchar_t character, CodePage page, unsigned char& byte) {
-    const auto code = static_cast<std::uint32_t>(character);
+    const std::uint32_t code = codeOf(character);
     if (code >= 0x10000) return false;
     byte = tables(page).bytes[code];
     return byte != 0 || code == 0;
@@ -237,7 +243,7 @@ bool encodeCodePage(std::wstring_view text, CodePage page, std::string& out) {
     const size_t start = out.size();
     out.resize(start + text.size());
     for (size_t i = 0; i < text.size(); ++i) {
-        const auto code = static_cast<std::uint32_t>(text[i]);
+        const std::uint32_t code = codeOf(text[i]);
         const std::uint8_t byte = code < reverse.size() ? reverse[code] : 0;
         if (byte == 0 && code != 0) {
             out.resize(start);  // what was there before is left as it was
