@@ -3,16 +3,28 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "shell/nfo01.h"
 #include "shell/edit_menu.h"
 #include "shell/resource.h"
+#include "tools/portable/text_search.h"
 #include "win/error_report.h"
 
 namespace vantry {
+namespace {
+// The main window's commands that change the text (the find window's Replace and
+// Replace All refuse on their own).
+constexpr int kTextChangingCommands[] = {IDM_UNDO, IDM_CUT, IDM_PASTE, IDM_DELETE_LINE};
+}  // namespace
 
 void Tnfonote::onCommand(int id) {
+    // While changes are not allowed, a command that would change the text says why,
+    // however it was given.
+    if (Memo1.readOnly() && std::ranges::find(kTextChangingCommands, id) != std::end(kTextChangingCommands)) {
+        return showMessageWindow(handle(), kChangesNotAllowedMessage);
+    }
     if (runEditCommand(Memo1, id)) return updateStatusBar();
     if (const int place = recentFiles_.placeOf(static_cast<UINT>(id)); place >= 0) return RecentItemClick(place);
     if (id >= IDM_REOPEN_FIRST && id < IDM_REOPEN_FIRST + static_cast<int>(kReopenEncodings.size())) {

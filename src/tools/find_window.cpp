@@ -16,10 +16,6 @@ constexpr int kMinimumWidth = 338;
 constexpr int kActiveTooltipDelayMs = 600;
 constexpr int kTooltipDelayMs = 90;
 
-constexpr wchar_t kReadOnlyMessage[] =
-    L"You have not selected to allow changes to the text. Turn this on under the Settings menu to be able "
-    L"to replace.";
-
 struct Option {
     int id;
     int setting;
@@ -156,7 +152,7 @@ void TMyFind::findButtonClick() {
 
 bool TMyFind::readOnlyRefused() {
     if (!host_.memo().readOnly()) return false;
-    host_.showMessageWindow(handle(), kReadOnlyMessage);
+    host_.showMessageWindow(handle(), kChangesNotAllowedMessage);
     return true;
 }
 

@@ -166,6 +166,41 @@ TEST_F(TextToolsTest, TheFindFieldsShowTextInTheDocumentsFace) {
     }
 }
 
+// However a change is asked for, a text that may not change stays as it is, and the
+// user is told why in the message window.
+TEST_F(TextToolsTest, EveryCommandThatChangesTheTextIsRefusedWhileChangesAreNotAllowed) {
+    const std::wstring text = L"cat one\r\ncat two\r\n";
+    struct Case { const char* what; EditSelection selected; std::function<void()> act; };
+    const Case cases[] = {
+        {"delete line", {2, 2}, [&] { command(IDM_DELETE_LINE); }},
+        {"delete the selection", {0, 5}, [&] { command(IDM_DELETE_LINE); }},
+        {"cut", {0, 5}, [&] { command(IDM_CUT); }},
+        {"paste", {0, 5}, [&] { command(IDM_PASTE); }},
+        {"undo", {0, 0}, [&] { command(IDM_UNDO); }},
+        {"replace", {0, 3}, [&] { find.replaceButtonClick(); }},
+        {"replace all", {0, 0}, [&] { find.replaceAllButtonClick(); }},
+    };
+    for (const Case& c : cases) {
+        window->memo().setText(L"dog one\r\ncat two\r\n");
+        window->memo().setSelection({0, 3});
+        window->memo().replaceSelection(L"cat");               // something to undo
+        SendMessageW(window->memo().handle(), WM_COPY, 0, 0);  // and to paste
+        if (!window->memo().readOnly()) command(IDM_ALLOW_CHANGES);
+        ASSERT_TRUE(window->memo().readOnly());
+        SetFocus(window->memo().handle());
+        window->memo().setSelection(c.selected);
+        find.showFind(L"cat", TMyFind::kReplaceTab);
+        SetDlgItemTextW(find.handle(), IDC_REPLACE_TEXT, L"dog");
+        message.close();
+        SetFocus(window->memo().handle());
+        c.act();
+        EXPECT_EQ(window->memo().text(), text) << c.what;
+        EXPECT_TRUE(message.isShowing()) << c.what;
+        EXPECT_EQ(message.text(), kChangesNotAllowedMessage) << c.what;
+        command(IDM_ALLOW_CHANGES);
+    }
+}
+
 TEST_F(TextToolsTest, AnEmptySearchFindsAndReplacesNothing) {
     open("text");
     find.showFind(L"", TMyFind::kReplaceTab);

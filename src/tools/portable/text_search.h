@@ -47,6 +47,11 @@ std::wstring replaceAllReport(const ReplaceAllPlan& plan, std::int32_t cap = kRe
 // "Text not found: " and the search text, cut after 40 characters with "...".
 std::wstring textNotFoundMessage(std::wstring_view search);
 
+// What every command that would change the text answers while changes are not allowed.
+inline constexpr wchar_t kChangesNotAllowedMessage[] =
+    L"You have not selected to allow changes to the text. Turn this on under the Settings menu to be able "
+    L"to replace.";
+
 // The selection's text up to its first carriage return.
 std::wstring_view firstLineOf(std::wstring_view selected);
 
