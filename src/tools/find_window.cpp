@@ -10,8 +10,10 @@
 namespace vantry {
 namespace {
 
-constexpr int kFindTabHeight = 194;     // the window's height, frame included
-constexpr int kReplaceTabHeight = 220;
+// The client area's height on each tab, at 96 dots per inch; the frame around it is
+// what the system draws at the window's DPI. The Replace tab is the one laid out below.
+constexpr int kFindTabClientHeight = 169;
+constexpr int kReplaceTabClientHeight = 195;
 constexpr int kMinimumWidth = 338;
 constexpr int kActiveTooltipDelayMs = 600;
 constexpr int kTooltipDelayMs = 90;
@@ -37,22 +39,25 @@ TMyFind::TMyFind(HWND owner, FindWindowOwner& host) : host_(host) {
     SendMessageW(tabs, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tabItem));
     tabItem.pszText = const_cast<wchar_t*>(L"Replace");
     SendMessageW(tabs, TCM_INSERTITEMW, 1, reinterpret_cast<LPARAM>(&tabItem));
+    // The boxes keep their distance to the bottom edge, so on the shorter Find tab they
+    // follow the find field; "Match case" ends where the fields do, clear of the button
+    // column beside it on the Replace tab.
     const ControlPlace below{IDC_MATCH_CASE, {}, false, true, true, false};
-    const auto boxAt = [below](int id, int top) {
+    const auto boxAt = [below](int id, int top, int right) {
         ControlPlace place = below;
         place.id = id;
-        place.at96 = {11, top, 320, top + 17};
+        place.at96 = {11, top, right, top + 17};
         return place;
     };
-    setLayout({330, 195}, {
+    setLayout({330, kReplaceTabClientHeight}, {
         {IDC_FIND_TABS, {3, 2, 327, 176}, true, true},
         {IDC_FIND_TEXT, {11, 31, 234, 54}, true},
         {IDC_FIND_BUTTON, {240, 31, 311, 54}, true, false, false},
         {IDC_REPLACE_TEXT, {11, 60, 234, 83}, true},
         {IDC_REPLACE_BUTTON, {240, 60, 311, 83}, true, false, false},
         {IDC_REPLACE_ALL_BUTTON, {240, 89, 311, 112}, true, false, false},
-        boxAt(IDC_MATCH_CASE, 95), boxAt(IDC_LOOP_SEARCH, 114), boxAt(IDC_START_FROM_TOP, 133),
-        boxAt(IDC_CLOSE_ON_SEARCH, 152),
+        boxAt(IDC_MATCH_CASE, 95, 234), boxAt(IDC_LOOP_SEARCH, 114, 320), boxAt(IDC_START_FROM_TOP, 133, 320),
+        boxAt(IDC_CLOSE_ON_SEARCH, 152, 320),
         {IDC_NOT_FOUND_LABEL, {8, 179, 240, 193}, false, true, true, false},
     });
     LOGFONTW bold{};
@@ -78,6 +83,9 @@ TMyFind::TMyFind(HWND owner, FindWindowOwner& host) : host_(host) {
         {IDC_CLOSE_ON_SEARCH, L"Will close the dialog if a match is found (use F3 to find next match)"},
     };
     for (const auto& [id, text] : tips) tooltips_.add(item(id), text);
+    // The fields' names, shown in them while they are empty.
+    SendDlgItemMessageW(handle(), IDC_FIND_TEXT, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"Find what"));
+    SendDlgItemMessageW(handle(), IDC_REPLACE_TEXT, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"Replace with"));
     setTab(kFindTab);
 }
 
@@ -138,9 +146,16 @@ void TMyFind::setTab(int tab) {
     EnableWindow(item(IDC_CLOSE_ON_SEARCH), tab == kFindTab);
     RECT bounds{};
     GetWindowRect(handle(), &bounds);
-    SetWindowPos(handle(), nullptr, 0, 0, bounds.right - bounds.left,
-                 scaled(tab == kReplaceTab ? kReplaceTabHeight : kFindTabHeight),
+    SetWindowPos(handle(), nullptr, 0, 0, bounds.right - bounds.left, windowHeight(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The height the tab's client area needs, with the frame this window has at its DPI.
+int TMyFind::windowHeight() const {
+    RECT frame{0, 0, 0, scaled(tab_ == kReplaceTab ? kReplaceTabClientHeight : kFindTabClientHeight)};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_EXSTYLE)));
+    return frame.bottom - frame.top;
 }
 
 bool TMyFind::notFoundLabelShown() const { return IsWindowVisible(item(IDC_NOT_FOUND_LABEL)) != FALSE; }
@@ -199,7 +214,7 @@ bool TMyFind::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& res
             return false;
         case WM_GETMINMAXINFO: {
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-            const int height = scaled(tab_ == kReplaceTab ? kReplaceTabHeight : kFindTabHeight);
+            const int height = windowHeight();
             limits->ptMinTrackSize = {scaled(kMinimumWidth), height};
             limits->ptMaxTrackSize.y = height;
             result = 0;

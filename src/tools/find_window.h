@@ -57,6 +57,7 @@ private:
     void optionClick(int id);
     bool checked(int id) const;
     bool readOnlyRefused();
+    int windowHeight() const;
     const LowerCaseTable& lowerCase();
 
     FindWindowOwner& host_;

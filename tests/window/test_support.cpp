@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tools/tool_resources.h"
+
 namespace vantry::testing {
 namespace {
 // The program initialises COM and the common controls in its entry point; so do the tests.
@@ -205,6 +207,57 @@ RECT clientRectOf(HWND control, HWND parent) {
 std::string rectText(const RECT& r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
            std::to_string(r.bottom - r.top);
+}
+
+namespace {
+std::string controlName(HWND control) {
+    wchar_t text[128] = {};
+    GetWindowTextW(control, text, 128);
+    return text[0] ? "\"" + narrow(text) + "\"" : "#" + std::to_string(GetDlgCtrlID(control));
+}
+}  // namespace
+
+std::vector<std::string> layoutFaults(HWND window, int containerId) {
+    std::vector<std::pair<HWND, RECT>> shown;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        // Shown with its window: the window itself may be hidden.
+        if (GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) shown.emplace_back(child, clientRectOf(child, window));
+    }
+    RECT client{};
+    GetClientRect(window, &client);
+    std::vector<std::string> faults;
+    for (size_t i = 0; i < shown.size(); ++i) {
+        const auto& [control, rect] = shown[i];
+        RECT inside{};
+        if (!IntersectRect(&inside, &rect, &client) || !EqualRect(&inside, &rect)) {
+            faults.push_back(controlName(control) + " " + rectText(rect) + " reaches outside " + rectText(client));
+        }
+        for (size_t j = i + 1; j < shown.size(); ++j) {
+            const auto& [other, otherRect] = shown[j];
+            RECT common{};
+            if (!IntersectRect(&common, &rect, &otherRect)) continue;
+            const bool held = (GetDlgCtrlID(control) == containerId && EqualRect(&common, &otherRect)) ||
+                              (GetDlgCtrlID(other) == containerId && EqualRect(&common, &rect));
+            if (!held) {
+                faults.push_back(controlName(control) + " " + rectText(rect) + " overlaps " + controlName(other) + " " +
+                                 rectText(otherRect));
+            }
+        }
+    }
+    return faults;
+}
+
+std::vector<std::string> findWindowLayoutFaults(TMyFind& find) {
+    std::vector<std::string> faults;
+    for (const int tab : {TMyFind::kFindTab, TMyFind::kReplaceTab}) {
+        find.setTab(tab);
+        ShowWindow(GetDlgItem(find.handle(), IDC_NOT_FOUND_LABEL), SW_SHOWNA);
+        for (const std::string& fault : layoutFaults(find.handle(), IDC_FIND_TABS)) {
+            faults.push_back("tab " + std::to_string(tab) + ": " + fault);
+        }
+        ShowWindow(GetDlgItem(find.handle(), IDC_NOT_FOUND_LABEL), SW_HIDE);
+    }
+    return faults;
 }
 
 bool menuChecked(HWND window, int id) {

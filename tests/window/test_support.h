@@ -114,6 +114,14 @@ std::wstring statusPanel(HWND statusBar, int panel);
 RECT clientRectOf(HWND control, HWND parent);
 std::string rectText(const RECT& rect);
 
+// What is wrong with the layout of a window's visible controls: each pair that overlaps
+// and each control that reaches outside the client area, named by their texts or ids. The
+// control `containerId` (a tab strip) holds others: a control lies inside it or clear of it.
+std::vector<std::string> layoutFaults(HWND window, int containerId);
+
+// The layout faults of the find window on each of its tabs, its "Text not found" shown.
+std::vector<std::string> findWindowLayoutFaults(TMyFind& find);
+
 // The pixels a character draws in `font`, black on white, as rows of '#' and '.'.
 std::vector<std::string> drawCharacter(HFONT font, wchar_t character);
 

@@ -1,4 +1,7 @@
 // The text tools on the real text control: find and replace, go to line, delete line.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -198,6 +201,15 @@ TEST_F(TextToolsTest, EveryCommandThatChangesTheTextIsRefusedWhileChangesAreNotA
         EXPECT_TRUE(message.isShowing()) << c.what;
         EXPECT_EQ(message.text(), kChangesNotAllowedMessage) << c.what;
         command(IDM_ALLOW_CHANGES);
+    }
+}
+
+TEST_F(TextToolsTest, TheFindWindowsControlsLieClearOfEachOtherAndItsFieldsAreNamed) {
+    EXPECT_EQ(findWindowLayoutFaults(find), std::vector<std::string>{});
+    for (const auto& [id, name] : {std::pair{IDC_FIND_TEXT, L"Find what"}, std::pair{IDC_REPLACE_TEXT, L"Replace with"}}) {
+        wchar_t banner[64] = {};
+        SendDlgItemMessageW(find.handle(), id, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(banner), 64);
+        EXPECT_EQ(std::wstring(banner), name);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "settings/portable/options_resources.h"
 #include "shell/application.h"
 #include "shell/resource.h"
+#include "tools/find_window.h"
 #include "test_support.h"
 #include "win/dpi.h"
 
@@ -46,6 +47,13 @@ TEST_F(HighDpiTest, TheWindowsAreLaidOutAndTheFontsSizedForTheScreen) {
 
     TOptions options(window->handle(), *window);
     EXPECT_EQ(rectText(clientRectOf(GetDlgItem(options.handle(), IDOK), options.handle())), "173,696 153x33");
+}
+
+TEST_F(HighDpiTest, TheFindWindowsControlsLieClearOfEachOther) {
+    const auto window = makeMainWindow();
+    TMyFind find(window->handle(), *window);
+    ASSERT_EQ(find.dpi(), 144);
+    EXPECT_EQ(findWindowLayoutFaults(find), std::vector<std::string>{});
 }
 
 TEST(WindowsConventions, AFileDeeperThanMaxPathOpensAndSaves) {
