@@ -110,6 +110,31 @@ TEST(AssociationRules, TypedExtensionsAreStrippedOrRefused) {
     EXPECT_EQ(associationQuestion(L"diz"), L"All files with the extension \"diz\" will be associated with Vantry.");
 }
 
+// Programs, scripts and the shell's own files keep opening as Windows opens them,
+// however the extension is typed.
+TEST(AssociationRules, ProgramsScriptsAndShellFilesAreNeverAssociated) {
+    struct Case { const wchar_t* typed; bool refused; };
+    const Case cases[] = {
+        {L"exe", true}, {L"EXE", true}, {L".Exe", true}, {L"*.exe", true}, {L"...exe", true}, {L"exe.", true},
+        {L"exe ", true}, {L"com", true}, {L"bat", true}, {L"cmd", true}, {L"pif", true}, {L"scr", true},
+        {L"msi", true}, {L"msp", true}, {L"lnk", true}, {L"url", true}, {L"cpl", true}, {L"dll", true},
+        {L"sys", true}, {L"ps1", true}, {L"vbs", true}, {L"vbe", true}, {L"js", true}, {L"jse", true},
+        {L"wsf", true}, {L"wsh", true}, {L"hta", true}, {L"REG", true}, {L"inf", true}, {L"library-ms", true},
+        {L"nfo", false}, {L"txt", false}, {L"exes", false}, {L"ex", false}, {L"e.xe", false}, {L"jsx", false},
+        {L"log", false}, {L"my exe", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(isSystemExtension(c.typed), c.refused) << c.typed;
+        const CustomExtension result = customExtension(c.typed);
+        EXPECT_EQ(result.refusal.has_value(), c.refused) << c.typed;
+        if (c.refused) {
+            EXPECT_EQ(result.extension, L"") << c.typed;
+        }
+    }
+    EXPECT_EQ(customExtension(L"*.EXE").refusal.value_or(L"").rfind(L"\"EXE\" files are run or used by Windows", 0),
+              0u);
+}
+
 TEST(AssociationRules, TheStoredCommandKeepsAPathWithBlanksWhole) {
     EXPECT_EQ(openCommand(L"C:\\My Apps\\Vantry.exe"), L"\"C:\\My Apps\\Vantry.exe\" \"%1\"");
     EXPECT_EQ(defaultIcon(L"C:\\My Apps\\Vantry.exe"), L"C:\\My Apps\\Vantry.exe,0");

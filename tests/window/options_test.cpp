@@ -10,7 +10,7 @@ namespace vantry::testing {
 namespace {
 
 constexpr wchar_t kClasses[] = L"\\Software\\Classes";
-const std::wstring kTestKeys[] = {L".zzz", L".zzy", L"Vantry"};
+const std::wstring kTestKeys[] = {L".zzz", L".zzy", L".scr", L"Vantry"};
 
 std::wstring classesKey(const std::wstring& path) { return std::wstring(kClasses) + L"\\" + path; }
 
@@ -117,6 +117,17 @@ TEST_F(OptionsTest, AssociatingAnExtensionKeepsThePreviousOwnerOnce) {
     RegDeleteTreeW(HKEY_CLASSES_ROOT, L".zzy");
     RegDeleteKeyW(HKEY_CLASSES_ROOT, L".zzy");
     EXPECT_EQ(classValue(L".zzy", L"Vantry_backup"), L"machinefile");
+}
+
+TEST_F(OptionsTest, AProgramsExtensionIsRefusedAndNothingIsWritten) {
+    start();
+    type(IDC_EDIT1, L"*.SCR");
+    click(IDC_BTN_ADD);
+    show(IDCANCEL);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, customExtension(L"SCR").refusal.value_or(L"")) << "no question: a refusal";
+    EXPECT_EQ(classValue(L".SCR"), L"<missing>");
+    EXPECT_EQ(classValue(L"Vantry\\Shell\\Open\\Command"), L"<missing>");
 }
 
 }  // namespace

@@ -30,8 +30,13 @@ inline bool keepsBackup(std::wstring_view previousDefault) {
 // A typed extension loses up to three leading "." or "*" characters ("*.diz" is "diz").
 std::wstring strippedExtension(std::wstring_view typed);
 
+// Whether an extension (with or without leading dots) is one of the programs, scripts
+// and shell files that must keep opening the way Windows opens them.
+bool isSystemExtension(std::wstring_view extension);
+
 // The extension to associate, or the message that refuses the typed text: nothing left
-// after stripping, or a backslash or control character, which would name other keys.
+// after stripping, a system extension, or a backslash or control character, which
+// would name other keys.
 struct CustomExtension {
     std::wstring extension;
     std::optional<std::wstring> refusal;
