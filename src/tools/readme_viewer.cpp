@@ -1,5 +1,7 @@
 #include "tools/readme_viewer.h"
 
+#include <utility>
+
 #include "documents/document_file.h"
 #include "settings/display_font.h"
 #include "tools/tool_resources.h"
@@ -19,6 +21,21 @@ std::wstring TReadMe::text() const { return itemText(IDC_README_TEXT); }
 void TReadMe::onShowing() {
     centerOnOwner();
     FormActivate();
+    opened_ = true;
+}
+
+// The dialog's own activation would select the whole text, which scrolls to its end:
+// the text gets the focus itself, and at each opening starts at its top.
+bool TReadMe::onMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+    if (message != WM_ACTIVATE || LOWORD(wParam) == WA_INACTIVE) return false;
+    const HWND text = item(IDC_README_TEXT);
+    SetFocus(text);
+    if (std::exchange(opened_, false)) {
+        SendMessageW(text, EM_SETSEL, 0, 0);
+        SendMessageW(text, EM_SCROLLCARET, 0, 0);
+    }
+    result = 0;
+    return true;
 }
 
 // A file that cannot be read is reported; the viewer still opens with what it held.

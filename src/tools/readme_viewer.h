@@ -16,10 +16,12 @@ public:
 
 private:
     void onShowing() override;
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     void FormActivate();
 
     std::wstring programDir_;
     GdiObject<HFONT> font_;
+    bool opened_ = false;  // shown, not yet activated
 };
 
 }  // namespace vantry

@@ -10,6 +10,8 @@
 #include "tools/find_window.h"
 #include "tools/goto_dialog.h"
 #include "tools/message_dialog.h"
+#include "tools/readme_viewer.h"
+#include "base/paths.h"
 #include "test_support.h"
 #include "tools/portable/text_search.h"
 #include "tools/tool_resources.h"
@@ -211,6 +213,19 @@ TEST_F(TextToolsTest, TheFindWindowsControlsLieClearOfEachOtherAndItsFieldsAreNa
         SendDlgItemMessageW(find.handle(), id, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(banner), 64);
         EXPECT_EQ(std::wstring(banner), name);
     }
+}
+
+TEST_F(TextToolsTest, TheReadmeOpensAtItsTopWithNothingSelected) {
+    TReadMe readMe(window->handle(), directoryOf(testProgramPath()));
+    PostMessageW(readMe.handle(), WM_COMMAND, IDCANCEL, 0);
+    readMe.showModal();
+    const HWND shown = GetDlgItem(readMe.handle(), IDC_README_TEXT);
+    ASSERT_GT(SendMessageW(shown, EM_GETLINECOUNT, 0, 0), 50) << "the readme is longer than the window";
+    DWORD start = 1, end = 1;
+    SendMessageW(shown, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 0u);
+    EXPECT_EQ(SendMessageW(shown, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
 }
 
 TEST_F(TextToolsTest, AnEmptySearchFindsAndReplacesNothing) {
