@@ -90,6 +90,7 @@ LRESULT Tnfonote::memoMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     const LRESULT result = Memo1.passOn(message, wParam, lParam);
+    address_.textMayHaveScrolled();
     switch (message) {
         case WM_KEYUP: Memo1KeyUp(wParam); break;
         case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:

@@ -18,6 +18,15 @@ bool opensFrom(const std::optional<PointedText>& pointed, AddressKind kind) {
     const std::optional<std::wstring> address = addressIn(pointed, kind, false);
     return address && isOpenableAddress(shellTarget(kind, *address));
 }
+
+// Where the text stands in the control: its first line in view, and how far it is
+// scrolled to the right (where that line's first character is drawn).
+std::pair<int, int> viewOf(HWND memo) {
+    const auto first = static_cast<int>(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0));
+    const LRESULT start = SendMessageW(memo, EM_LINEINDEX, static_cast<WPARAM>(first), 0);
+    const LRESULT at = SendMessageW(memo, EM_POSFROMCHAR, static_cast<WPARAM>(start), 0);
+    return {first, static_cast<short>(LOWORD(at))};
+}
 }  // namespace
 
 // The tooltip is a window of its own, without an owner: under Wine, a window that owns
@@ -63,6 +72,7 @@ std::optional<std::wstring> AddressUnderPointer::linkAt(int x, int y, bool colle
 void AddressUnderPointer::showAddressPointer(bool overAddress, std::wstring_view text) {
     if (overAddress) SetCursor(LoadCursorW(nullptr, IDC_HAND));
     else if (pointerOverAddress_) SetCursor(LoadCursorW(nullptr, IDC_IBEAM));
+    if (overAddress && !pointerOverAddress_) view_ = viewOf(memo_.handle());
     pointerOverAddress_ = overAddress;
     if (overAddress && text != tooltipText_) {
         tooltipText_ = text;
@@ -92,6 +102,10 @@ void AddressUnderPointer::moved(int x, int y) {
     } else {
         showAddressPointer(false, {});
     }
+}
+
+void AddressUnderPointer::textMayHaveScrolled() {
+    if (pointerOverAddress_ && viewOf(memo_.handle()) != view_) showAddressPointer(false, {});
 }
 
 void AddressUnderPointer::followAddress(AddressKind kind, const std::wstring& address) {

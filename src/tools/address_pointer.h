@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "settings/portable/settings_record.h"
 #include "tools/link_detection.h"
@@ -32,6 +33,9 @@ public:
     // A release close to the press, with MK_ flags in `keys`, follows a click gesture.
     void released(WPARAM keys, int x, int y);
     void doubleClicked();
+    // After any message to the control: a text that scrolled away from under the pointer
+    // takes the hand and the tooltip with it, as when the pointer leaves the address.
+    void textMayHaveScrolled();
 
     std::optional<std::wstring> linkAt(int x, int y, bool collect, AddressKind kind);
     bool pointerOverAddress() const { return pointerOverAddress_; }
@@ -51,6 +55,7 @@ private:
     std::wstring tooltipText_;
     bool tooltipActive_ = false;
     bool pointerOverAddress_ = false;
+    std::pair<int, int> view_{};  // the first line in view and the first one's left edge
 };
 
 }  // namespace vantry

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "shell/resource.h"
 #include "test_support.h"
 #include "tools/link_detection.h"
@@ -127,6 +129,32 @@ TEST_F(LinksTest, TheTextIsReadWithoutMessagesToTheControlWhileItIsLocked) {
         EXPECT_EQ(found, 4) << "wrap " << wrap;
         EXPECT_TRUE(watch.whileLocked.empty()) << "wrap " << wrap << ": message " << std::hex << watch.whileLocked.at(0);
         memo.setMessageHook(nullptr, nullptr);
+    }
+}
+
+// The pointer rests where the address was; once the text scrolls away under it, the
+// address's tooltip and hand go, as when the pointer leaves it.
+TEST_F(LinksTest, TheAddressTooltipGoesWhenTheTextScrolls) {
+    std::string document = kDocument;
+    for (int line = 0; line < 300; ++line) document += "filler line\r\n";
+    document += std::string(400, 'x');  // something to scroll to the right
+    open(document);
+    window->settings().urlFollow = L"click";
+    struct Case { const char* what; std::function<void()> scroll; };
+    const Case cases[] = {
+        {"Ctrl+End", [&] { withKeysDown({VK_CONTROL}, [&] { SendMessageW(memo(), WM_KEYDOWN, VK_END, 1); }); }},
+        {"the scroll bar", [&] { SendMessageW(memo(), WM_VSCROLL, SB_PAGEDOWN, 0); }},
+        {"the wheel", [&] { SendMessageW(memo(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0); }},
+        {"scrolled right", [&] { SendMessageW(memo(), WM_HSCROLL, SB_PAGERIGHT, 0); }},
+    };
+    for (const Case& c : cases) {
+        window->memo().setSelection({0, 0});
+        SendMessageW(memo(), EM_SCROLLCARET, 0, 0);
+        const POINT at = pointAt(memo(), kWeb);
+        SendMessageW(memo(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+        ASSERT_TRUE(window->pointerOverAddress()) << c.what;
+        c.scroll();
+        EXPECT_FALSE(window->pointerOverAddress()) << c.what;
     }
 }
 

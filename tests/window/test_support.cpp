@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "tools/tool_resources.h"
 
 namespace vantry::testing {
@@ -258,6 +261,17 @@ std::vector<std::string> findWindowLayoutFaults(TMyFind& find) {
         ShowWindow(GetDlgItem(find.handle(), IDC_NOT_FOUND_LABEL), SW_HIDE);
     }
     return faults;
+}
+
+void withKeysDown(std::initializer_list<int> keys, const std::function<void()>& act) {
+    BYTE before[256] = {};
+    GetKeyboardState(before);
+    BYTE held[256] = {};
+    std::copy(std::begin(before), std::end(before), std::begin(held));
+    for (const int key : keys) held[key] |= 0x80;
+    SetKeyboardState(held);
+    act();
+    SetKeyboardState(before);
 }
 
 bool menuChecked(HWND window, int id) {

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -124,6 +126,9 @@ std::vector<std::string> findWindowLayoutFaults(TMyFind& find);
 
 // The pixels a character draws in `font`, black on white, as rows of '#' and '.'.
 std::vector<std::string> drawCharacter(HFONT font, wchar_t character);
+
+// Runs `act` with `keys` (VK_CONTROL, ...) held down, as GetKeyState tells the program.
+void withKeysDown(std::initializer_list<int> keys, const std::function<void()>& act);
 
 // The state of a main-menu item, by command.
 bool menuChecked(HWND window, int id);
