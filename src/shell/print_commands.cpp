@@ -46,6 +46,7 @@ void Tnfonote::ExportPng1Click() {
     FileDialogRequest request;
     request.owner = handle();
     request.save = true;
+    request.title = L"Export as PNG";
     using namespace std::string_literals;
     request.filter = L"PNG image (*.png)\0*.png\0All files (*.*)\0*.*\0"s;
     request.defaultExtension = L"png";

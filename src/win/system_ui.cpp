@@ -62,6 +62,7 @@ public:
         dialog.lpstrFile = path.data();
         dialog.nMaxFile = static_cast<DWORD>(path.size());
         dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+        dialog.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
         dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | (request.save ? OFN_OVERWRITEPROMPT : 0);
         if (request.listUnder) {
             dialog.Flags |= OFN_ENABLEHOOK | OFN_ENABLETEMPLATE;

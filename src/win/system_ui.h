@@ -24,6 +24,7 @@ struct ListUnderFileDialog {
 struct FileDialogRequest {
     HWND owner = nullptr;
     bool save = false;
+    std::wstring title;             // empty: the system's ("Open", "Save As")
     std::wstring filter;            // pairs of caption and pattern, each ended by L'\0'
     int filterIndex = 1;            // 1-based, as the system counts
     std::wstring defaultExtension;

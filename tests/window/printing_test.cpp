@@ -249,6 +249,7 @@ TEST_F(WindowTest, ExportAsPngDrawsEveryLineInTheShownFaceAndColours) {
     command(IDM_EXPORT_PNG);
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_EQ(ui.fileDialogs[0].fileName, L"art.nfo.png");
+    EXPECT_EQ(ui.fileDialogs[0].title, L"Export as PNG");
     EXPECT_FALSE(ui.fileDialogs[0].listUnder);
     // Read back by another program: its size, then a pixel inside the third block, one on
     // the empty line and one beside the last line's block.
