@@ -46,6 +46,7 @@ add_library(vantry_win STATIC
   src/win/edit_control.cpp
   src/win/error.cpp
   src/win/error_report.cpp
+  src/win/monitor.cpp
   src/win/system_ui.cpp
   src/win/tooltips.cpp
   src/win/window.cpp

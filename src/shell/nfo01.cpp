@@ -13,6 +13,7 @@
 #include "win/dpi.h"
 #include "win/error.h"
 #include "win/error_report.h"
+#include "win/monitor.h"
 #include "win/system_ui.h"
 
 namespace vantry {
@@ -115,6 +116,10 @@ void Tnfonote::loadSettings() {
     applyFontSelection();
     setSaveFilterOrder();
 
+    // Nothing stored yet: the designed size, at this screen's scale.
+    const bool sizeStored =
+        store_.registryValueExists(store_.keyPath(), settingName(kWindowWidth), HKEY_CURRENT_USER) &&
+        store_.registryValueExists(store_.keyPath(), settingName(kWindowHeight), HKEY_CURRENT_USER);
     std::int32_t placement[4] = {};
     for (int number : settingsReadAfterFont()) {
         const std::wstring text = readSetting(number);
@@ -125,7 +130,30 @@ void Tnfonote::loadSettings() {
     applyStoredSwitches();
     const auto [top, left, width, height] = placement;
     SetWindowPos(handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!sizeStored) showFirstStartSize();
     layoutControls();
+}
+
+// The size of a first start is in pixels at 96 dots per inch, made for the screen (so
+// as many columns fit at 150 % as at 100 %) and kept inside the work area; it is
+// stored at once, as a size the user chose would be.
+void Tnfonote::showFirstStartSize() {
+    RECT bounds{};
+    GetWindowRect(handle(), &bounds);
+    const int width = scaledForDpi(bounds.right - bounds.left, dpi_);
+    const int height = scaledForDpi(bounds.bottom - bounds.top, dpi_);
+    SetWindowPos(handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    keepInsideWorkArea(handle(), handle(), true);
+    GetWindowRect(handle(), &bounds);
+    const std::pair<int, std::int32_t> placed[] = {{kWindowPosY, bounds.top},
+                                                   {kWindowPosX, bounds.left},
+                                                   {kWindowWidth, bounds.right - bounds.left},
+                                                   {kWindowHeight, bounds.bottom - bounds.top}};
+    for (const auto& [number, value] : placed) {
+        const std::wstring text = formatSettingInteger(value);
+        if (std::wstring* field = settings_.field(number)) *field = text;
+        store_.writeSetting(number, text);
+    }
 }
 
 // Moved to a monitor of another DPI: the suggested frame, the font at the new size, the

@@ -114,6 +114,7 @@ private:
 
     // Start-up and the view.
     void loadSettings();
+    void showFirstStartSize();
     std::wstring readSetting(int number);
     struct ViewSwitch;  // a switch of the Settings and View menus: command, setting, effect
     static std::span<const ViewSwitch> viewSwitches();

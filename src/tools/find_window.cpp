@@ -3,9 +3,12 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include <algorithm>
+
 #include "settings/display_font.h"
 #include "settings/portable/settings_table.h"
 #include "tools/tool_resources.h"
+#include "win/monitor.h"
 
 namespace vantry {
 namespace {
@@ -15,6 +18,7 @@ namespace {
 constexpr int kFindTabClientHeight = 169;
 constexpr int kReplaceTabClientHeight = 195;
 constexpr int kMinimumWidth = 338;
+constexpr int kMatchGap = 8;  // between a match and the window moved out of its way
 constexpr int kActiveTooltipDelayMs = 600;
 constexpr int kTooltipDelayMs = 90;
 
@@ -94,6 +98,7 @@ void TMyFind::showFind(const std::wstring& text, int tab) {
     if (!text.empty()) SetDlgItemTextW(handle(), IDC_FIND_TEXT, text.c_str());
     lastSearch_.clear();
     showModeless();
+    keepOnScreen();
     SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     FormActivate();
 }
@@ -106,8 +111,32 @@ void TMyFind::findNext() {
 bool TMyFind::runSearch(bool showNotFound) {
     const bool found =
         searchText(showNotFound, checked(IDC_MATCH_CASE), checked(IDC_LOOP_SEARCH), checked(IDC_START_FROM_TOP));
-    if (found) host_.selectionMoved();
+    if (found) {
+        host_.selectionMoved();
+        if (isShowing()) moveClearOfMatch();
+    }
     return found;
+}
+
+// Out of the way of the selected match, as far as the screen allows.
+void TMyFind::moveClearOfMatch() {
+    const EditControl& memo = host_.memo();
+    const EditSelection selected = memo.selection();
+    if (selected.start == selected.end) return;
+    const auto screenPoint = [&memo](DWORD index) {
+        const auto at = static_cast<DWORD>(SendMessageW(memo.handle(), EM_POSFROMCHAR, index, 0));
+        POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+        ClientToScreen(memo.handle(), &point);
+        return point;
+    };
+    const POINT first = screenPoint(selected.start), last = screenPoint(selected.end - 1);
+    const int line = memo.fontHeight();  // also more than the last character's width
+    const ScreenBox match{std::min(first.x, last.x), std::min(first.y, last.y), std::max(first.x, last.x) + line,
+                          std::max(first.y, last.y) + line};
+    const ScreenBox now = windowBox(handle());
+    const ScreenBox placed = clearOf(now, match, workAreaOf(handle()), scaled(kMatchGap));
+    if (placed == now) return;
+    SetWindowPos(handle(), nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The document is read once per search and searched where it lies; a search starts
@@ -148,6 +177,7 @@ void TMyFind::setTab(int tab) {
     GetWindowRect(handle(), &bounds);
     SetWindowPos(handle(), nullptr, 0, 0, bounds.right - bounds.left, windowHeight(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (isShowing()) keepOnScreen();  // the taller tab stays on the screen too
 }
 
 // The height the tab's client area needs, with the frame this window has at its DPI.

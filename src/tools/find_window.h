@@ -58,6 +58,7 @@ private:
     bool checked(int id) const;
     bool readOnlyRefused();
     int windowHeight() const;
+    void moveClearOfMatch();
     const LowerCaseTable& lowerCase();
 
     FindWindowOwner& host_;

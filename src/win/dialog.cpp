@@ -5,6 +5,7 @@
 #include "win/dpi.h"
 #include "win/error.h"
 #include "win/error_report.h"
+#include "win/monitor.h"
 
 namespace vantry {
 namespace {
@@ -95,13 +96,18 @@ void Dialog::layout() {
 
 void Dialog::centerOnOwner() {
     RECT ownerBounds{}, bounds{};
-    if (!owner_ || !GetWindowRect(owner_, &ownerBounds)) return;
+    if (!owner_ || !GetWindowRect(owner_, &ownerBounds)) return keepOnScreen();
     GetWindowRect(handle_, &bounds);
     const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
     SetWindowPos(handle_, nullptr, ownerBounds.left + (ownerBounds.right - ownerBounds.left - width) / 2,
                  ownerBounds.top + (ownerBounds.bottom - ownerBounds.top - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    keepInsideWorkArea(handle_, owner_, sizeable());
 }
+
+void Dialog::keepOnScreen() { keepInsideWorkArea(handle_, handle_, sizeable()); }
+
+bool Dialog::sizeable() const { return (GetWindowLongPtrW(handle_, GWL_STYLE) & WS_THICKFRAME) != 0; }
 
 INT_PTR Dialog::showModal() {
     onShowing();

@@ -53,7 +53,10 @@ protected:
     // The client area at 96 dots per inch as designed, and the controls in it; laid
     // out at once and again whenever the size changes.
     void setLayout(SIZE client96, std::vector<ControlPlace> places);
+    // Centred on the owner, inside the work area of the owner's monitor.
     void centerOnOwner();
+    // Moved by the least into the work area of the monitor it is on (or nearest to).
+    void keepOnScreen();
 
     // Return true when the message was handled, with `result` the dialog's answer.
     virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
@@ -65,6 +68,7 @@ private:
     static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void layout();
+    bool sizeable() const;
 
     HWND handle_ = nullptr;
     HWND owner_ = nullptr;

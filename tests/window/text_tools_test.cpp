@@ -215,6 +215,27 @@ TEST_F(TextToolsTest, TheFindWindowsControlsLieClearOfEachOtherAndItsFieldsAreNa
     }
 }
 
+// The find window moves out of the way of the match it selected.
+TEST_F(TextToolsTest, AFoundMatchIsNotLeftUnderTheFindWindow) {
+    std::string text;
+    for (int line = 0; line < 20; ++line) text += "line\r\n";
+    open(text + "the target\r\n");
+    caretAt(0);
+    find.showFind(L"target", TMyFind::kFindTab);
+    POINT over = pointAt(window->memo().handle(), static_cast<DWORD>(text.size() + 4));
+    ClientToScreen(window->memo().handle(), &over);
+    SetWindowPos(find.handle(), nullptr, over.x - 30, over.y - 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    find.findButtonClick();
+    ASSERT_EQ(selection().start, text.size() + 4);
+    RECT bounds{};
+    GetWindowRect(find.handle(), &bounds);
+    for (const DWORD index : {selection().start, selection().end - 1}) {
+        POINT at = pointAt(window->memo().handle(), index);
+        ClientToScreen(window->memo().handle(), &at);
+        EXPECT_FALSE(PtInRect(&bounds, at)) << rectText(bounds) << " covers character " << index;
+    }
+}
+
 TEST_F(TextToolsTest, TheReadmeOpensAtItsTopWithNothingSelected) {
     TReadMe readMe(window->handle(), directoryOf(testProgramPath()));
     PostMessageW(readMe.handle(), WM_COMMAND, IDCANCEL, 0);

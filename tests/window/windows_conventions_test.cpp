@@ -4,18 +4,30 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
+#include "base/paths.h"
+#include "documents/file_info_dialog.h"
+#include "documents/file_info_resources.h"
 #include "settings/options_dialog.h"
 #include "settings/portable/options_resources.h"
 #include "shell/application.h"
 #include "shell/resource.h"
+#include "tools/about_box.h"
 #include "tools/find_window.h"
+#include "tools/goto_dialog.h"
+#include "tools/message_dialog.h"
+#include "tools/readme_viewer.h"
+#include "tools/tool_resources.h"
 #include "test_support.h"
 #include "win/dpi.h"
 
 namespace vantry::testing {
 namespace {
+
+void command(Tnfonote& window, int id) { SendMessageW(window.handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
 
 LONG memoFontHeight(Tnfonote& window) {
     LOGFONTW font{};
@@ -54,6 +66,74 @@ TEST_F(HighDpiTest, TheFindWindowsControlsLieClearOfEachOther) {
     TMyFind find(window->handle(), *window);
     ASSERT_EQ(find.dpi(), 144);
     EXPECT_EQ(findWindowLayoutFaults(find), std::vector<std::string>{});
+}
+
+// A first start has no stored size: the window is as large on the screen as at 100 %,
+// inside the work area, and a stored size stays as stored.
+TEST_F(HighDpiTest, TheFirstStartsWindowSizeFollowsTheScreen) {
+    const auto first = makeMainWindow();
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(first->handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT bounds{};
+    GetWindowRect(first->handle(), &bounds);
+    EXPECT_EQ(bounds.right - bounds.left, 836 * 3 / 2);
+    EXPECT_EQ(bounds.bottom - bounds.top, std::min<LONG>(702 * 3 / 2, monitor.rcWork.bottom - monitor.rcWork.top));
+    RECT inside{};
+    IntersectRect(&inside, &bounds, &monitor.rcWork);
+    EXPECT_TRUE(EqualRect(&inside, &bounds)) << rectText(bounds);
+
+    writeValue(L"windowWidth", L"500");
+    writeValue(L"windowHeight", L"400");
+    const auto stored = makeMainWindow();
+    GetWindowRect(stored->handle(), &bounds);
+    EXPECT_EQ(bounds.right - bounds.left, 500);
+    EXPECT_EQ(bounds.bottom - bounds.top, 400);
+}
+
+// Wherever the main window stands, even partly off the screen, each window it opens
+// opens inside the work area of the main window's monitor, its caption within reach.
+TEST_F(HighDpiTest, EverySecondaryWindowOpensInsideTheWorkArea) {
+    const auto window = makeMainWindow(folder.file(L"doc.txt", "text"));
+    ASSERT_EQ(windowDpi(window->handle()), 144);
+    const HWND owner = window->handle();
+    ShowWindow(owner, SW_SHOWNOACTIVATE);
+    command(*window, IDM_ALLOW_CHANGES);  // Delete line then opens the message window
+    ASSERT_TRUE(window->memo().readOnly());
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    for (const RECT placed : {RECT{1000, 850, 1500, 1090}, RECT{0, 0, 500, 240}}) {
+        SetWindowPos(owner, nullptr, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+        // Made where the main window stands, as the program makes them when first needed.
+        Tabout about(owner);
+        TOptions options(owner, *window);
+        TMyFind find(owner, *window);
+        TGoto goTo(owner, [](const std::wstring&) {});
+        TReadMe readMe(owner, directoryOf(testProgramPath()));
+        TmessageDialog message(owner);
+        TFileInfoDialog fileInfo(owner);
+        window->attachToolWindows({.about = &about, .options = &options, .find = &find, .goTo = &goTo,
+                                   .readMe = &readMe, .message = &message, .fileInfo = &fileInfo});
+        struct Opening { const char* what; Dialog& shown; int command; };
+        const Opening openings[] = {
+            {"options", options, IDM_OPTIONS}, {"about", about, IDM_ABOUT}, {"go to", goTo, IDM_GOTO},
+            {"readme", readMe, IDM_README}, {"file information", fileInfo, IDM_FILE_INFORMATION},
+            {"find", find, IDM_FIND}, {"replace", find, IDM_REPLACE}, {"message", message, IDM_DELETE_LINE},
+        };
+        for (const Opening& opening : openings) {
+            PostMessageW(opening.shown.handle(), WM_COMMAND, IDCANCEL, 0);  // ends a modal one
+            command(*window, opening.command);
+            pumpMessages();
+            RECT bounds{}, inside{};
+            GetWindowRect(opening.shown.handle(), &bounds);
+            IntersectRect(&inside, &bounds, &monitor.rcWork);
+            EXPECT_TRUE(EqualRect(&inside, &bounds))
+                << opening.what << " at " << rectText(bounds) << ", work area " << rectText(monitor.rcWork);
+        }
+        window->attachToolWindows({});
+    }
 }
 
 TEST(WindowsConventions, AFileDeeperThanMaxPathOpensAndSaves) {
