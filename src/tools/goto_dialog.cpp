@@ -20,7 +20,8 @@ TGoto::TGoto(HWND owner, std::function<void(const std::wstring&)> warn) : warn_(
 }
 
 std::int32_t TGoto::askLineNumber(std::int32_t offered) {
-    SetDlgItemTextW(handle(), IDC_GOTO_LABEL, lineNumberLabel(offered).c_str());
+    // Alt+L reaches the field from anywhere in the dialog.
+    SetDlgItemTextW(handle(), IDC_GOTO_LABEL, (L"&" + lineNumberLabel(offered)).c_str());
     lineNumber_ = -1;
     showModal();
     return lineNumber_;

@@ -1,6 +1,7 @@
 // What Windows users take for granted: scaling on a high-DPI screen, long paths, the
 // version Explorer shows, the declarations of the manifest.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -134,6 +135,79 @@ TEST_F(HighDpiTest, EverySecondaryWindowOpensInsideTheWorkArea) {
         }
         window->attachToolWindows({});
     }
+}
+
+std::wstring classOf(HWND control) {
+    wchar_t name[64] = {};
+    GetClassNameW(control, name, 64);
+    return name;
+}
+
+// The character after a single '&' of a control's text, upper-cased; 0 for none (or for a
+// text shown as it is).
+wchar_t accessKey(HWND control) {
+    if (classOf(control) == L"Static" && (GetWindowLongPtrW(control, GWL_STYLE) & SS_NOPREFIX)) return 0;
+    wchar_t text[256] = {};
+    GetWindowTextW(control, text, 256);
+    for (const wchar_t* c = text; *c; ++c) {
+        if (*c != L'&') continue;
+        if (c[1] != L'&') {
+            wchar_t key[2] = {c[1], 0};
+            CharUpperW(key);
+            return key[0];
+        }
+        ++c;  // "&&" shows one '&'
+    }
+    return 0;
+}
+
+// What keyboard users miss in a window: a button or check box without an access key, a
+// radio group whose frame has none, a field without a label that has one (or a cue
+// banner), and an access key used twice.
+std::vector<std::string> accessKeyFaults(HWND window) {
+    std::vector<std::string> faults;
+    std::wstring used;
+    HWND previous = nullptr, frame = nullptr;
+    for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        const std::wstring kind = classOf(control);
+        const LONG_PTR type = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
+        const wchar_t key = accessKey(control);
+        const std::string name = "#" + std::to_string(GetDlgCtrlID(control));
+        if (key && used.find(key) != std::wstring::npos) faults.push_back(name + " repeats " + narrow({key}));
+        if (key) used += key;
+        if (kind == L"Button" && type == BS_GROUPBOX) frame = control;
+        const bool radio = kind == L"Button" && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+        const bool button = kind == L"Button" && type != BS_GROUPBOX && !radio;
+        if (button && !key) faults.push_back(name + " has no access key");
+        if (radio && !(frame && accessKey(frame))) faults.push_back(name + " is in a group without an access key");
+        if (kind == L"Edit" || kind == L"ComboBox") {
+            wchar_t banner[64] = {};
+            SendMessageW(control, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(banner), 64);
+            const bool labelled = previous && classOf(previous) == L"Static" && accessKey(previous);
+            if (!labelled && (kind != L"Edit" || !banner[0])) faults.push_back(name + " has no label with an access key");
+        }
+        previous = control;
+    }
+    return faults;
+}
+
+TEST(WindowsConventions, EveryDialogCanBeWorkedWithAccessKeys) {
+    CleanSettingsKey cleanKey;
+    ScriptedUi ui;
+    const auto window = makeMainWindow();
+    const HWND owner = window->handle();
+    const TOptions options(owner, *window);
+    const TMyFind find(owner, *window);
+    TGoto goTo(owner, [](const std::wstring&) {});
+    PostMessageW(goTo.handle(), WM_COMMAND, IDCANCEL, 0);
+    goTo.askLineNumber(12);  // names the field
+    const TmessageDialog message(owner);
+    const TFileInfoDialog fileInfo(owner);
+    const Tabout about(owner);
+    const std::pair<const char*, HWND> dialogs[] = {{"options", options.handle()}, {"find", find.handle()},
+                                                    {"go to", goTo.handle()},     {"message", message.handle()},
+                                                    {"file information", fileInfo.handle()}, {"about", about.handle()}};
+    for (const auto& [what, dialog] : dialogs) EXPECT_EQ(accessKeyFaults(dialog), std::vector<std::string>{}) << what;
 }
 
 TEST(WindowsConventions, AFileDeeperThanMaxPathOpensAndSaves) {
