@@ -69,6 +69,7 @@ TMyFind::TMyFind(HWND owner, FindWindowOwner& host) : host_(host) {
     bold.lfWeight = FW_BOLD;
     labelFont_.reset(CreateFontIndirectW(&bold));
     SendDlgItemMessageW(handle(), IDC_NOT_FOUND_LABEL, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
+    setKeys(IDR_FIND_KEYS);
     nfoFieldFont_ = createDisplayFont({L"ASCII VGA", 12, -16, {}}, dpi());
     ansiNfoFieldFont_ = createDisplayFont({faceForAnsiText(L"ASCII VGA"), 12, -16, {}}, dpi());
     textFieldFont_ = createDisplayFont({L"Ms Sans Serif", 8, -11, {}}, dpi());
@@ -274,6 +275,12 @@ void TMyFind::onCommand(int id, int code, HWND) {
             if (code == BN_CLICKED) optionClick(id);
             break;
         case IDCANCEL: FormClose(); break;
+        // The keys of the text work here too: F3 searches on, Ctrl+F and Ctrl+R switch tab.
+        case IDC_FIND_NEXT_KEY: findButtonClick(); break;
+        case IDC_FIND_TAB_KEY: case IDC_REPLACE_TAB_KEY:
+            setTab(id == IDC_FIND_TAB_KEY ? kFindTab : kReplaceTab);
+            if (!IsWindowVisible(GetFocus())) SetFocus(item(IDC_FIND_TEXT));
+            break;
         default: break;
     }
 }

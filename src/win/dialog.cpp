@@ -109,6 +109,14 @@ void Dialog::keepOnScreen() { keepInsideWorkArea(handle_, handle_, sizeable()); 
 
 bool Dialog::sizeable() const { return (GetWindowLongPtrW(handle_, GWL_STYLE) & WS_THICKFRAME) != 0; }
 
+void Dialog::setKeys(int acceleratorsId) {
+    keys_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(acceleratorsId));
+}
+
+bool Dialog::translateKey(MSG& message) const {
+    return keys_ && TranslateAcceleratorW(handle_, keys_, &message) != 0;
+}
+
 INT_PTR Dialog::showModal() {
     onShowing();
     result_ = IDCANCEL;
@@ -211,7 +219,7 @@ bool routeDialogMessage(MSG& message) {
     for (Dialog* dialog : modelessDialogs()) {
         const HWND handle = dialog->handle();
         if (!dialog->isShowing() || (message.hwnd != handle && !IsChild(handle, message.hwnd))) continue;
-        return IsDialogMessageW(handle, &message) != FALSE;
+        return dialog->translateKey(message) || IsDialogMessageW(handle, &message) != FALSE;
     }
     return false;
 }

@@ -39,6 +39,8 @@ public:
     // Hides the dialog (ending a modal run with `result`).
     void close(INT_PTR result = IDCANCEL);
     bool isModalRunning() const { return modalRunning_; }
+    // For the message loop: runs one of the dialog's keys; false when `message` is none.
+    bool translateKey(MSG& message) const;
 
     // Pixels at 96 dots per inch in this dialog's dots.
     int scaled(int pixels96) const;
@@ -57,6 +59,9 @@ protected:
     void centerOnOwner();
     // Moved by the least into the work area of the monitor it is on (or nearest to).
     void keepOnScreen();
+    // Keys the dialog answers before its controls see them, from an accelerator table of
+    // the resources: each sends WM_COMMAND with its command.
+    void setKeys(int acceleratorsId);
 
     // Return true when the message was handled, with `result` the dialog's answer.
     virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
@@ -75,6 +80,7 @@ private:
     int dpi_ = 96;  // the monitor's, read at creation and kept up by WM_DPICHANGED
     bool modalRunning_ = false;
     INT_PTR result_ = IDCANCEL;
+    HACCEL keys_ = nullptr;  // from the resources: the system frees it
     SIZE client96_{};
     std::vector<ControlPlace> places_;
 };

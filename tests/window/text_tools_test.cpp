@@ -215,6 +215,27 @@ TEST_F(TextToolsTest, TheFindWindowsControlsLieClearOfEachOtherAndItsFieldsAreNa
     }
 }
 
+// While the find window has the focus, F3 finds on and Ctrl+F and Ctrl+R switch its tab.
+TEST_F(TextToolsTest, TheFindKeysWorkInTheFindWindow) {
+    open("beta alpha beta");
+    caretAt(0);
+    find.showFind(L"beta", TMyFind::kFindTab);
+    struct Case { const char* what; WPARAM key; bool ctrl; int tab; EditSelection selected; };
+    const Case cases[] = {
+        {"F3", VK_F3, false, TMyFind::kFindTab, {0, 4}},  {"F3 again", VK_F3, false, TMyFind::kFindTab, {11, 15}},
+        {"Ctrl+R", 'R', true, TMyFind::kReplaceTab, {11, 15}}, {"Ctrl+F", 'F', true, TMyFind::kFindTab, {11, 15}},
+    };
+    for (const Case& c : cases) {
+        MSG pressed{GetDlgItem(find.handle(), IDC_FIND_TEXT), WM_KEYDOWN, c.key, 1, 0, {}};
+        withKeysDown(c.ctrl ? std::initializer_list<int>{VK_CONTROL} : std::initializer_list<int>{},
+                     [&] { EXPECT_TRUE(routeDialogMessage(pressed)) << c.what; });
+        EXPECT_EQ(find.tab(), c.tab) << c.what;
+        EXPECT_EQ(selection().start, c.selected.start) << c.what;
+        EXPECT_EQ(selection().end, c.selected.end) << c.what;
+        EXPECT_TRUE(find.isShowing()) << c.what;
+    }
+}
+
 // The find window moves out of the way of the match it selected.
 TEST_F(TextToolsTest, AFoundMatchIsNotLeftUnderTheFindWindow) {
     std::string text;
