@@ -71,12 +71,11 @@ int wmain(int argc, wchar_t** argv) {
             const int before = ui.questions;
             SendMessageW(window->handle(), WM_COMMAND, IDM_SAVE, 0);
             const vantry::DocumentState& document = window->document();
-            const bool utf16 = document.documentEncoding == vantry::TextEncoding::Utf16LE ||
-                               document.documentEncoding == vantry::TextEncoding::Utf16BE;
-            const std::string lead = original.substr(0, std::min(original.size(), document.leadingBytes.size()));
-            const std::string expected =
-                lead + vantry::fuzz::withDocumentedChanges(std::string_view(original).substr(lead.size()), utf16,
-                                                           document.documentEncoding == vantry::TextEncoding::Utf16BE);
+            vantry::DecodedDocument read;
+            read.encoding = document.documentEncoding;
+            read.lead = document.leadingBytes;
+            read.trail = document.trailingBytes;
+            const std::string expected = vantry::fuzz::savedAgain(original, read);
             const std::string saved = readAll(copy);
             if (ui.questions > before) {
                 ++asked;

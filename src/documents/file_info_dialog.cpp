@@ -4,24 +4,60 @@
 #include "documents/file_info_resources.h"
 #include "documents/portable/file_information.h"
 #include "documents/portable/recent_files.h"
+#include "documents/portable/sauce_record.h"
 #include "settings/portable/font_choice.h"
 
 namespace vantry {
 
-TFileInfoDialog::TFileInfoDialog(HWND owner) {
-    create(IDD_FILE_INFO, L"Vantry.FileInfo", owner);
-    // The frame's left edge lies outside the window, so only its top and bottom lines show.
-    setLayout({356, 235}, {{IDC_FILE_INFO_LABEL6, {8, 8, 56, 21}},
-                           {IDC_FILE_INFO_PATH, {57, 8, 348, 38}, true},
-                           {IDC_FILE_INFO_FRAME, {-8, 44, 383, 159}, true},
-                           {IDC_FILE_INFO_LABEL3, {8, 60, 56, 73}},
-                           {IDC_FILE_INFO_LABEL4, {8, 79, 56, 92}},
-                           {IDC_FILE_INFO_SIZE, {57, 60, 348, 73}, true},
-                           {IDC_FILE_INFO_CREATED, {57, 79, 348, 92}, true},
-                           {IDOK, {231, 202, 348, 225}, true, true, false, false}});
+namespace {
+
+constexpr int kRecordHeight = 160;  // the room a SAUCE record takes below the rest
+
+// The record's date as the user writes dates; the field as stored when it is no date.
+std::wstring shownDate(const SauceRecord& record) {
+    if (!record.date) return record.dateText;
+    SYSTEMTIME day{};
+    day.wYear = static_cast<WORD>(record.date->year);
+    day.wMonth = static_cast<WORD>(record.date->month);
+    day.wDay = static_cast<WORD>(record.date->day);
+    wchar_t text[128] = {};
+    if (GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &day, nullptr, text, 128, nullptr) == 0) {
+        return record.dateText;
+    }
+    return text;
 }
 
-void TFileInfoDialog::showFileInformation(const std::wstring& path) {
+}  // namespace
+
+TFileInfoDialog::TFileInfoDialog(HWND owner) {
+    create(IDD_FILE_INFO, L"Vantry.FileInfo", owner);
+    const UINT tabStop = 32;  // dialog units: the field names' column
+    SendDlgItemMessageW(handle(), IDC_FILE_INFO_SAUCE, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
+    layOut(false);
+}
+
+// The frame's left edge lies outside the window, so only its top and bottom lines show.
+void TFileInfoDialog::layOut(bool withRecord) {
+    const int grown = withRecord ? kRecordHeight : 0;
+    setLayout({356, 235 + grown}, {{IDC_FILE_INFO_LABEL6, {8, 8, 56, 21}},
+                                   {IDC_FILE_INFO_PATH, {57, 8, 348, 38}, true},
+                                   {IDC_FILE_INFO_FRAME, {-8, 44, 383, 159}, true},
+                                   {IDC_FILE_INFO_LABEL3, {8, 60, 56, 73}},
+                                   {IDC_FILE_INFO_LABEL4, {8, 79, 56, 92}},
+                                   {IDC_FILE_INFO_SIZE, {57, 60, 348, 73}, true},
+                                   {IDC_FILE_INFO_CREATED, {57, 79, 348, 92}, true},
+                                   {IDC_FILE_INFO_SAUCE_LABEL, {8, 167, 348, 180}, true},
+                                   {IDC_FILE_INFO_SAUCE, {8, 182, 348, 167 + grown}, true, true},
+                                   {IDOK, {231, 202 + grown, 348, 225 + grown}, true, true, false, false}});
+    for (const int id : {IDC_FILE_INFO_SAUCE_LABEL, IDC_FILE_INFO_SAUCE}) {
+        ShowWindow(item(id), withRecord ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void TFileInfoDialog::showFileInformation(const std::wstring& path, std::string_view sauceTail) {
+    const std::optional<SauceRecord> record = parseSauceRecord(sauceTail);
+    layOut(record.has_value());
+    SetDlgItemTextW(handle(), IDC_FILE_INFO_SAUCE, record ? sauceRecordText(*record, shownDate(*record)).c_str() : L"");
     std::wstring caption(kNoFileCaption), shownPath, size, created;
     if (path != kNoFileName) {
         caption = shortFileName(path, -1);

@@ -62,10 +62,12 @@ bool Tnfonote::writeDocument(const std::wstring& path, TextEncoding encoding, st
     }
     std::wstring text = Memo1.text();
     const SystemByteTextEncoder encoder;
-    std::optional<std::string> bytes = encodeForSaving(text, encoding, encoder, false, leadingBytes);
+    // A SAUCE record goes back after the text in whatever encoding the text is written.
+    const std::string& record = document_.trailingBytes;
+    std::optional<std::string> bytes = encodeForSaving(text, encoding, encoder, false, leadingBytes, record);
     if (!bytes) {
         if (showMessage(unmappableQuestion(encoding), MB_OKCANCEL | MB_ICONWARNING) != IDOK) return false;
-        bytes = encodeForSaving(text, encoding, encoder, true, leadingBytes);
+        bytes = encodeForSaving(text, encoding, encoder, true, leadingBytes, record);
     }
     saveFileBytes(path, *bytes);
     bytes.reset();

@@ -14,7 +14,8 @@ namespace vantry {
 struct DocumentState {
     std::wstring fileName{kNoFileName};
     TextEncoding documentEncoding = TextEncoding::None;
-    std::string leadingBytes;  // written before the text: the file's mark, or a stray one kept aside
+    std::string leadingBytes;   // written before the text: the file's mark, or a stray one kept aside
+    std::string trailingBytes;  // written after the text: the file's SAUCE record, kept out of it
     bool readExactly = true;   // false: saving in the encoding read with would change bytes of the file
     bool isNfoFont = false;
 };

@@ -216,6 +216,7 @@ void Tnfonote::showNewDocument(const std::wstring& path, DecodedDocument& decode
     DocumentState previous = document_;
     document_.fileName = path;
     document_.leadingBytes = std::move(decoded.lead);
+    document_.trailingBytes = std::move(decoded.trail);
     document_.readExactly = decoded.exact;
     setDocumentEncoding(decoded.encoding);  // before the font: it decides which NFO face draws the text
     Memo1.clear();
@@ -259,6 +260,7 @@ void Tnfonote::New1Click() {
     setDocumentEncoding(TextEncoding::None);
     document_.fileName = kNoFileName;
     document_.leadingBytes.clear();
+    document_.trailingBytes.clear();
     document_.readExactly = true;
     Memo1.clear();
     referenceText_.clear();

@@ -61,7 +61,7 @@ void Tnfonote::ExportPng1Click() {
 }
 
 void Tnfonote::Fileproperties1Click() {
-    if (TFileInfoDialog* fileInfo = tools_.fileInfo.get()) fileInfo->showFileInformation(document_.fileName);
+    if (TFileInfoDialog* fileInfo = tools_.fileInfo.get()) fileInfo->showFileInformation(document_.fileName, document_.trailingBytes);
 }
 
 }  // namespace vantry

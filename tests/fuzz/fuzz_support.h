@@ -234,6 +234,17 @@ inline std::string withDocumentedChanges(std::string_view bytes, bool utf16, boo
     return out;
 }
 
+// What saving a document read from `bytes` in its own encoding should give: what it
+// began and ended with as they were, the text between with the documented changes.
+// Aborts when the document's lead and trail are not the file's own first and last bytes.
+inline std::string savedAgain(std::string_view bytes, const DecodedDocument& document) {
+    require(bytes.starts_with(document.lead) && bytes.ends_with(document.trail) &&
+            document.lead.size() + document.trail.size() <= bytes.size());
+    const std::string_view text = bytes.substr(document.lead.size(), bytes.size() - document.lead.size() - document.trail.size());
+    const bool utf16 = document.encoding == TextEncoding::Utf16LE || document.encoding == TextEncoding::Utf16BE;
+    return document.lead + withDocumentedChanges(text, utf16, document.encoding == TextEncoding::Utf16BE) + document.trail;
+}
+
 // Line breaks as the editor holds them, the plain way: a new string, CR LF for every
 // CR, LF or CR LF, U+0000 as a space.
 inline std::wstring modelNormalised(std::wstring_view text) {

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include "documents/file_info_dialog.h"
+#include "documents/file_info_resources.h"
 #include "shell/resource.h"
 #include "test_support.h"
 
@@ -170,6 +172,46 @@ TEST_F(OpeningTest, MarksAreKeptAsideOrReadAsTextAndSavedBack) {
         std::replace(expected.begin(), expected.end(), '\0', ' ');
         EXPECT_EQ(fileBytes(path), expected) << "a NUL comes back as a space, the rest as it was";
     }
+}
+
+// A SAUCE record is kept out of the text, listed in File information, and written back
+// after the text as it was (binary fields of zeros included), also after a reopening.
+TEST_F(OpeningTest, ASauceRecordIsInformationNotText) {
+    std::string record = "SAUCE00" + std::string("Fire") + std::string(31, ' ') + "Artist" + std::string(14, ' ') +
+                         "Group" + std::string(15, ' ') + "20220926" + std::string(14, '\0');
+    record += '\x01';  // one comment line
+    record += '\0';
+    record += "IBM VGA" + std::string(15, '\0');
+    const std::string comment = "COMNT" + std::string("Made for the party") + std::string(46, ' ');
+    const std::string art = "\xDB\xDB\xB0 art\r\n";
+    const std::string bytes = art + "\x1A" + comment + record;
+    ASSERT_EQ(record.size(), 128u);
+    const std::wstring path = folder.file(L"sauce.nfo", bytes);
+    ASSERT_TRUE(window->loadDocument(path, L""));
+    EXPECT_EQ(window->memo().text(), L"\x2588\x2588\x2591 art\r\n");
+    command(IDM_REOPEN_FIRST + 3);  // DOS 866
+    EXPECT_EQ(window->memo().text(), L"\x2588\x2588\x2591 art\r\n");
+    command(IDM_SAVE);
+    EXPECT_EQ(fileBytes(path), bytes);
+
+    TFileInfoDialog info{window->handle()};
+    window->attachToolWindows({.fileInfo = &info});
+    PostMessageW(info.handle(), WM_COMMAND, IDOK, 0);
+    command(IDM_FILE_INFORMATION);
+    wchar_t shown[512] = {};
+    GetDlgItemTextW(info.handle(), IDC_FILE_INFO_SAUCE, shown, 512);
+    const std::wstring text = shown;
+    for (const wchar_t* field : {L"Title:\tFire\r\n", L"Author:\tArtist\r\n", L"Group:\tGroup\r\n", L"Font:\tIBM VGA",
+                                 L"\r\n\r\nMade for the party"}) {
+        EXPECT_NE(text.find(field), std::wstring::npos) << narrow(field);
+    }
+    EXPECT_EQ(text.find(L"20220926"), std::wstring::npos) << "the date as the user writes dates";
+    EXPECT_NE(text.find(L"2022"), std::wstring::npos);
+    const RECT box = clientRectOf(GetDlgItem(info.handle(), IDC_FILE_INFO_SAUCE), info.handle());
+    const RECT frame = clientRectOf(GetDlgItem(info.handle(), IDC_FILE_INFO_FRAME), info.handle());
+    const RECT ok = clientRectOf(GetDlgItem(info.handle(), IDOK), info.handle());
+    EXPECT_TRUE(box.top >= frame.bottom && box.bottom <= ok.top && box.bottom - box.top > 100) << rectText(box);
+    window->attachToolWindows({});
 }
 
 // Run in prefixes made under Russian (code page 1251) and Japanese (932, double-byte)

@@ -36,25 +36,19 @@ void encodeReplacing(std::wstring_view text, CodePage page, std::string& out) {
     }
 }
 
-}  // namespace
-
-std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding encoding,
-                                           const ByteTextEncoder& encoder, bool replaceUnmappable,
-                                           std::string_view lead) {
-    std::string bytes(lead);
+// Appends the text in `encoding`; false when it does not fit and may not be replaced.
+bool appendText(std::wstring_view text, TextEncoding encoding, const ByteTextEncoder& encoder,
+                bool replaceUnmappable, std::string& bytes) {
     CodePage page{};
     if (tableOf(encoding, page)) {
-        if (replaceUnmappable) {
-            encodeReplacing(text, page, bytes);
-        } else if (!encodeCodePage(text, page, bytes)) {
-            return std::nullopt;
-        }
-        return bytes;
+        if (!replaceUnmappable) return encodeCodePage(text, page, bytes);
+        encodeReplacing(text, page, bytes);
+        return true;
     }
     switch (encoding) {
         case TextEncoding::Utf8:
         case TextEncoding::Utf8NoMark:
-            if (!replaceUnmappable && hasUnpairedSurrogate(text)) return std::nullopt;
+            if (!replaceUnmappable && hasUnpairedSurrogate(text)) return false;
             encoder.encodeUtf8(text, bytes);
             break;
         case TextEncoding::Oem437InUtf8: {  // the art's 437 bytes, as 1252 reads them, in UTF-8
@@ -62,23 +56,34 @@ std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding 
             if (replaceUnmappable) {
                 encodeReplacing(text, CodePage::Dos437, art);
             } else if (!encodeCodePage(text, CodePage::Dos437, art)) {
-                return std::nullopt;
+                return false;
             }
             encoder.encodeUtf8(decodeCodePage(art, CodePage::Windows1252), bytes);
             break;
         }
         case TextEncoding::Utf16LE:
         case TextEncoding::Utf16BE:
-            bytes.reserve(lead.size() + text.size() * 2);
+            bytes.reserve(bytes.size() + text.size() * 2);
             encodeUtf16(text, encoding == TextEncoding::Utf16BE, bytes);
             break;
         case TextEncoding::UserAnsi:
-            if (!encoder.encodeUserAnsi(text, !replaceUnmappable, bytes)) return std::nullopt;
+            if (!encoder.encodeUserAnsi(text, !replaceUnmappable, bytes)) return false;
             break;
         default:
-            if (!encoder.encodeAnsi(text, !replaceUnmappable, bytes)) return std::nullopt;
+            if (!encoder.encodeAnsi(text, !replaceUnmappable, bytes)) return false;
             break;
     }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding encoding,
+                                           const ByteTextEncoder& encoder, bool replaceUnmappable,
+                                           std::string_view lead, std::string_view trail) {
+    std::string bytes(lead);
+    if (!appendText(text, encoding, encoder, replaceUnmappable, bytes)) return std::nullopt;
+    bytes.append(trail);
     return bytes;
 }
 

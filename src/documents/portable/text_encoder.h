@@ -26,7 +26,8 @@ public:
     }
 };
 
-// The bytes of a file saved with `encoding`: `lead`, then the text: "Default" and
+// The bytes of a file saved with `encoding`: `lead`, the text, then `trail`. The text:
+// "Default" and
 // "ANSI" in the ANSI code page, the DOS and Windows code pages by their tables, the
 // Unicode encodings as themselves, 437 art inside UTF-8 as the 1252 reading of its
 // bytes. Nothing when the text does not fit a code page exactly, or holds an unpaired
@@ -34,7 +35,7 @@ public:
 // can ask.
 std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding encoding,
                                            const ByteTextEncoder& encoder, bool replaceUnmappable,
-                                           std::string_view lead);
+                                           std::string_view lead, std::string_view trail = {});
 
 // As a save with the encoding chosen in a dialog writes: its own mark first.
 inline std::optional<std::string> encodeForSaving(std::wstring_view text, TextEncoding encoding,

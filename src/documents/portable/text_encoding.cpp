@@ -5,6 +5,7 @@
 #include "documents/portable/art_read_as_ansi.h"
 #include "documents/portable/code_page_437.h"
 #include "documents/portable/code_pages.h"
+#include "documents/portable/sauce_record.h"
 #include "documents/portable/text_encoder.h"
 
 namespace vantry {
@@ -83,7 +84,7 @@ DecodedDocument readAs(std::string_view content, TextEncoding encoding, std::str
     if (isUtf8Family(encoding) && encoding != TextEncoding::Oem437InUtf8) {
         encoding = lead == kUtf8Mark ? TextEncoding::Utf8 : TextEncoding::Utf8NoMark;
     }
-    DecodedDocument document{decodeAs(content, encoding, decoder), encoding, std::string(lead), true};
+    DecodedDocument document{decodeAs(content, encoding, decoder), encoding, std::string(lead), {}, true};
     document.exact = givesBytesBack(content, encoding, document.text, encoder);
     normaliseForEditor(document.text);
     return document;
@@ -160,8 +161,10 @@ std::string_view byteOrderMark(TextEncoding encoding) {
     return encoding == TextEncoding::Utf8 || isUtf16(encoding) ? ownMark(encoding) : std::string_view();
 }
 
-DecodedDocument decodeDocument(std::string_view bytes, TextEncoding chosen, const ByteTextDecoder& decoder,
-                               const ByteTextEncoder& encoder, const ReadingRules& rules) {
+namespace {
+
+DecodedDocument decodeText(std::string_view bytes, TextEncoding chosen, const ByteTextDecoder& decoder,
+                           const ByteTextEncoder& encoder, const ReadingRules& rules) {
     if (chosen != TextEncoding::None) {
         const std::string_view mark = ownMark(chosen);
         const std::string_view lead = !mark.empty() && bytes.starts_with(mark) ? mark : std::string_view();
@@ -178,6 +181,16 @@ DecodedDocument decodeDocument(std::string_view bytes, TextEncoding chosen, cons
         return readAs(content, encoding, lead, decoder, encoder);
     }
     return readAs(content, encodingOfUnmarked(content, rules, decoder), lead, decoder, encoder);
+}
+
+}  // namespace
+
+DecodedDocument decodeDocument(std::string_view bytes, TextEncoding chosen, const ByteTextDecoder& decoder,
+                               const ByteTextEncoder& encoder, const ReadingRules& rules) {
+    const size_t tail = sauceTailStart(bytes);
+    DecodedDocument document = decodeText(bytes.substr(0, tail), chosen, decoder, encoder, rules);
+    document.trail = bytes.substr(tail);
+    return document;
 }
 
 std::wstring encodingStatusText(TextEncoding encoding, std::string_view lead, bool exact, unsigned ansiCodePage,

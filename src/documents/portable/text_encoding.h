@@ -88,12 +88,14 @@ struct DecodedDocument {
     std::wstring text;        // UTF-16 code units, CR LF line breaks, no U+0000
     TextEncoding encoding{};  // what a later Save writes with
     std::string lead;         // bytes Save writes before the text: the file's mark, or a mark kept aside
+    std::string trail;        // bytes Save writes after the text: the file's SAUCE record
     // Whether the text, saved after `lead` in `encoding`, gives the file's bytes back, but
     // for NUL read as a space and lone CR or LF as CR LF.
     bool exact = true;
 };
 
-// Decodes a file's bytes as opening a document does.
+// Decodes a file's bytes as opening a document does. A SAUCE record that validates at
+// the end is kept as `trail`, out of the text, and the rest read as follows.
 //
 // With `chosen` None (automatic): a byte-order mark decides, and is kept as `lead`,
 // unless what follows contradicts it: bytes that are not UTF-8 after EF BB BF, or in a
