@@ -24,9 +24,9 @@ LOGFONTW logFontOf(const FontProfile& profile, BYTE charSet) {
     return font;
 }
 
-GdiObject<HFONT> createDisplayFont(const FontProfile& profile, int dpi) {
+GdiObject<HFONT> createDisplayFont(const FontProfile& profile, int dpi, int zoom) {
     FontProfile scaled = profile;
-    scaled.height = heightAtDpi(profile, dpi);
+    scaled.height = heightAtZoom(profile, dpi, zoom);
     const LOGFONTW font = logFontOf(scaled);
     return GdiObject<HFONT>(CreateFontIndirectW(&font));
 }

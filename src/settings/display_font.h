@@ -14,8 +14,9 @@ namespace vantry {
 
 // Height decides the drawn size; a height of 0 falls back to the size in points.
 LOGFONTW logFontOf(const FontProfile& profile, BYTE charSet = DEFAULT_CHARSET);
-// The font on a screen of `dpi` dots per inch (heights are stored as at 96).
-GdiObject<HFONT> createDisplayFont(const FontProfile& profile, int dpi = 96);
+// The font on a screen of `dpi` dots per inch (heights are stored as at 96), at a zoom
+// in percent.
+GdiObject<HFONT> createDisplayFont(const FontProfile& profile, int dpi = 96, int zoom = kZoomNormal);
 
 // The screen's vertical dots per inch, which turn points into pixels.
 int screenDotsPerInch();

@@ -49,6 +49,9 @@ void Tnfonote::onCommand(int id) {
         case IDM_EXPORT_PNG: ExportPng1Click(); break;
         case IDM_FILE_INFORMATION: Fileproperties1Click(); break;
         case IDM_EXIT: Quit1Click(); break;
+        case IDM_ZOOM_IN: zoomStepBy(1); break;
+        case IDM_ZOOM_OUT: zoomStepBy(-1); break;
+        case IDM_ZOOM_RESET: zoomTo(kZoomNormal); break;
         default: break;  // commands that are not available yet are greyed in the menu
     }
 }
@@ -76,6 +79,12 @@ LRESULT Tnfonote::memoMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_KEYDOWN:
             Memo1KeyDown(wParam);
+            break;
+        case WM_MOUSEWHEEL:
+            if (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) {
+                Memo1ControlWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+                return 0;
+            }
             break;
         case WM_SIZE:  // wrapped lines break anew
             Memo1.noteChange();

@@ -27,11 +27,19 @@ LRESULT MemoLook::paint(HDC dc) const {
     return reinterpret_cast<LRESULT>(backgroundBrush_.get());
 }
 
+void MemoLook::setZoom(int percent) {
+    zoom_ = percent;
+    if (font_) setFont(fontProfile_, fontDpi_);
+}
+
+int MemoLook::shownZoom() const { return vantry::shownZoom(zoom_, isCellFace(fontProfile_.face)); }
+
 void MemoLook::setFont(const FontProfile& profile, int dpi) {
-    if (profile == fontProfile_ && fontDpi_ == dpi && font_) return;
+    if (profile == fontProfile_ && fontDpi_ == dpi && fontZoom_ == shownZoom() && font_) return;
     fontProfile_ = profile;
     fontDpi_ = dpi;
-    GdiObject<HFONT> font = createDisplayFont(profile, dpi);
+    fontZoom_ = shownZoom();
+    GdiObject<HFONT> font = createDisplayFont(profile, dpi, zoom_);
     memo_.setFont(font.get());
     font_ = std::move(font);  // the old font is deleted once the control let go of it
 }

@@ -28,9 +28,14 @@ public:
     // The answer to the control's WM_CTLCOLOR message.
     LRESULT paint(HDC dc) const;
 
-    // A font that is already shown at this DPI is kept: a new font lays out the whole text.
+    // A font that is already shown at this DPI and zoom is kept: a new font lays out the
+    // whole text.
     void setFont(const FontProfile& profile, int dpi);
     void setDpi(int dpi) { setFont(fontProfile_, dpi); }
+    // The zoom asked for, in percent; the face shows the nearest it can (shownZoom).
+    void setZoom(int percent);
+    int shownZoom() const;
+    // The profile as stored: printing uses it, whatever the zoom.
     const FontProfile& fontProfile() const { return fontProfile_; }
     HFONT font() const { return font_.get(); }
 
@@ -42,6 +47,8 @@ private:
     GdiObject<HFONT> font_;
     FontProfile fontProfile_;
     int fontDpi_ = 0;
+    int zoom_ = kZoomNormal;
+    int fontZoom_ = kZoomNormal;
 };
 
 }  // namespace vantry

@@ -83,6 +83,9 @@ private:
     void Readonly1Click();
     void Topmost1Click();
     void Statusbar2Click();
+    void zoomTo(int percent);  // View > Zoom, Ctrl+Plus/Minus/0, Ctrl+wheel
+    void zoomStepBy(int direction);
+    void Memo1ControlWheel(int delta);
     void Options1Click();
     void Readme1Click();
     void About1Click();
@@ -168,6 +171,8 @@ private:
     SaveDialogState saveDialog_;
     RecentFiles recentFiles_{settings_, store_};
     PrintJob printJob_;
+    int zoom_ = kZoomNormal;  // for the run; the stored font sizes do not change
+    int wheelDelta_ = 0;      // a high-resolution wheel's turn short of a notch
     int openEncodingIndex_ = 0;  // the Open dialog's encoding and file type, kept for the run
     int openFilterIndex_ = 1;
 };

@@ -10,8 +10,10 @@
 namespace vantry {
 namespace {
 constexpr int kPositionPanelWidth = 145;
+constexpr int kZoomPanelWidth = 50;       // "400%"
 constexpr int kEncodingPanelWidth = 170;  // "DOS 437 in UTF-8 (lossy)"
-constexpr WPARAM kEncodingPanel = 2;
+constexpr WPARAM kZoomPanel = 2;
+constexpr WPARAM kEncodingPanel = 3;
 constexpr int kStatusBarHeight = 19;
 }  // namespace
 
@@ -30,6 +32,7 @@ void StatusLine::setVisible(bool visible) {
     ShowWindow(bar_, visible ? SW_SHOWNA : SW_HIDE);
     position_.clear();
     path_.clear();
+    zoom_.clear();
     encoding_.clear();
 }
 
@@ -46,11 +49,14 @@ void StatusLine::setPanels(int dpi) {
     RECT bar{};
     GetClientRect(bar_, &bar);
     const int position = scaledForDpi(kPositionPanelWidth, dpi);
-    const int panels[] = {position, std::max<int>(position, bar.right - scaledForDpi(kEncodingPanelWidth, dpi)), -1};
-    SendMessageW(bar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(panels));
+    const int encoding = scaledForDpi(kEncodingPanelWidth, dpi);
+    const int zoom = scaledForDpi(kZoomPanelWidth, dpi);
+    const int pathEnd = std::max<int>(position, bar.right - encoding - zoom);
+    const int panels[] = {position, pathEnd, pathEnd + zoom, -1};
+    SendMessageW(bar_, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(panels));
 }
 
-void StatusLine::show(std::wstring position, std::wstring path, std::wstring encoding) {
+void StatusLine::show(std::wstring position, std::wstring path, std::wstring zoom, std::wstring encoding) {
     if (position != position_) {
         position_ = std::move(position);
         SendMessageW(bar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(position_.c_str()));
@@ -58,6 +64,10 @@ void StatusLine::show(std::wstring position, std::wstring path, std::wstring enc
     if (path != path_) {
         path_ = std::move(path);
         SendMessageW(bar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(path_.c_str()));
+    }
+    if (zoom != zoom_) {
+        zoom_ = std::move(zoom);
+        SendMessageW(bar_, SB_SETTEXTW, kZoomPanel, reinterpret_cast<LPARAM>(zoom_.c_str()));
     }
     if (encoding != encoding_) {
         encoding_ = std::move(encoding);

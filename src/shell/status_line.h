@@ -1,5 +1,5 @@
-// The status bar under the text: line and column, the file's path, the encoding the
-// document was read with (a click on it offers the others). Each panel is sent only
+// The status bar under the text: line and column, the file's path, the zoom, the
+// encoding the document was read with (a click on it offers the others). Each panel is sent only
 // when its text changes, since this runs on every key.
 #pragma once
 
@@ -20,7 +20,7 @@ public:
     // Along the bottom of `client`, when visible; returns the height it takes.
     int layout(const RECT& client, int dpi);
     void setPanels(int dpi);
-    void show(std::wstring position, std::wstring path, std::wstring encoding);
+    void show(std::wstring position, std::wstring path, std::wstring zoom, std::wstring encoding);
     // Whether a notification from the bar is a click on the encoding panel.
     bool encodingPanelClicked(const NMHDR& notification) const;
 
@@ -28,6 +28,7 @@ private:
     HWND bar_ = nullptr;  // a child: it goes with its parent
     std::wstring position_;
     std::wstring path_;
+    std::wstring zoom_;
     std::wstring encoding_;
 };
 

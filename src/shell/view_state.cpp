@@ -100,6 +100,29 @@ void Tnfonote::Readonly1Click() { flipSwitch(IDM_ALLOW_CHANGES); }
 void Tnfonote::Topmost1Click() { flipSwitch(IDM_ALWAYS_ON_TOP); }
 void Tnfonote::Statusbar2Click() { flipSwitch(IDM_STATUS_BAR); }
 
+// The shown font grows or shrinks; the text at the top of the view and the caret stay.
+void Tnfonote::zoomTo(int percent) {
+    const DWORD firstShown = Memo1.lineIndex(static_cast<DWORD>(SendMessageW(Memo1.handle(), EM_GETFIRSTVISIBLELINE, 0, 0)));
+    zoom_ = percent;
+    look_.setZoom(percent);
+    const auto lineNow = static_cast<LPARAM>(SendMessageW(Memo1.handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageW(Memo1.handle(), EM_LINESCROLL, 0, static_cast<LPARAM>(Memo1.lineFromChar(firstShown)) - lineNow);
+    address_.textMayHaveScrolled();
+    updateStatusBar();
+}
+
+void Tnfonote::zoomStepBy(int direction) { zoomTo(zoomStep(look_.shownZoom(), direction, isCellFace(look_.fontProfile().face))); }
+
+// One step a notch; a high-resolution wheel's smaller turns add up to a notch.
+void Tnfonote::Memo1ControlWheel(int delta) {
+    if ((delta > 0) != (wheelDelta_ > 0)) wheelDelta_ = 0;  // turned the other way
+    wheelDelta_ += delta;
+    while (wheelDelta_ >= WHEEL_DELTA || wheelDelta_ <= -WHEEL_DELTA) {
+        zoomStepBy(wheelDelta_ > 0 ? 1 : -1);
+        wheelDelta_ -= wheelDelta_ > 0 ? WHEEL_DELTA : -WHEEL_DELTA;
+    }
+}
+
 void Tnfonote::Memo1KeyDown(WPARAM key) {
     if (key == VK_ESCAPE) {
         if (const TMyFind* find = tools_.find.ifMade(); find && find->isShowing()) {
@@ -148,6 +171,7 @@ void Tnfonote::updateStatusBar() {
     const DWORD lineStart = Memo1.lineIndex(line);
     StatusBar1.show(L"Ln: " + std::to_wstring(line + 1) + L", Col: " + std::to_wstring(selection.start - lineStart + 1),
                     document_.fileName == kNoFileName ? L"" : document_.fileName,
+                    std::to_wstring(look_.shownZoom()) + L"%",
                     encodingStatusText(document_.documentEncoding, document_.leadingBytes, document_.readExactly,
                                        ansiCodePage(), userAnsiCodePage()));
 }

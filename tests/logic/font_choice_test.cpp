@@ -62,6 +62,28 @@ TEST(FontChoice, HeightsScaleWithTheScreenAndBuiltInFacesByWholeCells) {
     }
 }
 
+// Zoom keeps the shipped faces at whole cells (halves below 100 %) so art stays sharp,
+// and moves other faces by tenths; the ends hold.
+TEST(FontChoice, ZoomStepsKeepTheArtFacesSharp) {
+    struct Step { int from; int direction; bool cellFace; int to; };
+    const Step steps[] = {
+        {100, 1, true, 200}, {200, 1, true, 300}, {400, 1, true, 400}, {100, -1, true, 50}, {50, -1, true, 50},
+        {300, -1, true, 200}, {110, 1, true, 200}, {110, -1, true, 50},  // from a text face's zoom
+        {100, 1, false, 110}, {390, 1, false, 400}, {400, 1, false, 400}, {50, -1, false, 50}, {200, -1, false, 190},
+    };
+    for (const Step& s : steps) EXPECT_EQ(zoomStep(s.from, s.direction, s.cellFace), s.to) << s.from << " " << s.cellFace;
+    struct Height { const wchar_t* face; std::int32_t height; int dpi; int zoom; std::int32_t shown; };
+    const Height heights[] = {
+        {L"ASCII VGA", -16, 96, 200, -32},      {L"ASCII VGA", -16, 96, 50, -8},
+        {L"ASCII EGA", -14, 144, 300, -84},     {L"ASCII VGA 1252", -16, 144, 100, -32},
+        {L"ASCII VGA", -16, 96, 150, -16},      {L"Courier New", -13, 96, 150, -20},
+        {L"Courier New", -13, 96, 100, -13},    {L"Courier New", 0, 96, 200, -32},
+    };
+    for (const Height& h : heights) {
+        EXPECT_EQ(heightAtZoom({h.face, 12, h.height, {}}, h.dpi, h.zoom), h.shown) << h.face << " " << h.zoom;
+    }
+}
+
 TEST(FontChoice, ExtensionKindIgnoresCaseAsWindowsDoes) {
     struct Case { const wchar_t* fileName; ExtensionKind kind; };
     const Case cases[] = {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 #include "settings/portable/settings_table.h"
 #include "shell/resource.h"
@@ -15,12 +16,17 @@ namespace {
 
 using MainWindowTest = WindowTest;
 
-// The text a caption shows for an accelerator: "Ctrl+Alt+S", "Shift+Del", "F3".
+// The text a caption shows for an accelerator: "Ctrl+Alt+S", "Shift+Del", "F3",
+// "Ctrl+Plus" (the keypad's key and Shift with the main one are the same shortcut).
 std::wstring shortcutText(const ACCEL& entry) {
+    const bool plusOrMinus = entry.key == VK_OEM_PLUS || entry.key == VK_ADD || entry.key == VK_OEM_MINUS ||
+                             entry.key == VK_SUBTRACT;
     const std::wstring text = std::wstring(entry.fVirt & FCONTROL ? L"Ctrl+" : L"") + (entry.fVirt & FALT ? L"Alt+" : L"") +
-                              (entry.fVirt & FSHIFT ? L"Shift+" : L"");
+                              (entry.fVirt & FSHIFT && !plusOrMinus ? L"Shift+" : L"");
     if (entry.key >= VK_F1 && entry.key <= VK_F12) return text + L"F" + std::to_wstring(entry.key - VK_F1 + 1);
     if (entry.key == VK_DELETE || entry.key == VK_RETURN) return text + (entry.key == VK_DELETE ? L"Del" : L"Enter");
+    if (plusOrMinus) return text + (entry.key == VK_OEM_PLUS || entry.key == VK_ADD ? L"Plus" : L"Minus");
+    if (entry.key == VK_NUMPAD0) return text + L"0";
     return text + static_cast<wchar_t>(entry.key);
 }
 
@@ -33,21 +39,69 @@ TEST_F(MainWindowTest, EachCaptionsShortcutIsTheAcceleratorOfItsCommand) {
     CopyAcceleratorTableW(table, entries.data(), static_cast<int>(entries.size()));
     DestroyAcceleratorTable(table);
     const HMENU menu = GetMenu(window->handle());
+    std::set<WORD> commands;
     for (const ACCEL& entry : entries) {
         wchar_t caption[128] = {};
         GetMenuStringW(menu, entry.cmd, caption, 128, MF_BYCOMMAND);
         EXPECT_TRUE(std::wstring(caption).ends_with(L"\t" + shortcutText(entry))) << narrow(caption);
+        commands.insert(entry.cmd);
     }
     size_t shown = 0;
-    for (int top = 0; top < GetMenuItemCount(menu); ++top) {
-        for (int position = 0; position < GetMenuItemCount(GetSubMenu(menu, top)); ++position) {
+    const std::function<void(HMENU)> count = [&](HMENU popup) {
+        for (int position = 0; position < GetMenuItemCount(popup); ++position) {
+            if (const HMENU sub = GetSubMenu(popup, position)) count(sub);
             wchar_t caption[128] = {};
-            GetMenuStringW(GetSubMenu(menu, top), static_cast<UINT>(position), caption, 128, MF_BYPOSITION);
+            GetMenuStringW(popup, static_cast<UINT>(position), caption, 128, MF_BYPOSITION);
             shown += std::wstring(caption).find(L'\t') != std::wstring::npos ? 1 : 0;
         }
-    }
-    EXPECT_EQ(shown, entries.size());
-    EXPECT_EQ(shown, 23u);
+    };
+    count(menu);
+    EXPECT_EQ(shown, commands.size());
+    EXPECT_EQ(shown, 26u);
+}
+
+// Zoom grows the shown face by whole cells for art and by tenths for text, from the
+// wheel a notch at a time (smaller turns add up) and from the keys; the stored sizes
+// and printing stay as they were.
+TEST_F(MainWindowTest, ZoomScalesTheShownFaceOnlyAndKeepsTheTextInPlace) {
+    std::string text;
+    for (int line = 0; line < 200; ++line) text += "line " + std::to_string(line) + "\r\n";
+    open(text, L"art.nfo");
+    const auto fontHeight = [&] {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window->memo().handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+        return font.lfHeight;
+    };
+    const auto wheel = [&](int delta) {
+        SendMessageW(window->memo().handle(), WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, delta), 0);
+    };
+    const LONG normal = fontHeight();
+    SendMessageW(window->memo().handle(), EM_LINESCROLL, 0, 120);
+    window->memo().setSelection({1000, 1000});
+    const LRESULT top = SendMessageW(window->memo().handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
+    wheel(WHEEL_DELTA);
+    EXPECT_EQ(fontHeight(), 2 * normal);
+    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"200%");
+    EXPECT_EQ(SendMessageW(window->memo().handle(), EM_GETFIRSTVISIBLELINE, 0, 0), top) << "the same text on top";
+    EXPECT_EQ(window->memo().selection().start, 1000u);
+    wheel(WHEEL_DELTA / 2);
+    EXPECT_EQ(fontHeight(), 2 * normal) << "half a notch is no step";
+    wheel(WHEEL_DELTA / 2);
+    EXPECT_EQ(fontHeight(), 3 * normal);
+    command(IDM_ZOOM_RESET);
+    EXPECT_EQ(fontHeight(), normal);
+    command(IDM_ZOOM_OUT);
+    EXPECT_EQ(fontHeight(), normal / 2);
+    EXPECT_EQ(window->settings().asciiFontHeight, L"-16");
+    EXPECT_EQ(readValue(L"asciiFontHeight"), L"-16");
+
+    open("notes", L"notes.txt");  // the zoom stays for the run: 50 % for text too
+    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"50%");
+    command(IDM_ZOOM_RESET);
+    const LONG text100 = fontHeight();
+    command(IDM_ZOOM_IN);
+    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"110%");
+    EXPECT_EQ(fontHeight(), MulDiv(text100, 110, 100));
 }
 
 TEST_F(MainWindowTest, StoredStateAppliesAtStart) {

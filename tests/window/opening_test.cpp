@@ -131,7 +131,7 @@ TEST_F(OpeningTest, ReopeningInAnotherEncodingShowsItsLettersAndKeepsTheBytes) {
         EXPECT_EQ(window->memo().text(), c.letters);
         EXPECT_EQ(window->memo().selection().start, 3u);
         EXPECT_EQ(window->memo().selection().end, 5u);
-        EXPECT_EQ(statusPanel(window->statusBar(), 2), c.status);
+        EXPECT_EQ(statusPanel(window->statusBar(), 3), c.status);
         const HMENU reopen = GetSubMenu(GetSubMenu(GetMenu(window->handle()), 0), 3);
         SendMessageW(window->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(reopen), 3);  // as it opens
         EXPECT_TRUE(menuChecked(window->handle(), IDM_REOPEN_FIRST + c.item));
@@ -229,7 +229,7 @@ TEST_F(OtherLocale, NfoArtIsTheSameArtAndTextFilesTheSystemsText) {
     const std::string art = "\xDB\xDB\xB0\xCD\x81\r\n";
     open(art, L"art.nfo");
     EXPECT_EQ(window->memo().text(), L"\x2588\x2588\x2591\x2550\x00FC\r\n");
-    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"DOS 437");
+    EXPECT_EQ(statusPanel(window->statusBar(), 3), L"DOS 437");
     const auto block = drawCharacter(reinterpret_cast<HFONT>(SendMessageW(window->memo().handle(), WM_GETFONT, 0, 0)),
                                      window->memo().text()[0]);
     EXPECT_EQ(block[0].substr(0, 9), "########.") << "the shown face draws a solid block cell";
@@ -239,14 +239,14 @@ TEST_F(OtherLocale, NfoArtIsTheSameArtAndTextFilesTheSystemsText) {
 
     open(system->textBytes, L"notes.txt");
     EXPECT_EQ(window->memo().text(), system->text);
-    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"ANSI " + std::to_wstring(system->codePage));
+    EXPECT_EQ(statusPanel(window->statusBar(), 3), L"ANSI " + std::to_wstring(system->codePage));
 
     // Bytes the code page has no reading for are not written back as its replacement
     // character without a question.
     if (system->codePage != 932) return;
     const std::string invalid = "\x81 art \xDB\xA0";
     open(invalid, L"lossy.txt");
-    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"ANSI 932 (lossy)");
+    EXPECT_EQ(statusPanel(window->statusBar(), 3), L"ANSI 932 (lossy)");
     ui.messageAnswers = {IDCANCEL};
     command(IDM_SAVE);
     ASSERT_EQ(ui.messages.size(), 1u);

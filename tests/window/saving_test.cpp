@@ -60,7 +60,7 @@ TEST_F(SavingTest, ALossyReadingIsAskedAboutBeforeEverySaveInItsEncoding) {
     const std::string bytes = "caf\xE9 \xE2\x96";
     const std::wstring path = folder.file(L"lossy.txt", bytes);
     ASSERT_TRUE(window->loadDocument(path, L"UTF-8 (Default Unicode)"));
-    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"UTF-8 (no mark) (lossy)");
+    EXPECT_EQ(statusPanel(window->statusBar(), 3), L"UTF-8 (no mark) (lossy)");
     constexpr int kUtf8NoMark = 6;
     const std::function<void()> saves[] = {
         [&] { command(IDM_SAVE); },
@@ -84,7 +84,7 @@ TEST_F(SavingTest, ALossyReadingIsAskedAboutBeforeEverySaveInItsEncoding) {
     saveAs(path, kUtf16LE);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(fileBytes(path).substr(0, 4), std::string("\xFF\xFE" "c\0", 4));
-    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"UTF-16 LE") << "exact from now on";
+    EXPECT_EQ(statusPanel(window->statusBar(), 3), L"UTF-16 LE") << "exact from now on";
 }
 
 TEST_F(SavingTest, SaveKeepsTheOpenedEncodingAndSaveAsUsesItsDialog) {
@@ -271,7 +271,7 @@ TEST_F(Utf8CodePage, ATextFileThatIsNotUtf8KeepsItsLettersAndBytes) {
     const std::wstring path = folder.file(L"note.txt", bytes);
     ASSERT_TRUE(window->loadDocument(path, L""));
     EXPECT_EQ(window->memo().text(), L"caf\xE9 Gr\xF6\xDF" L"e\r\n");
-    EXPECT_EQ(statusPanel(window->statusBar(), 2), L"Windows 1252");
+    EXPECT_EQ(statusPanel(window->statusBar(), 3), L"Windows 1252");
     SendMessageW(window->handle(), WM_COMMAND, IDM_SAVE, 0);
     EXPECT_EQ(fileBytes(path), bytes);
     EXPECT_TRUE(ui.messages.empty());

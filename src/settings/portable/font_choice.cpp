@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include "base/paths.h"
 
@@ -36,8 +37,15 @@ std::wstring_view fontStyleKeyword(FontStyle style) {
 
 namespace {
 
-// The cell height of the faces the program ships; 0 for any other face.
+constexpr int kZoomLeast = 50;
+constexpr int kZoomMost = 400;
+constexpr int kTextZoomStep = 10;
+constexpr int kCellZooms[] = {50, 100, 200, 300, 400};
+
+// The cell height of the faces the program ships, their 1252 companions too; 0 for
+// any other face.
 std::int32_t builtInCellHeight(std::wstring_view face) {
+    if (face.ends_with(L" 1252")) face.remove_suffix(5);
     if (face == L"ASCII VGA" || face == L"ASCII") return 16;
     if (face == L"ASCII EGA") return 14;
     return 0;
@@ -49,6 +57,33 @@ std::int32_t scaledRounded(std::int64_t value, std::int64_t numerator, std::int6
     const std::int64_t scaled = value * numerator;
     const std::int64_t half = denominator / 2;
     return static_cast<std::int32_t>((scaled >= 0 ? scaled + half : scaled - half) / denominator);
+}
+
+bool isCellFace(std::wstring_view face) { return builtInCellHeight(face) > 0; }
+
+int shownZoom(int percent, bool cellFace) {
+    percent = std::clamp(percent, kZoomLeast, kZoomMost);
+    if (!cellFace) return percent - (percent - kZoomLeast) % kTextZoomStep;
+    int shown = kZoomLeast;
+    for (const int step : kCellZooms) shown = step <= percent ? step : shown;
+    return shown;
+}
+
+int zoomStep(int percent, int direction, bool cellFace) {
+    const int shown = shownZoom(percent, cellFace);
+    if (!cellFace) return std::clamp(shown + (direction > 0 ? kTextZoomStep : -kTextZoomStep), kZoomLeast, kZoomMost);
+    const auto at = std::find(std::begin(kCellZooms), std::end(kCellZooms), shown);
+    if (direction > 0) return at + 1 == std::end(kCellZooms) ? shown : *(at + 1);
+    return at == std::begin(kCellZooms) ? shown : *(at - 1);
+}
+
+std::int32_t heightAtZoom(const FontProfile& profile, int dpi, int percent) {
+    const int shown = shownZoom(percent, isCellFace(profile.face));
+    std::int32_t height = heightAtDpi(profile, dpi);
+    if (shown == kZoomNormal) return height;
+    constexpr int kPointsPerInch = 72;
+    if (height == 0) height = -scaledRounded(profile.size, dpi > 0 ? dpi : 96, kPointsPerInch);  // a size in points
+    return scaledRounded(height, shown, kZoomNormal);
 }
 
 std::int32_t heightAtDpi(const FontProfile& profile, int dpi) {

@@ -57,4 +57,17 @@ std::int32_t scaledRounded(std::int64_t value, std::int64_t numerator, std::int6
 // covers the same number of screen pixels and block art stays joined.
 std::int32_t heightAtDpi(const FontProfile& profile, int dpi);
 
+// Zoom, in percent of the stored size. The faces the program ships (and their 1252
+// companions) are drawn from cells: they zoom by whole cells, and by halves below 100 %
+// (50, 100, 200, 300, 400), so block art stays sharp and joined; other faces by 10 %
+// from 50 % to 400 %.
+inline constexpr int kZoomNormal = 100;
+bool isCellFace(std::wstring_view face);
+// One step up (direction > 0) or down from what `percent` shows; the ends stay.
+int zoomStep(int percent, int direction, bool cellFace);
+// What a face shows at `percent`: a cell face the largest of its steps not above it.
+int shownZoom(int percent, bool cellFace);
+// heightAtDpi at a zoom.
+std::int32_t heightAtZoom(const FontProfile& profile, int dpi, int percent);
+
 }  // namespace vantry
