@@ -65,7 +65,10 @@ bool waitFor(Done done, DWORD limit = kLongest) {
 
 // The process's visible top-level windows.
 std::vector<HWND> windowsOf(DWORD process) {
-    struct Found { DWORD process; std::vector<HWND> windows; } found{process, {}};
+    struct Found {
+        DWORD process;
+        std::vector<HWND> windows;
+    } found{process, {}};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto* f = reinterpret_cast<Found*>(data);
@@ -199,7 +202,10 @@ int wmain(int argc, wchar_t** argv) {
         const ULONGLONG before = lastWrite(file);
         clock.restart();
         if (!press(main, 'S', true)) return fail("keys not taken");
-        if (!waitFor([&] { const ULONGLONG now = lastWrite(file); return now != 0 && now != before; }) ||
+        if (!waitFor([&] {
+                const ULONGLONG now = lastWrite(file);
+                return now != 0 && now != before;
+            }) ||
             !answers(main)) {
             return fail("the file was not written");
         }

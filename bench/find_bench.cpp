@@ -17,8 +17,7 @@ namespace {
 using vantry::bench::secondsSince;
 
 // Every hit: the tail copied and lower-cased, searched, then the whole text rebuilt twice.
-double stepByStepSeconds(std::wstring text, const std::wstring& search, const std::wstring& replacement,
-                         int maxHits) {
+double stepByStepSeconds(std::wstring text, const std::wstring& search, const std::wstring& replacement, int maxHits) {
     const vantry::LowerCaseTable lower = vantry::asciiLowerCaseTable();
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
@@ -38,8 +37,8 @@ double stepByStepSeconds(std::wstring text, const std::wstring& search, const st
 
 // Lines of about 105 characters, every `hitEvery`-th starting with the search text.
 std::wstring document(size_t lines, size_t hitEvery) {
-    const std::wstring line = L"plain text of a release note, with nothing to find in it at all" + std::wstring(38, L'.') +
-                              L"\r\n";
+    const std::wstring line =
+        L"plain text of a release note, with nothing to find in it at all" + std::wstring(38, L'.') + L"\r\n";
     std::wstring text;
     text.reserve(lines * line.size());
     for (size_t number = 1; number <= lines; ++number) {
@@ -58,7 +57,13 @@ std::wstring writeDocument(const std::wstring& folder, const wchar_t* name, cons
 int wmain(int argc, wchar_t** argv) {
     if (argc != 2) return 2;
     const std::wstring folder = std::wstring(argv[1]) + L"\\";
-    struct Run { const wchar_t* name; size_t megabytes; size_t lines; size_t hitEvery; int modelHits; };
+    struct Run {
+        const wchar_t* name;
+        size_t megabytes;
+        size_t lines;
+        size_t hitEvery;
+        int modelHits;
+    };
     const Run runs[] = {{L"find1.txt", 1, 10000, 1, 10000}, {L"find10.txt", 10, 100000, 10, 100}};
     for (const Run& run : runs) {
         const std::wstring text = document(run.lines, run.hitEvery);
@@ -87,10 +92,11 @@ int wmain(int argc, wchar_t** argv) {
         const double model = stepByStepSeconds(text, L"needle", L"pin", run.modelHits);
         const double hits = double(run.lines / run.hitEvery);
         const double projected = model * hits / run.modelHits;
-        std::printf("%zu MB, %s\n  F3 %.3f s, Replace %.3f s, Replace All %.2f s; the step-by-step loop's text work: "
-                    "%.2f s for %d hits, %.1f s for all (%.0fx)\n",
-                    run.megabytes, vantry::bench::narrow(message.text()).c_str(), f3, replace, replaceAll, model,
-                    run.modelHits, projected, projected / replaceAll);
+        std::printf(
+            "%zu MB, %s\n  F3 %.3f s, Replace %.3f s, Replace All %.2f s; the step-by-step loop's text work: "
+            "%.2f s for %d hits, %.1f s for all (%.0fx)\n",
+            run.megabytes, vantry::bench::narrow(message.text()).c_str(), f3, replace, replaceAll, model, run.modelHits,
+            projected, projected / replaceAll);
         window->attachToolWindows({});
         DeleteFileW(path.c_str());
     }

@@ -39,8 +39,8 @@ int wmain(int argc, wchar_t** argv) {
     double seconds[2] = {};
     for (int run = 0; run < 2; ++run) {
         const size_t megabytes = run == 0 ? 1 : 10;
-        const std::wstring path = vantry::bench::writeBenchFile(folder + L"pages" + std::to_wstring(megabytes) + L".txt",
-                                                document(megabytes * 1024 * 1024));
+        const std::wstring path = vantry::bench::writeBenchFile(
+            folder + L"pages" + std::to_wstring(megabytes) + L".txt", document(megabytes * 1024 * 1024));
         vantry::bench::BenchWindow bench(path);
         vantry::Tnfonote& window = *bench;
         window.show();
@@ -59,9 +59,10 @@ int wmain(int argc, wchar_t** argv) {
         NoPrinter printer;
         job.printPages(false, printer);
         seconds[run] = secondsSince(start);
-        std::printf("%zu MB wrapped: %ld of %ld shown lines laid out on %ld pages in %.3f s (switching word wrap on "
-                    "took %.3f s)\n", megabytes, printer.lines, long(window.memo().lineCount()), printer.pages,
-                    seconds[run], wrapping);
+        std::printf(
+            "%zu MB wrapped: %ld of %ld shown lines laid out on %ld pages in %.3f s (switching word wrap on "
+            "took %.3f s)\n",
+            megabytes, printer.lines, long(window.memo().lineCount()), printer.pages, seconds[run], wrapping);
         DeleteFileW(path.c_str());
     }
     std::printf("10 MB took %.1fx the time of 1 MB\n", seconds[1] / seconds[0]);

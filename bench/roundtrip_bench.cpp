@@ -33,7 +33,8 @@ public:
 };
 
 std::string readAll(const std::wstring& path) {
-    const vantry::UniqueFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    const vantry::UniqueFileHandle file(
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     LARGE_INTEGER size{};
     GetFileSizeEx(file.get(), &size);
     std::string bytes(static_cast<size_t>(size.QuadPart), '\0');

@@ -83,7 +83,8 @@ long gdiObjects() {
     if (counted != 0 || !underWine()) return long(counted);
 #if defined(_M_X64) || defined(__x86_64__)
     PROCESS_BASIC_INFORMATION process{};
-    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &process, sizeof process, nullptr) != 0) {
+    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &process, sizeof process, nullptr) !=
+        0) {
         return -1;
     }
     const auto* peb = reinterpret_cast<const unsigned char*>(process.PebBaseAddress);
@@ -181,11 +182,12 @@ int wmain(int argc, wchar_t** argv) {
         }
     }
     const Reading &half = readings[1], &end = readings[2];
-    std::printf("500 to 1,000: private bytes %+.2f %%, GDI objects %+ld, USER objects %s, windows %+ld; "
-                "%d printed, %d questions answered, %.0f s\n",
-                100.0 * (double(end.privateBytes) - double(half.privateBytes)) / double(half.privateBytes),
-                end.gdi - half.gdi, end.user < 0 ? "n/a" : std::to_string(end.user - half.user).c_str(),
-                end.windows - half.windows, ui.prints, ui.questions, vantry::bench::secondsSince(start));
+    std::printf(
+        "500 to 1,000: private bytes %+.2f %%, GDI objects %+ld, USER objects %s, windows %+ld; "
+        "%d printed, %d questions answered, %.0f s\n",
+        100.0 * (double(end.privateBytes) - double(half.privateBytes)) / double(half.privateBytes), end.gdi - half.gdi,
+        end.user < 0 ? "n/a" : std::to_string(end.user - half.user).c_str(), end.windows - half.windows, ui.prints,
+        ui.questions, vantry::bench::secondsSince(start));
     window.attachToolWindows({});
     return 0;
 }

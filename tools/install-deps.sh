@@ -9,7 +9,7 @@ packages=(
   fonts-liberation                             # faces Wine substitutes for the Windows ones
   python3-fonttools console-setup-linux        # regenerating the NFO faces
   clang libclang-rt-14-dev                     # the native build and the fuzz targets (libFuzzer)
-  clang-tidy                                   # the portable rules' static checks
+  clang-tidy clang-format                      # the portable rules' static checks, the layout check
   cups printer-driver-cups-pdf poppler-utils   # printing on a PDF printer, and reading it back
   nsis unzip                                   # the installer and the portable ZIP
 )

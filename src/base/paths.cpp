@@ -41,8 +41,9 @@ std::wstring extendedLengthPath(std::wstring_view fullPath) {
         return std::wstring(fullPath);
     }
     if (fullPath.starts_with(L"\\\\")) return std::wstring(kExtendedUncPrefix) + std::wstring(fullPath.substr(2));
-    const bool drivePath = fullPath.size() >= 3 && fullPath[1] == L':' && fullPath[2] == L'\\' &&
-                           ((fullPath[0] >= L'A' && fullPath[0] <= L'Z') || (fullPath[0] >= L'a' && fullPath[0] <= L'z'));
+    const bool drivePath =
+        fullPath.size() >= 3 && fullPath[1] == L':' && fullPath[2] == L'\\' &&
+        ((fullPath[0] >= L'A' && fullPath[0] <= L'Z') || (fullPath[0] >= L'a' && fullPath[0] <= L'z'));
     return drivePath ? std::wstring(kExtendedPrefix) + std::wstring(fullPath) : std::wstring(fullPath);
 }
 

@@ -58,8 +58,8 @@ std::wstring longPathOf(const std::wstring& path) {
 
 std::string readFileBytes(const std::wstring& path) {
     const UniqueFileHandle file(CreateFileW(fileSystemPath(path).c_str(), GENERIC_READ,
-                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                            nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) throwCannotOpen(path, GetLastError());
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) throwCannotOpen(path, GetLastError());
@@ -123,8 +123,7 @@ HRESULT resolveShortcut(const std::wstring& shortcutPath, std::wstring& targetPa
     constexpr DWORD kLongPath = 32767;
     targetPath.clear();
     ComPtr<IShellLinkW> link;
-    HRESULT status = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IShellLinkW, link.putVoid());
+    HRESULT status = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.putVoid());
     if (FAILED(status)) return status;
     ComPtr<IPersistFile> file;
     status = link->QueryInterface(IID_IPersistFile, file.putVoid());

@@ -41,8 +41,8 @@ public:
             path_ = pathBeside(target, L"~vantry-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                                            std::to_wstring(++counter) + L".tmp");
             if (path_ == target) continue;
-            file_.reset(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                    nullptr));
+            file_.reset(
+                CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
             if (file_) return;
             code = GetLastError();
         }

@@ -51,10 +51,9 @@ std::string encodePng(const Canvas& canvas) {
                            factory.putVoid()));
     const UINT stride = static_cast<UINT>(canvas.width) * 4;
     ComPtr<IWICBitmap> source;
-    check(factory->CreateBitmapFromMemory(static_cast<UINT>(canvas.width), static_cast<UINT>(canvas.height),
-                                          GUID_WICPixelFormat32bppBGR, stride,
-                                          stride * static_cast<UINT>(canvas.height),
-                                          static_cast<BYTE*>(canvas.bits), source.put()));
+    check(factory->CreateBitmapFromMemory(
+        static_cast<UINT>(canvas.width), static_cast<UINT>(canvas.height), GUID_WICPixelFormat32bppBGR, stride,
+        stride * static_cast<UINT>(canvas.height), static_cast<BYTE*>(canvas.bits), source.put()));
     ComPtr<IStream> stream;
     check(CreateStreamOnHGlobal(nullptr, TRUE, stream.put()));
     ComPtr<IWICBitmapEncoder> encoder;
@@ -83,8 +82,7 @@ std::string encodePng(const Canvas& canvas) {
 
 }  // namespace
 
-std::string documentPng(const std::vector<std::wstring_view>& lines, HFONT font, COLORREF background,
-                        COLORREF text) {
+std::string documentPng(const std::vector<std::wstring_view>& lines, HFONT font, COLORREF background, COLORREF text) {
     if (lines.empty()) throw Error(std::wstring(kNothingToExportMessage));
     const HDC dc = CreateCompatibleDC(nullptr);
     if (!dc) throw Error(L"The image could not be made. " + systemErrorText(GetLastError()));

@@ -36,7 +36,9 @@ class RecentFiles {
 public:
     RecentFiles(Settings& settings, SettingsStore& store) : settings_(settings), store_(store) {}
 
-    void attach(HMENU fileMenu, UINT afterCommand, UINT firstCommand) { menu_.attach(fileMenu, afterCommand, firstCommand); }
+    void attach(HMENU fileMenu, UINT afterCommand, UINT firstCommand) {
+        menu_.attach(fileMenu, afterCommand, firstCommand);
+    }
     // Puts the path first; with `remember`, the list keeps that encoding for it (None:
     // none), otherwise what it kept.
     void add(const std::wstring& path, std::optional<TextEncoding> remember = std::nullopt);

@@ -43,9 +43,7 @@ void FileAssociations::associateExtension(std::wstring_view extension) {
     notifyAssociationsChanged();
 }
 
-bool FileAssociations::contextEntryPresent() {
-    return store_.registryValueExists(kContextCommandKey, L"", classes_);
-}
+bool FileAssociations::contextEntryPresent() { return store_.registryValueExists(kContextCommandKey, L"", classes_); }
 
 void FileAssociations::addContextEntry() {
     store_.writeRegistryString(L"", openCommand(programPath_), kContextCommandKey, classes_);

@@ -84,10 +84,10 @@ constexpr Tooltip kTooltips[] = {
     {IDC_BTN_TXT2, L"Click to associate all *.txt-files with Vantry"},
     {IDC_EDIT1, L"Type the filetype you want to associate"},
     {IDC_BTN_ADD, L"Click to associate filetype typed in to the left with Vantry"},
-    {IDC_CHECK_ALL, L"Allows you to right click on any filetype in Windows and choose \"View with Vantry\" "
-                    L"to instantly view the file in Vantry."},
-    {IDC_BTN_CHANGE_NFO_FONT,
-     L"Click to set a new font for NFO files (built in fonts: ASCII, ASCII EGA, ASCII VGA)"},
+    {IDC_CHECK_ALL,
+     L"Allows you to right click on any filetype in Windows and choose \"View with Vantry\" "
+     L"to instantly view the file in Vantry."},
+    {IDC_BTN_CHANGE_NFO_FONT, L"Click to set a new font for NFO files (built in fonts: ASCII, ASCII EGA, ASCII VGA)"},
     {IDC_BTN_DEFAULT_NFO, L"Click to use Vantry default font for NFO files"},
     {IDC_BTN_CHANGE_NEXT_FONT, L"Click to set a new font for text files"},
     {IDC_BTN_DEFAULT_TXT, L"Click to use Vantry default font for text files"},
@@ -95,8 +95,7 @@ constexpr Tooltip kTooltips[] = {
     {IDC_SAVE_CHECKBOX, L"Whether the program should ask to save unsaved changes to a text when closing it"},
     {IDC_COPY_ON_SELECT,
      L"When selecting with the mouse the text will automatically be copied to the clipboard on mouse up"},
-    {IDC_RECENT_FILES_COMBO,
-     L"Select how many recently opened files that should be displayed under the File menu."},
+    {IDC_RECENT_FILES_COMBO, L"Select how many recently opened files that should be displayed under the File menu."},
     {IDC_CLEAR_RECENT_LIST, L"Clears the list of recent opened files"},
     {IDC_FULL_PATH_CHECKBOX,
      L"When checked the list of recent files under the File menu will be displayd with their full path"},
@@ -186,8 +185,10 @@ void TOptions::onCommand(int id, int code, HWND) {
     }
     if (code != BN_CLICKED && code != STN_CLICKED) return;
     switch (id) {
-        case IDC_COLOR: case IDC_SHAPE_BACKGROUND: colorClick(); break;
-        case IDC_COLOR2: case IDC_SHAPE_TEXT: color2Click(); break;
+        case IDC_COLOR:
+        case IDC_SHAPE_BACKGROUND: colorClick(); break;
+        case IDC_COLOR2:
+        case IDC_SHAPE_TEXT: color2Click(); break;
         case IDC_BTN_CHANGE_NFO_FONT: btnChangeNfoFontClick(); break;
         case IDC_BTN_CHANGE_NEXT_FONT: btnChangeTextFontClick(); break;
         case IDC_BTN_DEFAULT_NFO: btnDefaultNfoClick(); break;
@@ -249,7 +250,9 @@ void TOptions::chooseFont(FontProfile& preferences, FontProfile& chooserFont) {
     if (!chosen) return;
     // Heights are kept as pixels at 96 dots per inch; the chooser works in the screen's.
     useFont(preferences, chooserFont,
-            {chosen->font.lfFaceName, chosen->pointSize, MulDiv(chosen->font.lfHeight, 96, screenDotsPerInch()),
+            {chosen->font.lfFaceName,
+             chosen->pointSize,
+             MulDiv(chosen->font.lfHeight, 96, screenDotsPerInch()),
              {chosen->font.lfWeight >= FW_BOLD, chosen->font.lfItalic != 0}});
 }
 
@@ -321,7 +324,8 @@ void TOptions::btnCancelClick() { close(IDCANCEL); }
 void TOptions::showState(const OptionsField& field, int state) {
     switch (field.mapping) {
         case OptionsMapping::CheckBox: setChecked(field.control, state == 1); break;
-        case OptionsMapping::FontModeItems: case OptionsMapping::FollowItems: selectRadio(field.control, state); break;
+        case OptionsMapping::FontModeItems:
+        case OptionsMapping::FollowItems: selectRadio(field.control, state); break;
         case OptionsMapping::CountItems:
             SendDlgItemMessageW(handle(), field.control, CB_SETCURSEL, static_cast<WPARAM>(state), 0);
             break;
@@ -353,9 +357,7 @@ void TOptions::setChecked(int id, bool on) {
     SendDlgItemMessageW(handle(), id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool TOptions::checked(int id) const {
-    return SendDlgItemMessageW(handle(), id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool TOptions::checked(int id) const { return SendDlgItemMessageW(handle(), id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void TOptions::selectRadio(int firstItem, int selected) {
     for (int index = 0; index < kRadioItems; ++index) setChecked(firstItem + index, index == selected);

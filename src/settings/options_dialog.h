@@ -29,7 +29,7 @@ public:
     virtual std::int32_t storedBackgroundColor() const = 0;
     virtual std::int32_t storedTextColor() const = 0;
     virtual void setMemoColors(std::int32_t background, std::int32_t text) = 0;  // a preview
-    virtual void setTextFont(const FontProfile& profile) = 0;                      // a preview
+    virtual void setTextFont(const FontProfile& profile) = 0;                    // a preview
     virtual ExtensionKind extensionKind() const = 0;
     // Colours and font as the settings say (after Cancel: as before the dialog).
     virtual void showStoredDisplay() = 0;

@@ -81,8 +81,8 @@ std::optional<std::wstring> RegistryKey::readText(std::wstring_view valueName) c
     if (status == ERROR_MORE_DATA) {
         data.assign(size / sizeof(wchar_t) + 1, L'\0');
         size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
-        status = RegQueryValueExW(key_.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                                  &size);
+        status =
+            RegQueryValueExW(key_.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
     }
     if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
     throwIfFailed(status);

@@ -56,8 +56,8 @@ SettingsStore::HeldOpen::~HeldOpen() {
     if (owner_) store_.heldKey_ = RegistryKey();
 }
 
-void SettingsStore::writeRegistryString(std::wstring_view valueName, std::wstring_view text,
-                                        std::wstring_view keyPath, const RegistryRoot& root) {
+void SettingsStore::writeRegistryString(std::wstring_view valueName, std::wstring_view text, std::wstring_view keyPath,
+                                        const RegistryRoot& root) {
     const RegistryKey key = RegistryKey::create(root, keyPath);
     if (!key) {
         showError_(L"Internal error(2).\n\nCan't write to windows registry: " + std::wstring(keyPath));

@@ -51,8 +51,8 @@ public:
     };
 
     // Messages name `keyPath` as given, under its root.
-    void writeRegistryString(std::wstring_view valueName, std::wstring_view text,
-                             std::wstring_view keyPath, const RegistryRoot& root);
+    void writeRegistryString(std::wstring_view valueName, std::wstring_view text, std::wstring_view keyPath,
+                             const RegistryRoot& root);
     bool registryValueExists(std::wstring_view keyPath, std::wstring_view valueName, const RegistryRoot& root);
     void deleteRegistryValue(std::wstring_view keyPath, std::wstring_view valueName, const RegistryRoot& root);
     void deleteRegistryKey(std::wstring_view keyPath, const RegistryRoot& root);

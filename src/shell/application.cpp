@@ -30,11 +30,11 @@ Application::Application(std::wstring programPath, std::optional<std::wstring> c
         .about = [owner] { return std::make_shared<Tabout>(owner); },
         .options = [owner, &main] { return std::make_shared<TOptions>(owner, main); },
         .find = [owner, &main] { return std::make_shared<TMyFind>(owner, main); },
-        .goTo = [owner, &main] {
-            return std::make_shared<TGoto>(owner, [&main](const std::wstring& text) {
-                main.showMessage(text, MB_OK | MB_ICONWARNING);
-            });
-        },
+        .goTo =
+            [owner, &main] {
+                return std::make_shared<TGoto>(
+                    owner, [&main](const std::wstring& text) { main.showMessage(text, MB_OK | MB_ICONWARNING); });
+            },
         .readMe = [owner, &main] { return std::make_shared<TReadMe>(owner, main.programDir()); },
         .message = [owner] { return std::make_shared<TmessageDialog>(owner); },
         .fileInfo = [owner] { return std::make_shared<TFileInfoDialog>(owner); },

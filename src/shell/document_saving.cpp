@@ -73,7 +73,7 @@ bool Tnfonote::writeDocument(const std::wstring& path, TextEncoding encoding, st
     bytes.reset();
     document_.fileName = path;
     document_.leadingBytes = std::string(leadingBytes);  // may be a view of itself
-    document_.readExactly = true;  // the file now holds what was written
+    document_.readExactly = true;                        // the file now holds what was written
     referenceText_ = std::move(text);
     updateStatusBar();  // no longer "(lossy)"
     return true;
@@ -89,9 +89,7 @@ bool Tnfonote::askToSaveChanges() {
     }
 }
 
-void Tnfonote::setSaveFilterOrder() {
-    saveDialog_.nfoFirst = nfoFilterFirst(extensionKind(), settings_.fontSelection);
-}
+void Tnfonote::setSaveFilterOrder() { saveDialog_.nfoFirst = nfoFilterFirst(extensionKind(), settings_.fontSelection); }
 
 void Tnfonote::setDocumentEncoding(TextEncoding encoding) {
     document_.documentEncoding = encoding;

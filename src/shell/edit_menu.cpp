@@ -10,9 +10,11 @@
 namespace vantry {
 namespace {
 
-constexpr std::pair<int, EditCommand> kEditCommands[] = {
-    {IDM_UNDO, EditCommand::Undo}, {IDM_CUT, EditCommand::Cut}, {IDM_COPY, EditCommand::Copy},
-    {IDM_PASTE, EditCommand::Paste}, {IDM_SELECT_ALL, EditCommand::SelectAll}};
+constexpr std::pair<int, EditCommand> kEditCommands[] = {{IDM_UNDO, EditCommand::Undo},
+                                                         {IDM_CUT, EditCommand::Cut},
+                                                         {IDM_COPY, EditCommand::Copy},
+                                                         {IDM_PASTE, EditCommand::Paste},
+                                                         {IDM_SELECT_ALL, EditCommand::SelectAll}};
 
 EditState editStateOf(const EditControl& memo) {
     const EditSelection selection = memo.selection();

@@ -68,18 +68,20 @@ LRESULT Tnfonote::memoMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = static_cast<short>(LOWORD(lParam));
     const int y = static_cast<short>(HIWORD(lParam));
     switch (message) {
-        case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: {
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: {
             address_.relay(MSG{memo, message, wParam, lParam, 0, {x, y}});
             break;
         }
-        default:
-            break;
+        default: break;
     }
     switch (message) {
-        case WM_KEYDOWN:
-            Memo1KeyDown(wParam);
-            break;
+        case WM_KEYDOWN: Memo1KeyDown(wParam); break;
         case WM_MOUSEWHEEL:
             if (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) {
                 Memo1ControlWheel(GET_WHEEL_DELTA_WPARAM(wParam));
@@ -95,22 +97,24 @@ LRESULT Tnfonote::memoMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
-        default:
-            break;
+        default: break;
     }
     const LRESULT result = Memo1.passOn(message, wParam, lParam);
     address_.textMayHaveScrolled();
     switch (message) {
         case WM_KEYUP: Memo1KeyUp(wParam); break;
-        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-        case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
-            Memo1MouseDown(x, y);
-            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK: Memo1MouseDown(x, y); break;
         case WM_LBUTTONDBLCLK:  // the second press of a double click
             Memo1MouseDown(x, y);
             Memo1DblClick();
             break;
-        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: Memo1MouseUp(wParam, x, y); break;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: Memo1MouseUp(wParam, x, y); break;
         case WM_MOUSEMOVE: Memo1MouseMove(x, y); break;
         case WM_CONTEXTMENU: updateStatusBar(); break;  // the control's own menu may have moved the caret
         default: break;
@@ -143,18 +147,10 @@ LRESULT Tnfonote::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lParam) == Memo1.handle()) return look_.paint(reinterpret_cast<HDC>(wParam));
             break;
-        case WM_SIZE:
-            layoutControls();
-            return 0;
-        case WM_DPICHANGED:
-            changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return 0;
-        case WM_SETFOCUS:
-            SetFocus(Memo1.handle());
-            return 0;
-        case WM_DROPFILES:
-            dropFiles(reinterpret_cast<HDROP>(wParam));
-            return 0;
+        case WM_SIZE: layoutControls(); return 0;
+        case WM_DPICHANGED: changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+        case WM_SETFOCUS: SetFocus(Memo1.handle()); return 0;
+        case WM_DROPFILES: dropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_CLOSE:
             if (FormCloseQuery()) {
                 FormClose();
@@ -166,8 +162,7 @@ LRESULT Tnfonote::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ENDSESSION:
             if (wParam) FormClose();
             return 0;
-        default:
-            break;
+        default: break;
     }
     return Window::handleMessage(message, wParam, lParam);
 }

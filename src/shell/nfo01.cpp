@@ -38,8 +38,7 @@ RECT restoredBounds(HWND window) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     if (GetMonitorInfoW(MonitorFromRect(&bounds, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
-        OffsetRect(&bounds, monitor.rcWork.left - monitor.rcMonitor.left,
-                   monitor.rcWork.top - monitor.rcMonitor.top);
+        OffsetRect(&bounds, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
     }
     return bounds;
 }
@@ -55,14 +54,13 @@ void removeObsoleteNumberedValues(SettingsStore& store) {
 }  // namespace
 
 Tnfonote::Tnfonote(MainWindowSetup setup)
-    : setup_(std::move(setup)),
-      store_(setup_.settingsKeyPath,
-             [this](const std::wstring& message) { showMessage(message, MB_OK | MB_ICONERROR); }) {
+    : setup_(std::move(setup)), store_(setup_.settingsKeyPath, [this](const std::wstring& message) {
+          showMessage(message, MB_OK | MB_ICONERROR);
+      }) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     create({L"Vantry.Main", LoadIconW(instance, MAKEINTRESOURCEW(IDI_VANTRY)),
             LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAIN_MENU))},
-           WS_EX_ACCEPTFILES, L"Vantry", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, {28, 5, 28 + 836, 5 + 702},
-           nullptr);
+           WS_EX_ACCEPTFILES, L"Vantry", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, {28, 5, 28 + 836, 5 + 702}, nullptr);
     setApplicationTitle(L"Vantry");  // the title follows the caption
     Memo1.create(handle(), IDC_MEMO1, false);
     Memo1.setMessageHook(memoHook, this);
@@ -167,9 +165,7 @@ void Tnfonote::changeDpi(int dpi, const RECT& suggested) {
     layoutControls();
 }
 
-bool Tnfonote::isWindowTopmost() const {
-    return (GetWindowLongPtrW(handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
+bool Tnfonote::isWindowTopmost() const { return (GetWindowLongPtrW(handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 // A minimized window is not laid out: a text control of no size would break every
 // wrapped line, and break them all again on restore.
@@ -268,9 +264,7 @@ void Tnfonote::New1Click() {
     applyFontSelection();
 }
 
-void Tnfonote::NewWindow1Click() {
-    systemUi().shellOpen(programPath_);
-}
+void Tnfonote::NewWindow1Click() { systemUi().shellOpen(programPath_); }
 
 void Tnfonote::Open1Click() {
     if (!askToSaveChanges()) return;
@@ -286,8 +280,7 @@ void Tnfonote::Open1Click() {
     if (!answer) return;
     openFilterIndex_ = answer->filterIndex;
     const bool listed = isEncodingListIndex(answer->encodingIndex);
-    loadDocument(answer->path,
-                 listed ? kEncodingListEntries[static_cast<size_t>(answer->encodingIndex)] : L"");
+    loadDocument(answer->path, listed ? kEncodingListEntries[static_cast<size_t>(answer->encodingIndex)] : L"");
 }
 
 void Tnfonote::Quit1Click() { SendMessageW(handle(), WM_CLOSE, 0, 0); }

@@ -11,9 +11,8 @@
 namespace vantry {
 
 void Tnfonote::Print1Click() {
-    if (!printerInstalled() &&
-        systemUi().messageBox(handle(), std::wstring(kNoPrinterQuestion), L"Confirm", MB_YESNO | MB_ICONQUESTION) !=
-            IDYES) {
+    if (!printerInstalled() && systemUi().messageBox(handle(), std::wstring(kNoPrinterQuestion), L"Confirm",
+                                                     MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;
     }
     std::optional<PrintDialogAnswer> printer = systemUi().printDialog(handle());
@@ -61,7 +60,8 @@ void Tnfonote::ExportPng1Click() {
 }
 
 void Tnfonote::Fileproperties1Click() {
-    if (TFileInfoDialog* fileInfo = tools_.fileInfo.get()) fileInfo->showFileInformation(document_.fileName, document_.trailingBytes);
+    if (TFileInfoDialog* fileInfo = tools_.fileInfo.get())
+        fileInfo->showFileInformation(document_.fileName, document_.trailingBytes);
 }
 
 }  // namespace vantry

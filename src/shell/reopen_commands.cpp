@@ -54,7 +54,9 @@ void Tnfonote::prepareReopenMenu(HMENU menu) const {
     for (size_t item = 0; item < kReopenEncodings.size(); ++item) {
         const UINT id = IDM_REOPEN_FIRST + static_cast<UINT>(item);
         EnableMenuItem(menu, id, MF_BYCOMMAND | (hasFile ? MF_ENABLED : MF_GRAYED));
-        CheckMenuItem(menu, id, MF_BYCOMMAND | (hasFile && kReopenEncodings.begin() + item == checked ? MF_CHECKED : MF_UNCHECKED));
+        CheckMenuItem(
+            menu, id,
+            MF_BYCOMMAND | (hasFile && kReopenEncodings.begin() + item == checked ? MF_CHECKED : MF_UNCHECKED));
     }
 }
 
@@ -64,8 +66,8 @@ void Tnfonote::showEncodingMenu() {
     prepareReopenMenu(menu);
     POINT at{};
     GetCursorPos(&at);
-    const UINT command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, at.x, at.y, 0,
-                                        handle(), nullptr);
+    const UINT command =
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, at.x, at.y, 0, handle(), nullptr);
     if (command != 0) onCommand(static_cast<int>(command));
 }
 
@@ -81,7 +83,8 @@ void Tnfonote::ReopenClick(int item) {
     if (!openDocument(path, chosen, chosen)) return;
     const DWORD length = static_cast<DWORD>(Memo1.textLength());
     Memo1.setSelection({std::min(selection.start, length), std::min(selection.end, length)});
-    SendMessageW(Memo1.handle(), EM_LINESCROLL, 0, firstLine - SendMessageW(Memo1.handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageW(Memo1.handle(), EM_LINESCROLL, 0,
+                 firstLine - SendMessageW(Memo1.handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
     updateStatusBar();
 }
 

@@ -20,8 +20,8 @@
 #define IDM_FILE_INFORMATION 40008
 #define IDM_EXPORT_PNG 40009
 #define IDM_RECENT_FILE_FIRST 40010  // to 40029, one per place of the list
-#define IDM_REOPEN_FIRST 40030  // to 40041, File > Reopen with encoding, in its order
-#define IDM_REOPEN_ANSI 40037  // the item of the system's ANSI code page
+#define IDM_REOPEN_FIRST 40030       // to 40041, File > Reopen with encoding, in its order
+#define IDM_REOPEN_ANSI 40037        // the item of the system's ANSI code page
 #define IDM_UNDO 40101
 #define IDM_CUT 40102
 #define IDM_COPY 40103

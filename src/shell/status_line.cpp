@@ -19,8 +19,8 @@ constexpr int kStatusBarHeight = 19;
 
 // Placed by layout(), at the height the program gives it, not the control's own.
 void StatusLine::create(HWND parent, int controlId, int dpi) {
-    bar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN, 0,
-                           0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+    bar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0,
+                           0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
                            GetModuleHandleW(nullptr), nullptr);
     if (!bar_) throw Error(systemErrorText(GetLastError()));
     setPanels(dpi);
@@ -76,7 +76,8 @@ void StatusLine::show(std::wstring position, std::wstring path, std::wstring zoo
 }
 
 bool StatusLine::encodingPanelClicked(const NMHDR& notification) const {
-    if (notification.hwndFrom != bar_ || (notification.code != NM_CLICK && notification.code != NM_RCLICK)) return false;
+    if (notification.hwndFrom != bar_ || (notification.code != NM_CLICK && notification.code != NM_RCLICK))
+        return false;
     return reinterpret_cast<const NMMOUSE&>(notification).dwItemSpec == kEncodingPanel;
 }
 

@@ -38,7 +38,6 @@ void Tnfonote::focusMainWindow() {
     SetFocus(Memo1.handle());
 }
 
-
 // Lines as the control counts them (display lines while wrapping); an empty last line
 // after a final line break is not offered.
 void Tnfonote::Goto1Click() {

@@ -23,11 +23,10 @@ class ToolWindow {
 public:
     using Maker = std::function<std::shared_ptr<Window>()>;
 
-    ToolWindow() = default;                          // none
-    ToolWindow(Window* given) : window_(given) {}    // made and kept by the caller
+    ToolWindow() = default;                        // none
+    ToolWindow(Window* given) : window_(given) {}  // made and kept by the caller
     template <class Make>
-        requires std::is_invocable_r_v<std::shared_ptr<Window>, Make&>
-    ToolWindow(Make make) : make_(std::move(make)) {}
+    requires std::is_invocable_r_v<std::shared_ptr<Window>, Make&> ToolWindow(Make make) : make_(std::move(make)) {}
     ToolWindow(ToolWindow&&) = default;
     ToolWindow& operator=(ToolWindow&&) = default;
 

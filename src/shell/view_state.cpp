@@ -102,7 +102,8 @@ void Tnfonote::Statusbar2Click() { flipSwitch(IDM_STATUS_BAR); }
 
 // The shown font grows or shrinks; the text at the top of the view and the caret stay.
 void Tnfonote::zoomTo(int percent) {
-    const DWORD firstShown = Memo1.lineIndex(static_cast<DWORD>(SendMessageW(Memo1.handle(), EM_GETFIRSTVISIBLELINE, 0, 0)));
+    const DWORD firstShown =
+        Memo1.lineIndex(static_cast<DWORD>(SendMessageW(Memo1.handle(), EM_GETFIRSTVISIBLELINE, 0, 0)));
     zoom_ = percent;
     look_.setZoom(percent);
     const auto lineNow = static_cast<LPARAM>(SendMessageW(Memo1.handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
@@ -111,7 +112,9 @@ void Tnfonote::zoomTo(int percent) {
     updateStatusBar();
 }
 
-void Tnfonote::zoomStepBy(int direction) { zoomTo(zoomStep(look_.shownZoom(), direction, isCellFace(look_.fontProfile().face))); }
+void Tnfonote::zoomStepBy(int direction) {
+    zoomTo(zoomStep(look_.shownZoom(), direction, isCellFace(look_.fontProfile().face)));
+}
 
 // One step a notch; a high-resolution wheel's smaller turns add up to a notch.
 void Tnfonote::Memo1ControlWheel(int delta) {

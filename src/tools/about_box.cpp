@@ -30,18 +30,18 @@ const wchar_t* Tabout::webLink() { return VANTRY_WEB_ADDRESS; }
 Tabout::Tabout(HWND owner) {
     create(IDD_ABOUT, L"Vantry.About", owner);
     setLayout({279, 216}, {
-        {IDC_ABOUT_FRAME, {3, -3, 276, 213}},
-        {IDC_ABOUT_ICON, {53, 14, 86, 47}},
-        {IDC_ABOUT_PRODUCT, {97, 22, 240, 40}},
-        {IDC_ABOUT_EMPTY, {26, 24, 27, 25}},
-        {IDC_ABOUT_NOTE, {28, 53, 245, 92}},
-        {IDC_ABOUT_AUTHOR, {12, 100, 267, 114}},
-        {IDC_ABOUT_MAIL_CAPTION, {60, 119, 106, 133}},
-        {IDC_ABOUT_MAIL, {109, 119, 240, 133}},
-        {IDC_ABOUT_MAKER, {12, 144, 267, 158}},
-        {IDC_ABOUT_WEB, {12, 158, 267, 172}},
-        {IDC_ABOUT_FONTS, {8, 180, 271, 208}},
-    });
+                              {IDC_ABOUT_FRAME, {3, -3, 276, 213}},
+                              {IDC_ABOUT_ICON, {53, 14, 86, 47}},
+                              {IDC_ABOUT_PRODUCT, {97, 22, 240, 40}},
+                              {IDC_ABOUT_EMPTY, {26, 24, 27, 25}},
+                              {IDC_ABOUT_NOTE, {28, 53, 245, 92}},
+                              {IDC_ABOUT_AUTHOR, {12, 100, 267, 114}},
+                              {IDC_ABOUT_MAIL_CAPTION, {60, 119, 106, 133}},
+                              {IDC_ABOUT_MAIL, {109, 119, 240, 133}},
+                              {IDC_ABOUT_MAKER, {12, 144, 267, 158}},
+                              {IDC_ABOUT_WEB, {12, 158, 267, 172}},
+                              {IDC_ABOUT_FONTS, {8, 180, 271, 208}},
+                          });
     SetDlgItemTextW(handle(), IDC_ABOUT_PRODUCT, VANTRY_PRODUCT_LINE);
     SetDlgItemTextW(handle(), IDC_ABOUT_AUTHOR, VANTRY_AUTHOR_CREDIT);
     SetDlgItemTextW(handle(), IDC_ABOUT_MAIL, VANTRY_FEEDBACK_ADDRESS);
@@ -83,8 +83,7 @@ bool Tabout::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& resu
         case WM_LBUTTONDOWN:  // the frame and the empty parts of the box
             close(IDOK);
             return true;
-        default:
-            return false;
+        default: return false;
     }
 }
 

@@ -70,8 +70,10 @@ std::optional<std::wstring> AddressUnderPointer::linkAt(int x, int y, bool colle
 }
 
 void AddressUnderPointer::showAddressPointer(bool overAddress, std::wstring_view text) {
-    if (overAddress) SetCursor(LoadCursorW(nullptr, IDC_HAND));
-    else if (pointerOverAddress_) SetCursor(LoadCursorW(nullptr, IDC_IBEAM));
+    if (overAddress)
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    else if (pointerOverAddress_)
+        SetCursor(LoadCursorW(nullptr, IDC_IBEAM));
     if (overAddress && !pointerOverAddress_) view_ = viewOf(memo_.handle());
     pointerOverAddress_ = overAddress;
     if (overAddress && text != tooltipText_) {

@@ -54,16 +54,18 @@ TMyFind::TMyFind(HWND owner, FindWindowOwner& host) : host_(host) {
         return place;
     };
     setLayout({330, kReplaceTabClientHeight}, {
-        {IDC_FIND_TABS, {3, 2, 327, 176}, true, true},
-        {IDC_FIND_TEXT, {11, 31, 234, 54}, true},
-        {IDC_FIND_BUTTON, {240, 31, 311, 54}, true, false, false},
-        {IDC_REPLACE_TEXT, {11, 60, 234, 83}, true},
-        {IDC_REPLACE_BUTTON, {240, 60, 311, 83}, true, false, false},
-        {IDC_REPLACE_ALL_BUTTON, {240, 89, 311, 112}, true, false, false},
-        boxAt(IDC_MATCH_CASE, 95, 234), boxAt(IDC_LOOP_SEARCH, 114, 320), boxAt(IDC_START_FROM_TOP, 133, 320),
-        boxAt(IDC_CLOSE_ON_SEARCH, 152, 320),
-        {IDC_NOT_FOUND_LABEL, {8, 179, 240, 193}, false, true, true, false},
-    });
+                                                  {IDC_FIND_TABS, {3, 2, 327, 176}, true, true},
+                                                  {IDC_FIND_TEXT, {11, 31, 234, 54}, true},
+                                                  {IDC_FIND_BUTTON, {240, 31, 311, 54}, true, false, false},
+                                                  {IDC_REPLACE_TEXT, {11, 60, 234, 83}, true},
+                                                  {IDC_REPLACE_BUTTON, {240, 60, 311, 83}, true, false, false},
+                                                  {IDC_REPLACE_ALL_BUTTON, {240, 89, 311, 112}, true, false, false},
+                                                  boxAt(IDC_MATCH_CASE, 95, 234),
+                                                  boxAt(IDC_LOOP_SEARCH, 114, 320),
+                                                  boxAt(IDC_START_FROM_TOP, 133, 320),
+                                                  boxAt(IDC_CLOSE_ON_SEARCH, 152, 320),
+                                                  {IDC_NOT_FOUND_LABEL, {8, 179, 240, 193}, false, true, true, false},
+                                              });
     LOGFONTW bold{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(handle(), WM_GETFONT, 0, 0)), sizeof bold, &bold);
     bold.lfWeight = FW_BOLD;
@@ -258,8 +260,7 @@ bool TMyFind::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& res
             }
             return false;
         }
-        default:
-            return false;
+        default: return false;
     }
 }
 
@@ -268,16 +269,21 @@ void TMyFind::onCommand(int id, int code, HWND) {
         case IDC_FIND_BUTTON: findButtonClick(); break;
         case IDC_REPLACE_BUTTON: replaceButtonClick(); break;
         case IDC_REPLACE_ALL_BUTTON: replaceAllButtonClick(); break;
-        case IDC_FIND_TEXT: case IDC_REPLACE_TEXT:
+        case IDC_FIND_TEXT:
+        case IDC_REPLACE_TEXT:
             if (code == EN_CHANGE) findTextFieldChange();
             break;
-        case IDC_MATCH_CASE: case IDC_LOOP_SEARCH: case IDC_START_FROM_TOP: case IDC_CLOSE_ON_SEARCH:
+        case IDC_MATCH_CASE:
+        case IDC_LOOP_SEARCH:
+        case IDC_START_FROM_TOP:
+        case IDC_CLOSE_ON_SEARCH:
             if (code == BN_CLICKED) optionClick(id);
             break;
         case IDCANCEL: FormClose(); break;
         // The keys of the text work here too: F3 searches on, Ctrl+F and Ctrl+R switch tab.
         case IDC_FIND_NEXT_KEY: findButtonClick(); break;
-        case IDC_FIND_TAB_KEY: case IDC_REPLACE_TAB_KEY:
+        case IDC_FIND_TAB_KEY:
+        case IDC_REPLACE_TAB_KEY:
             setTab(id == IDC_FIND_TAB_KEY ? kFindTab : kReplaceTab);
             if (!IsWindowVisible(GetFocus())) SetFocus(item(IDC_FIND_TEXT));
             break;
@@ -318,9 +324,7 @@ void TMyFind::optionClick(int id) {
     }
 }
 
-bool TMyFind::checked(int id) const {
-    return SendDlgItemMessageW(handle(), id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool TMyFind::checked(int id) const { return SendDlgItemMessageW(handle(), id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 // The system's lower case of every code unit, worked out once.
 const LowerCaseTable& TMyFind::lowerCase() {

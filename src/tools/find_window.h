@@ -17,7 +17,7 @@ class FindWindowOwner {
 public:
     virtual EditControl& memo() = 0;
     virtual SettingsStore& store() = 0;
-    virtual bool isNfoFont() const = 0;                      // the document is shown in the NFO face
+    virtual bool isNfoFont() const = 0;           // the document is shown in the NFO face
     virtual bool textInAnsiCodePage() const = 0;  // read with it: art at the characters 1252 gives its bytes
     virtual void informNotFound(const std::wstring& text) = 0;  // the program's information box
     virtual void showMessageWindow(HWND returnTo, const std::wstring& text) = 0;

@@ -150,8 +150,8 @@ std::vector<int> PointedTextReader::measure(std::wstring_view line) const {
         const size_t end = std::min(line.find(L'\t', at), line.size());
         extents.resize(end - at);
         SIZE size{};
-        if (!GetTextExtentExPointW(dc.get(), line.data() + at, static_cast<int>(end - at), 0, nullptr,
-                                   extents.data(), &size)) {
+        if (!GetTextExtentExPointW(dc.get(), line.data() + at, static_cast<int>(end - at), 0, nullptr, extents.data(),
+                                   &size)) {
             return {};
         }
         for (const int extent : extents) edges.push_back(x + extent);
@@ -208,8 +208,8 @@ std::optional<PointedTextReader::Character> PointedTextReader::characterFromCont
 const std::wstring& PointedTextReader::textAround(DWORD index, size_t& column) {
     const size_t from = index > kLongestBackwardScan ? index - kLongestBackwardScan : 0;
     const size_t to = size_t{index} + kLongestScan + 1;
-    const bool covered = textVersion_ == memo_.version() && textStart_ <= from &&
-                         (to <= textStart_ + text_.size() || textToEnd_);
+    const bool covered =
+        textVersion_ == memo_.version() && textStart_ <= from && (to <= textStart_ + text_.size() || textToEnd_);
     if (!covered) {
         const EditTextLock lock(memo_);
         const std::wstring_view all = lock.text();
@@ -223,8 +223,7 @@ const std::wstring& PointedTextReader::textAround(DWORD index, size_t& column) {
     return text_;
 }
 
-std::optional<std::wstring> addressIn(const std::optional<PointedText>& pointed, AddressKind kind,
-                                      bool collect) {
+std::optional<std::wstring> addressIn(const std::optional<PointedText>& pointed, AddressKind kind, bool collect) {
     if (!pointed) return std::nullopt;
     return addressAt(kind, pointed->text, pointed->column, collect);
 }

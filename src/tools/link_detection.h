@@ -77,7 +77,6 @@ private:
     std::wstring text_;  // a part of the text, from textStart_
 };
 
-std::optional<std::wstring> addressIn(const std::optional<PointedText>& pointed, AddressKind kind,
-                                      bool collect);
+std::optional<std::wstring> addressIn(const std::optional<PointedText>& pointed, AddressKind kind, bool collect);
 
 }  // namespace vantry

@@ -113,9 +113,7 @@ void Dialog::setKeys(int acceleratorsId) {
     keys_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(acceleratorsId));
 }
 
-bool Dialog::translateKey(MSG& message) const {
-    return keys_ && TranslateAcceleratorW(handle_, keys_, &message) != 0;
-}
+bool Dialog::translateKey(MSG& message) const { return keys_ && TranslateAcceleratorW(handle_, keys_, &message) != 0; }
 
 INT_PTR Dialog::showModal() {
     onShowing();
@@ -193,15 +191,9 @@ INT_PTR Dialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     switch (message) {
         case WM_INITDIALOG: return FALSE;  // the focus is set at each showing
-        case WM_COMMAND:
-            onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-            return TRUE;
-        case WM_CLOSE:
-            onCommand(IDCANCEL, 0, nullptr);
-            return TRUE;
-        case WM_SIZE:
-            layout();
-            return FALSE;
+        case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return TRUE;
+        case WM_CLOSE: onCommand(IDCANCEL, 0, nullptr); return TRUE;
+        case WM_SIZE: layout(); return FALSE;
         case WM_DPICHANGED: {
             // Moved to a monitor of another DPI: the suggested frame, the layout anew.
             dpi_ = HIWORD(wParam);

@@ -15,7 +15,7 @@ namespace vantry {
 // it keeps its distance to when the window changes size.
 struct ControlPlace {
     int id;
-    RECT at96;  // left, top, right, bottom
+    RECT at96;            // left, top, right, bottom
     bool right = false;   // moves with the right edge (with `left`: grows)
     bool bottom = false;  // moves with the bottom edge
     bool left = true;

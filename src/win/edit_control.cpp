@@ -70,12 +70,11 @@ void EditControl::create(HWND parent, int id, bool wordWrap) {
     parent_ = parent;
     id_ = id;
     wordWrap_ = wordWrap;
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
-                  ES_NOHIDESEL | ES_WANTRETURN;
+    DWORD style =
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN;
     if (!wordWrap) style |= WS_HSCROLL | ES_AUTOHSCROLL;
     handle_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, 0, 0, 0, 0, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleW(nullptr), nullptr);
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (!handle_) throw Error(systemErrorText(GetLastError()));
     // Without this the control stops at 30,000 characters; 0 means as much as it can hold.
     SendMessageW(handle_, EM_SETLIMITTEXT, 0, 0);
@@ -103,8 +102,8 @@ void EditControl::setWordWrap(bool wordWrap) {
     MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&bounds), 2);
 
     create(parent_, id_, wordWrap);
-    SetWindowPos(handle_, old, bounds.left, bounds.top, bounds.right - bounds.left,
-                 bounds.bottom - bounds.top, SWP_NOACTIVATE);
+    SetWindowPos(handle_, old, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                 SWP_NOACTIVATE);
     DestroyWindow(old);
     setText(content);
     setReadOnly(wasReadOnly);
@@ -124,8 +123,7 @@ std::wstring EditControl::text() const {
 void EditControl::setText(const std::wstring& content) {
     noteChange();
     // A control that cannot hold all of it may keep only a part: that is a refusal too.
-    if (!SetWindowTextW(handle_, content.c_str()) ||
-        static_cast<size_t>(textLength()) != content.size()) {
+    if (!SetWindowTextW(handle_, content.c_str()) || static_cast<size_t>(textLength()) != content.size()) {
         throw Error(L"Text exceeds memo capacity");
     }
     SendMessageW(handle_, EM_SETSEL, 0, 0);
@@ -169,13 +167,9 @@ void EditControl::replaceAllText(const std::wstring& replacement, EditSelection 
     InvalidateRect(handle_, nullptr, TRUE);
 }
 
-bool EditControl::readOnly() const {
-    return (GetWindowLongPtrW(handle_, GWL_STYLE) & ES_READONLY) != 0;
-}
+bool EditControl::readOnly() const { return (GetWindowLongPtrW(handle_, GWL_STYLE) & ES_READONLY) != 0; }
 
-void EditControl::setReadOnly(bool readOnly) {
-    SendMessageW(handle_, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
-}
+void EditControl::setReadOnly(bool readOnly) { SendMessageW(handle_, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0); }
 
 void EditControl::setFont(HFONT font) {
     noteChange();
@@ -228,7 +222,8 @@ std::vector<ShownLine> EditControl::shownLines(const std::wstring& content, DWOR
     if (twin) {
         SendMessageW(twin.get(), EM_SETLIMITTEXT, 0, 0);
         SendMessageW(twin.get(), WM_SETFONT, static_cast<WPARAM>(SendMessageW(handle_, WM_GETFONT, 0, 0)), FALSE);
-        SendMessageW(twin.get(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, SendMessageW(handle_, EM_GETMARGINS, 0, 0));
+        SendMessageW(twin.get(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     SendMessageW(handle_, EM_GETMARGINS, 0, 0));
         // A frame without a scroll bar would leave more room for text.
         SetWindowPos(twin.get(), nullptr, 0, 0, width + formatWidth(handle_) - formatWidth(twin.get()), height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -255,8 +250,7 @@ std::vector<ShownLine> EditControl::shownLines(const std::wstring& content, DWOR
 EditSelection EditControl::selection() const {
     // The positions are written in full even where the return value cannot hold them.
     EditSelection current;
-    SendMessageW(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&current.start),
-                 reinterpret_cast<LPARAM>(&current.end));
+    SendMessageW(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&current.start), reinterpret_cast<LPARAM>(&current.end));
     return current;
 }
 

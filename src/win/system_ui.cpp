@@ -44,8 +44,7 @@ public:
         ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
 
-    int messageBox(HWND owner, const std::wstring& text, const std::wstring& caption,
-                   UINT style) override {
+    int messageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) override {
         return MessageBoxW(owner, text.c_str(), caption.c_str(), style);
     }
 
@@ -76,8 +75,7 @@ public:
         return FileDialogAnswer{path.data(), choice.index, static_cast<int>(dialog.nFilterIndex)};
     }
 
-    std::optional<COLORREF> chooseColor(HWND owner, COLORREF initial,
-                                        std::array<COLORREF, 16>& customColors) override {
+    std::optional<COLORREF> chooseColor(HWND owner, COLORREF initial, std::array<COLORREF, 16>& customColors) override {
         CHOOSECOLORW chooser{};
         chooser.lStructSize = sizeof chooser;
         chooser.hwndOwner = owner;

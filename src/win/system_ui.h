@@ -24,19 +24,19 @@ struct ListUnderFileDialog {
 struct FileDialogRequest {
     HWND owner = nullptr;
     bool save = false;
-    std::wstring title;             // empty: the system's ("Open", "Save As")
-    std::wstring filter;            // pairs of caption and pattern, each ended by L'\0'
-    int filterIndex = 1;            // 1-based, as the system counts
+    std::wstring title;   // empty: the system's ("Open", "Save As")
+    std::wstring filter;  // pairs of caption and pattern, each ended by L'\0'
+    int filterIndex = 1;  // 1-based, as the system counts
     std::wstring defaultExtension;
     std::wstring fileName;
     std::optional<ListUnderFileDialog> listUnder;
-    int encodingIndex = 0;          // selection of that list; on return, the selection as
-                                    // the dialog closed, even when cancelled
+    int encodingIndex = 0;  // selection of that list; on return, the selection as
+                            // the dialog closed, even when cancelled
 };
 
 struct FileDialogAnswer {
     std::wstring path;
-    int encodingIndex = 0;          // -1 when nothing is selected
+    int encodingIndex = 0;  // -1 when nothing is selected
     int filterIndex = 1;
 };
 
@@ -55,8 +55,7 @@ class SystemUi {
 public:
     virtual ~SystemUi() = default;
     // MessageBoxW semantics; returns the pressed button's identifier.
-    virtual int messageBox(HWND owner, const std::wstring& text, const std::wstring& caption,
-                           UINT style) = 0;
+    virtual int messageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) = 0;
     // Nothing when the user cancels.
     virtual std::optional<FileDialogAnswer> fileDialog(FileDialogRequest& request) = 0;
     // The colour chooser, opened at `initial`; `customColors` are the chooser's own sixteen.

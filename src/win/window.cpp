@@ -16,8 +16,8 @@ void Window::destroy() {
     }
 }
 
-void Window::create(const ClassSpec& windowClass, DWORD exStyle, const std::wstring& caption,
-                    DWORD style, RECT bounds, HWND owner) {
+void Window::create(const ClassSpec& windowClass, DWORD exStyle, const std::wstring& caption, DWORD style, RECT bounds,
+                    HWND owner) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
@@ -33,10 +33,9 @@ void Window::create(const ClassSpec& windowClass, DWORD exStyle, const std::wstr
         registration.lpszClassName = windowClass.name;
         if (!RegisterClassExW(&registration)) throw Error(systemErrorText(GetLastError()));
     }
-    const HWND created = CreateWindowExW(exStyle, windowClass.name, caption.c_str(), style,
-                                         bounds.left, bounds.top, bounds.right - bounds.left,
-                                         bounds.bottom - bounds.top, owner, windowClass.menu,
-                                         instance, this);
+    const HWND created = CreateWindowExW(exStyle, windowClass.name, caption.c_str(), style, bounds.left, bounds.top,
+                                         bounds.right - bounds.left, bounds.bottom - bounds.top, owner,
+                                         windowClass.menu, instance, this);
     if (!created) throw Error(systemErrorText(GetLastError()));
 }
 

@@ -25,8 +25,8 @@ protected:
         HMENU menu = nullptr;
     };
     // Creates the window (hidden unless the style says WS_VISIBLE).
-    void create(const ClassSpec& windowClass, DWORD exStyle, const std::wstring& caption,
-                DWORD style, RECT bounds, HWND owner);
+    void create(const ClassSpec& windowClass, DWORD exStyle, const std::wstring& caption, DWORD style, RECT bounds,
+                HWND owner);
     // Handlers return what the message wants; the default is DefWindowProcW.
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void destroy();

@@ -18,7 +18,11 @@ std::wstring windowText(HWND window) {
 
 // The process's visible top-level window of a class, if it has one.
 HWND visibleWindowOfClass(DWORD process, const std::wstring& className) {
-    struct Search { DWORD process; std::wstring className; HWND found; } search{process, className, nullptr};
+    struct Search {
+        DWORD process;
+        std::wstring className;
+        HWND found;
+    } search{process, className, nullptr};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(data);
@@ -34,7 +38,10 @@ HWND visibleWindowOfClass(DWORD process, const std::wstring& className) {
 }
 
 HWND descendantWithId(HWND parent, int id) {
-    struct Search { int id; HWND found; } search{id, nullptr};
+    struct Search {
+        int id;
+        HWND found;
+    } search{id, nullptr};
     EnumChildWindows(
         parent,
         [](HWND child, LPARAM data) -> BOOL {
@@ -76,13 +83,16 @@ public:
         std::wstring commandLine = L"\"" + folder + L"Vantry.exe\" " + arguments;
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_)) return;
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &info_))
+            return;
         CloseHandle(info_.hThread);
         waitFor([this] { return (main_ = visibleWindowOfClass(info_.dwProcessId, L"Vantry.Main")) != nullptr; });
     }
     ~RunningVantry() {
         if (main_ && IsWindow(main_)) PostMessageW(main_, WM_CLOSE, 0, 0);
-        if (info_.hProcess && WaitForSingleObject(info_.hProcess, 10000) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 1);
+        if (info_.hProcess && WaitForSingleObject(info_.hProcess, 10000) == WAIT_TIMEOUT)
+            TerminateProcess(info_.hProcess, 1);
         if (info_.hProcess) CloseHandle(info_.hProcess);
     }
 
@@ -95,8 +105,8 @@ public:
     }
     bool exitedCleanly() {
         DWORD code = 1;
-        return WaitForSingleObject(info_.hProcess, 30000) == WAIT_OBJECT_0 && GetExitCodeProcess(info_.hProcess, &code) &&
-               code == 0;
+        return WaitForSingleObject(info_.hProcess, 30000) == WAIT_OBJECT_0 &&
+               GetExitCodeProcess(info_.hProcess, &code) && code == 0;
     }
 
 private:
@@ -108,7 +118,8 @@ TEST(EndToEnd, SavesThroughTheRealSaveDialogAndAsksBeforeClosingOnUnsavedChanges
     constexpr int kFileNameCombo = 0x47C, kFileNameEdit = 0x480, kUtf8Entry = 2;
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring notes = std::wstring(temp) + L"vantry e2e notes.txt", saved = std::wstring(temp) + L"vantry-e2e-saved.nfo";
+    const std::wstring notes = std::wstring(temp) + L"vantry e2e notes.txt",
+                       saved = std::wstring(temp) + L"vantry-e2e-saved.nfo";
     const HANDLE file = CreateFileW(notes.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     WriteFile(file, "abc", 3, &written, nullptr);

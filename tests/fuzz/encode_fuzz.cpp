@@ -14,14 +14,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const fuzz::Latin1Encoder encoder;
     const fuzz::Latin1Decoder decoder;
     const std::optional<std::string> bytes = encodeForSaving(text, encoding, encoder, false);
-    const bool ansi = encoding == TextEncoding::None || encoding == TextEncoding::Ansi || encoding == TextEncoding::UserAnsi;
+    const bool ansi =
+        encoding == TextEncoding::None || encoding == TextEncoding::Ansi || encoding == TextEncoding::UserAnsi;
     // The code page of a table encoding: what it holds are its 256 characters, and in a
     // DOS code page ASCII as itself.
-    struct Table { TextEncoding encoding; CodePage page; bool dos; };
+    struct Table {
+        TextEncoding encoding;
+        CodePage page;
+        bool dos;
+    };
     constexpr Table kTables[] = {
-        {TextEncoding::Oem437, CodePage::Dos437, true},       {TextEncoding::Oem437InUtf8, CodePage::Dos437, true},
-        {TextEncoding::Dos850, CodePage::Dos850, true},       {TextEncoding::Dos866, CodePage::Dos866, true},
-        {TextEncoding::Windows1250, CodePage::Windows1250, false}, {TextEncoding::Windows1251, CodePage::Windows1251, false},
+        {TextEncoding::Oem437, CodePage::Dos437, true},
+        {TextEncoding::Oem437InUtf8, CodePage::Dos437, true},
+        {TextEncoding::Dos850, CodePage::Dos850, true},
+        {TextEncoding::Dos866, CodePage::Dos866, true},
+        {TextEncoding::Windows1250, CodePage::Windows1250, false},
+        {TextEncoding::Windows1251, CodePage::Windows1251, false},
         {TextEncoding::Windows1252, CodePage::Windows1252, false},
     };
     const Table* table = nullptr;
@@ -29,12 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const bool oem = table != nullptr;
     std::wstring oemCharacters;
     if (table) {
-        for (int byte = 0; byte < 256; ++byte) oemCharacters += codePageCharacter(table->page, static_cast<unsigned char>(byte));
+        for (int byte = 0; byte < 256; ++byte)
+            oemCharacters += codePageCharacter(table->page, static_cast<unsigned char>(byte));
         for (wchar_t c = 0; table->dos && c < 0x80; ++c) oemCharacters += c;
     }
     bool fitsCodePage = true;
     for (wchar_t c : text) {
-        fitsCodePage = fitsCodePage && (oem ? oemCharacters.find(c) != std::wstring::npos : static_cast<unsigned>(c) <= 0xFF);
+        fitsCodePage =
+            fitsCodePage && (oem ? oemCharacters.find(c) != std::wstring::npos : static_cast<unsigned>(c) <= 0xFF);
     }
     if ((ansi || oem) && !fitsCodePage) {
         fuzz::require(!bytes);  // the user is asked before anything is replaced

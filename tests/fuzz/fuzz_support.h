@@ -127,8 +127,8 @@ inline std::wstring Latin1Decoder::decodeUtf8(std::string_view bytes, size_t ext
             const std::uint32_t value = ((lead & 0x0F) << 12) | ((at(i + 1) & 0x3F) << 6) | (at(i + 2) & 0x3F);
             if (value >= 0x800 && (value < 0xD800 || value > 0xDFFF)) c = value, length = 3;
         } else if (lead >= 0xF0 && lead < 0xF5 && continuation(i + 1) && continuation(i + 2) && continuation(i + 3)) {
-            const std::uint32_t value = ((lead & 0x07) << 18) | ((at(i + 1) & 0x3F) << 12) |
-                                        ((at(i + 2) & 0x3F) << 6) | (at(i + 3) & 0x3F);
+            const std::uint32_t value =
+                ((lead & 0x07) << 18) | ((at(i + 1) & 0x3F) << 12) | ((at(i + 2) & 0x3F) << 6) | (at(i + 3) & 0x3F);
             if (value >= 0x10000 && value <= 0x10FFFF) c = value, length = 4;
         }
         if (c >= 0x10000) {
@@ -166,7 +166,9 @@ public:
         }
         return text;
     }
-    std::wstring decodeUtf8(std::string_view bytes, size_t extra) const override { return utf8_.decodeUtf8(bytes, extra); }
+    std::wstring decodeUtf8(std::string_view bytes, size_t extra) const override {
+        return utf8_.decodeUtf8(bytes, extra);
+    }
     bool encodeAnsi(std::wstring_view text, bool exactOnly, std::string& out) const override {
         const size_t start = out.size();
         for (const wchar_t c : text) {
@@ -240,9 +242,11 @@ inline std::string withDocumentedChanges(std::string_view bytes, bool utf16, boo
 inline std::string savedAgain(std::string_view bytes, const DecodedDocument& document) {
     require(bytes.starts_with(document.lead) && bytes.ends_with(document.trail) &&
             document.lead.size() + document.trail.size() <= bytes.size());
-    const std::string_view text = bytes.substr(document.lead.size(), bytes.size() - document.lead.size() - document.trail.size());
+    const std::string_view text =
+        bytes.substr(document.lead.size(), bytes.size() - document.lead.size() - document.trail.size());
     const bool utf16 = document.encoding == TextEncoding::Utf16LE || document.encoding == TextEncoding::Utf16BE;
-    return document.lead + withDocumentedChanges(text, utf16, document.encoding == TextEncoding::Utf16BE) + document.trail;
+    return document.lead + withDocumentedChanges(text, utf16, document.encoding == TextEncoding::Utf16BE) +
+           document.trail;
 }
 
 // Line breaks as the editor holds them, the plain way: a new string, CR LF for every

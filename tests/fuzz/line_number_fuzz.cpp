@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Input input(data, size);
     std::wstring text;
     const std::wstring_view alphabet = L" +-$xX0123456789aAfFgZ\t";
-    for (std::uint8_t c = input.byte(); c != 0 && text.size() < 24; c = input.byte()) text += alphabet[c % alphabet.size()];
+    for (std::uint8_t c = input.byte(); c != 0 && text.size() < 24; c = input.byte())
+        text += alphabet[c % alphabet.size()];
     const auto value = parseLineNumber(text);
 
     // The plain reading: spaces, a sign, a prefix, digits.
@@ -40,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const bool fits = base == 16 ? magnitude <= 0xFFFFFFFFLL : magnitude <= (negative ? 0x80000000LL : 0x7FFFFFFFLL);
     fuzz::require(value.has_value() == fits);
     if (fits) {
-        const long long read = base == 16 ? static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude)) : magnitude;
+        const long long read =
+            base == 16 ? static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude)) : magnitude;
         fuzz::require(*value == static_cast<std::int32_t>(negative ? -read : read));
     }
     return 0;

@@ -35,8 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         }
         bool hole = false;
         for (size_t place = 0; place < list.size(); ++place) {
-            if (list[place].empty()) hole = true;
-            else fuzz::require(!hole);
+            if (list[place].empty())
+                hole = true;
+            else
+                fuzz::require(!hole);
             for (size_t other = place + 1; other < list.size(); ++other) {
                 fuzz::require(list[place].empty() || list[place] != list[other]);
             }

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         fuzz::require(parseSettingInteger(formatSettingInteger(*value)) == value);
     }
     std::int32_t number = 0;
-    for (int i = 0; i < 4; ++i) number = static_cast<std::int32_t>(static_cast<std::uint32_t>(number) << 8 | input.byte());
+    for (int i = 0; i < 4; ++i)
+        number = static_cast<std::int32_t>(static_cast<std::uint32_t>(number) << 8 | input.byte());
     fuzz::require(parseSettingInteger(formatSettingInteger(number)) == number);
     return 0;
 }

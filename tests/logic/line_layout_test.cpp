@@ -10,13 +10,16 @@ namespace {
 
 // The lines as the text control makes them without word wrap.
 TEST(LineLayout, LinesBreakWhereTheTextControlBreaksThem) {
-    struct Case { std::wstring text; std::vector<std::wstring> lines; };
+    struct Case {
+        std::wstring text;
+        std::vector<std::wstring> lines;
+    };
     const Case cases[] = {
         {L"", {L""}},
         {L"a\r\nb", {L"a", L"b"}},
         {L"a\nb\n", {L"a", L"b", L""}},
-        {L"a\rb", {L"a\rb"}},                     // a lone carriage return is text
-        {L"a\r\r\nb", {L"a", L"b"}},              // a soft break is one break
+        {L"a\rb", {L"a\rb"}},         // a lone carriage return is text
+        {L"a\r\r\nb", {L"a", L"b"}},  // a soft break is one break
         {L"a\r\r\r\nb", {L"a\r", L"b"}},
         {L"a\n\rb\r", {L"a", L"\rb\r"}},
     };
@@ -39,7 +42,10 @@ TEST(LineLayout, LinesBreakWhereTheTextControlBreaksThem) {
 
 TEST(LineLayout, ThePointerFindsTheNearestCaretPosition) {
     const std::vector<int> edges{10, 20, 30, 60};
-    struct Case { int x; size_t caret; };
+    struct Case {
+        int x;
+        size_t caret;
+    };
     const Case cases[] = {{-5, 0}, {10, 0}, {14, 0}, {15, 1}, {29, 2}, {44, 2}, {45, 3}, {60, 3}, {500, 3}};
     for (const Case& c : cases) EXPECT_EQ(caretNearest(edges, c.x), c.caret) << c.x;
     EXPECT_EQ(caretNearest(std::vector<int>{10}, 40), 0u) << "an empty line";

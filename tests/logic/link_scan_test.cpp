@@ -10,30 +10,34 @@ std::string narrow(std::wstring_view text) { return std::string(text.begin(), te
 // Each case points at one character of a line; "-" as the result means no address.
 TEST(LinkScan, WebAddressesUnderThePointer) {
     const std::wstring longPath(492, L'a');
-    struct Case { std::wstring line; size_t column; std::wstring collected; };
+    struct Case {
+        std::wstring line;
+        size_t column;
+        std::wstring collected;
+    };
     const Case cases[] = {
-        {L"see http://example.com.", 8, L"http://example.com"},          // full stop dropped
-        {L"see http://example.com, or", 8, L"http://example.com"},       // comma dropped
-        {L"(http://example.com)", 5, L"-"},                             // starts with a bracket
-        {L"http://example.com)\"", 0, L"http://example.com)\""},         // closing marks stay
-        {L"go http://x.org now", 2, L"http://x.org"},                    // the space before counts
-        {L"go http://x.org now", 15, L"-"},                              // the space after does not
-        {L"http://", 3, L"-"},                                           // seven characters alone
-        {L"http://a", 3, L"http://a"},                                   // eight
-        {L"http://.", 3, L"http://"},                                    // eight with the dropped stop
-        {L"http::/x", 0, L"-"},                                          // a second colon
+        {L"see http://example.com.", 8, L"http://example.com"},     // full stop dropped
+        {L"see http://example.com, or", 8, L"http://example.com"},  // comma dropped
+        {L"(http://example.com)", 5, L"-"},                         // starts with a bracket
+        {L"http://example.com)\"", 0, L"http://example.com)\""},    // closing marks stay
+        {L"go http://x.org now", 2, L"http://x.org"},               // the space before counts
+        {L"go http://x.org now", 15, L"-"},                         // the space after does not
+        {L"http://", 3, L"-"},                                      // seven characters alone
+        {L"http://a", 3, L"http://a"},                              // eight
+        {L"http://.", 3, L"http://"},                               // eight with the dropped stop
+        {L"http::/x", 0, L"-"},                                     // a second colon
         {L"https::/x", 0, L"-"},
-        {L"http:/a.b", 0, L"-"},                                         // single slash
-        {L"https:/a.b", 0, L"https:/a.b"},                               // secure single slash
-        {L"HtTpS://A.B", 4, L"HtTpS://A.B"},                             // mixed case
+        {L"http:/a.b", 0, L"-"},              // single slash
+        {L"https:/a.b", 0, L"https:/a.b"},    // secure single slash
+        {L"HtTpS://A.B", 4, L"HtTpS://A.B"},  // mixed case
         {L"www.example.com", 3, L"-"},
         {L"ftp://example.com", 3, L"-"},
-        {L"http://a.b/100%25", 2, L"http://a.b/100%25"},                  // as written, no backslash
+        {L"http://a.b/100%25", 2, L"http://a.b/100%25"},  // as written, no backslash
         {L"ht%tp://a", 0, L"-"},
         {L"x\thttp://tab.org\ty", 5, L"http://tab.org"},
-        {L"http://" + longPath, 0, L"http://" + longPath},               // 499 code units
-        {L"http://" + longPath + L"b", 0, L"-"},                         // 500: too long to open
-        {L"http://a", 20, L"-"},                                         // beyond the line
+        {L"http://" + longPath, 0, L"http://" + longPath},  // 499 code units
+        {L"http://" + longPath + L"b", 0, L"-"},            // 500: too long to open
+        {L"http://a", 20, L"-"},                            // beyond the line
     };
     for (const Case& c : cases) {
         const auto found = webAddressAt(c.line, c.column, true);
@@ -55,15 +59,19 @@ TEST(LinkScan, ScansLookOnlySoFarFromThePointer) {
 }
 
 TEST(LinkScan, EmailAddressesUnderThePointer) {
-    struct Case { std::wstring line; size_t column; std::wstring found; };
+    struct Case {
+        std::wstring line;
+        size_t column;
+        std::wstring found;
+    };
     const Case cases[] = {
         {L"mail me at joe@example.com.", 14, L"joe@example.com"},
         {L"(joe@example.com)", 3, L"(joe@example.com)"},
-        {L"first.last@host", 3, L"-"},          // the only dot is before the at sign
+        {L"first.last@host", 3, L"-"},  // the only dot is before the at sign
         {L"a@b.c", 0, L"a@b.c"},
-        {L"a@b.", 0, L"-"},                     // the dropped full stop still counts as four
-        {L"ab@cd.", 0, L"ab@cd"},               // the final full stop was the dot after @
-        {L"a@bc.", 0, L"a@bc"},                 // five with the dropped full stop
+        {L"a@b.", 0, L"-"},        // the dropped full stop still counts as four
+        {L"ab@cd.", 0, L"ab@cd"},  // the final full stop was the dot after @
+        {L"a@bc.", 0, L"a@bc"},    // five with the dropped full stop
         {L"a@b.c,", 0, L"a@b.c"},
         {L"mailto:joe@x.org", 9, L"mailto:joe@x.org"},
         {std::wstring(196, L'a') + L"@b.c", 0, L"-"},  // 200 code units
@@ -75,7 +83,12 @@ TEST(LinkScan, EmailAddressesUnderThePointer) {
 }
 
 TEST(LinkScan, WhatReachesTheShell) {
-    struct Case { AddressKind kind; const wchar_t* address; const wchar_t* target; bool openable; };
+    struct Case {
+        AddressKind kind;
+        const wchar_t* address;
+        const wchar_t* target;
+        bool openable;
+    };
     const Case cases[] = {
         {AddressKind::Web, L"http://a.b/%41", L"http://a.b/%41", true},
         {AddressKind::Web, L"HTTPS://a.b", L"HTTPS://a.b", true},
@@ -100,13 +113,20 @@ TEST(LinkScan, GesturesAndTooltips) {
     EXPECT_EQ(followTooltip(AddressKind::Email, L"ctrlClick"), L"CTRL + click to compose e-mail");
     EXPECT_EQ(followTooltip(AddressKind::Web, L"none"), L"");
 
-    struct Case { const wchar_t* mode; bool ctrl; bool follows; };
-    const Case releases[] = {{L"click", false, true}, {L"click", true, true}, {L"ctrlClick", false, false},
+    struct Case {
+        const wchar_t* mode;
+        bool ctrl;
+        bool follows;
+    };
+    const Case releases[] = {{L"click", false, true},    {L"click", true, true},        {L"ctrlClick", false, false},
                              {L"ctrlClick", true, true}, {L"doubleClick", true, false}, {L"none", true, false}};
     for (const Case& c : releases) EXPECT_EQ(releaseFollows(c.mode, c.ctrl), c.follows) << narrow(c.mode);
 
     // A press and release fewer than 10 pixels apart both ways is a click; farther is a drag.
-    struct Release { int pressX, pressY, releaseX, releaseY; bool click; };
+    struct Release {
+        int pressX, pressY, releaseX, releaseY;
+        bool click;
+    };
     const Release gestures[] = {{100, 100, 109, 91, true}, {100, 100, 110, 100, false}, {100, 100, 100, 90, false},
                                 {30, 200, 39, 191, true},  {30, 200, 40, 200, false},   {30, 200, 30, 190, false},
                                 {200, 30, 191, 39, true},  {200, 30, 200, 40, false}};

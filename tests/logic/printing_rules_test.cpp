@@ -54,10 +54,14 @@ TEST(PrintLayout, PagesAndCopiesComeInTheOrderAskedFor) {
 }
 
 TEST(PrintLayout, MarginsAndLinesFollowThePageAndTheFont) {
-    struct Case { bool nfo; std::int32_t width, height, character; std::int32_t top, perPage, left, lineHeight; };
+    struct Case {
+        bool nfo;
+        std::int32_t width, height, character;
+        std::int32_t top, perPage, left, lineHeight;
+    };
     const Case cases[] = {
-        {true, 5100, 6600, 75, 449, 76, 450, 75},    // 600 dots per inch, 9 points
-        {false, 2479, 3508, 38, 239, 65, 218, 46},   // a 300-dot A4 page, text with its leading
+        {true, 5100, 6600, 75, 449, 76, 450, 75},     // 600 dots per inch, 9 points
+        {false, 2479, 3508, 38, 239, 65, 218, 46},    // a 300-dot A4 page, text with its leading
         {true, 2479, 3508, 5000, 239, 0, 218, 5000},  // a font taller than the page
     };
     for (const Case& c : cases) {
@@ -90,7 +94,15 @@ TEST(PrintLayout, LinesAreCutAndTabsBecomeEightSpaces) {
 
 TEST(PrintLayout, NfoArtPrintsInAsciiAndTextInItsScreenFaceInBlack) {
     constexpr std::uint8_t kRussian = 204;
-    struct Case { bool nfo; FontProfile screen; const wchar_t* face; std::int32_t points; bool bold; std::uint8_t charSet; bool black; };
+    struct Case {
+        bool nfo;
+        FontProfile screen;
+        const wchar_t* face;
+        std::int32_t points;
+        bool bold;
+        std::uint8_t charSet;
+        bool black;
+    };
     const Case cases[] = {
         {true, {L"ASCII VGA", 12, -16, {true, false}}, L"ASCII", 9, false, kDefaultCharSet, false},
         {false, {L"Fixedsys", 9, -12, {true, false}}, L"Courier New", 10, false, kDefaultCharSet, false},
@@ -112,9 +124,15 @@ TEST(PrintLayout, NfoArtPrintsInAsciiAndTextInItsScreenFaceInBlack) {
 }
 
 TEST(FileInformation, SizesInWholeKilobytesThenBytes) {
-    struct Case { std::uint64_t bytes; const wchar_t* text; };
-    const Case cases[] = {{0, L"0 Kb (0 byte)"}, {1023, L"0 Kb (1023 byte)"}, {1024, L"1 Kb (1024 byte)"},
-                          {1536, L"1 Kb (1536 byte)"}, {5ULL << 30, L"5242880 Kb (5368709120 byte)"}};
+    struct Case {
+        std::uint64_t bytes;
+        const wchar_t* text;
+    };
+    const Case cases[] = {{0, L"0 Kb (0 byte)"},
+                          {1023, L"0 Kb (1023 byte)"},
+                          {1024, L"1 Kb (1024 byte)"},
+                          {1536, L"1 Kb (1536 byte)"},
+                          {5ULL << 30, L"5242880 Kb (5368709120 byte)"}};
     for (const Case& c : cases) EXPECT_EQ(fileSizeText(c.bytes), c.text);
 }
 

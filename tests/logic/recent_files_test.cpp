@@ -22,7 +22,13 @@ TEST(RecentFiles, AddingKeepsNewestFirstUpToTheCount) {
     kFullButLast.back().clear();
     RecentFileList kNewThenFull{L"new"};
     std::copy(kFull.begin(), kFull.end() - 1, kNewThenFull.begin() + 1);
-    struct Case { const char* what; RecentFileList before; const wchar_t* path; int count; RecentFileList after; };
+    struct Case {
+        const char* what;
+        RecentFileList before;
+        const wchar_t* path;
+        int count;
+        RecentFileList after;
+    };
     const Case cases[] = {
         {"first file", {}, L"C:\\a.nfo", 6, listOf({L"C:\\a.nfo"})},
         {"count 0 empties all", listOf({L"x", L"y"}), L"z", 0, {}},
@@ -76,10 +82,17 @@ TEST(RecentFiles, AnEncodingFollowsItsFileAndNoOther) {
     addRecentFile(list, L"b", 6);
     EXPECT_EQ(encodingsFollowing(before, encodings, list)[0], E::None) << "forgotten when it left";
 
-    struct Case { const wchar_t* stored; const wchar_t* path; E encoding; };
+    struct Case {
+        const wchar_t* stored;
+        const wchar_t* path;
+        E encoding;
+    };
     const Case cases[] = {
-        {L"dos866|C:\\x.nfo", L"C:\\x.nfo", E::Dos866}, {L"dos866|C:\\x.nfo", L"C:\\y.nfo", E::None},
-        {L"dos866", L"C:\\x.nfo", E::None}, {L"nonsense|C:\\x.nfo", L"C:\\x.nfo", E::None}, {L"", L"C:\\x.nfo", E::None},
+        {L"dos866|C:\\x.nfo", L"C:\\x.nfo", E::Dos866},
+        {L"dos866|C:\\x.nfo", L"C:\\y.nfo", E::None},
+        {L"dos866", L"C:\\x.nfo", E::None},
+        {L"nonsense|C:\\x.nfo", L"C:\\x.nfo", E::None},
+        {L"", L"C:\\x.nfo", E::None},
     };
     for (const Case& c : cases) EXPECT_EQ(recentEncodingFor(c.stored, c.path), c.encoding);
     EXPECT_EQ(recentEncodingFor(recentEncodingText(E::Utf16BE, L"D:\\n.txt"), L"D:\\n.txt"), E::Utf16BE);
@@ -87,7 +100,10 @@ TEST(RecentFiles, AnEncodingFollowsItsFileAndNoOther) {
 }
 
 TEST(RecentFiles, CountTextsAreClampedAndBadOnesFallBackToSix) {
-    struct Case { const wchar_t* text; int count; };
+    struct Case {
+        const wchar_t* text;
+        int count;
+    };
     const Case cases[] = {{L"0", 0}, {L"6", 6}, {L"20", 20}, {L"21", 20}, {L"-3", 0}, {L"abc", 6}, {L"", 6}};
     for (const Case& c : cases) EXPECT_EQ(recentFileCountOf(c.text), c.count) << c.text;
 }

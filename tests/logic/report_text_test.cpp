@@ -7,7 +7,10 @@ namespace vantry {
 namespace {
 
 TEST(ReportText, AFullStopEndsMessagesThatEndInALetterOrDigit) {
-    struct Case { const wchar_t* message; const wchar_t* shown; };
+    struct Case {
+        const wchar_t* message;
+        const wchar_t* shown;
+    };
     const Case cases[] = {
         {L"Text exceeds memo capacity", L"Text exceeds memo capacity."},
         {L"Cannot open file \"x\". Not found.", L"Cannot open file \"x\". Not found."},
@@ -25,7 +28,11 @@ TEST(ReportText, AFullStopEndsMessagesThatEndInALetterOrDigit) {
 // nothing that changes it while it is read-only.
 TEST(EditCommands, EnabledOnlyWhenTheyCanAct) {
     using C = EditCommand;
-    struct Case { const char* what; EditState state; bool undo, cut, copy, paste, all; };
+    struct Case {
+        const char* what;
+        EditState state;
+        bool undo, cut, copy, paste, all;
+    };
     const Case cases[] = {
         {"everything possible", {true, false, true, true, true, true}, true, true, true, true, true},
         {"read-only", {true, true, true, true, true, true}, false, false, true, false, true},

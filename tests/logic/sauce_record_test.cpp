@@ -49,7 +49,11 @@ TEST(SauceRecords, OnlyARecordThatValidatesLeavesTheText) {
     twoComments.comments = 2;
     RecordFields tooManyComments;
     tooManyComments.comments = 9;
-    struct Case { const char* what; std::string bytes; size_t tailStart; };
+    struct Case {
+        const char* what;
+        std::string bytes;
+        size_t tailStart;
+    };
     const Case cases[] = {
         {"end-of-file byte and record", art + "\x1A" + record({}), art.size()},
         {"with a comment block", art + "\x1A" + commentBlock({"first", "second"}) + record(twoComments), art.size()},
@@ -79,7 +83,10 @@ TEST(SauceRecords, TheFieldsAreReadAsTheyAreMeant) {
     EXPECT_EQ(parsed->fontName, L"IBM VGA");
     EXPECT_EQ(parsed->comments, (std::vector<std::wstring>{L"Made for the party", L"Greets"}));
 
-    struct Case { const char* date; bool valid; };
+    struct Case {
+        const char* date;
+        bool valid;
+    };
     const Case dates[] = {{"20220926", true}, {"2022-9-2", false}, {"        ", false}, {"20230229", false},
                           {"20240229", true}, {"20221301", false}, {"19961100", false}};
     for (const Case& c : dates) {
@@ -104,8 +111,8 @@ TEST(SauceRecords, ARecordIsKeptOutOfTheTextAndSavedBackAsItWas) {
         EXPECT_EQ(document.text.find(L"SAUCE"), std::wstring::npos);
         EXPECT_EQ(document.trail, tail);
         EXPECT_TRUE(document.exact);
-        const auto saved = encodeForSaving(document.text, document.encoding, encoder, false, document.lead,
-                                           document.trail);
+        const auto saved =
+            encodeForSaving(document.text, document.encoding, encoder, false, document.lead, document.trail);
         EXPECT_EQ(saved, art + tail) << static_cast<int>(chosen);
     }
 }

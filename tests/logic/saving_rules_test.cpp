@@ -33,7 +33,12 @@ public:
 
 TEST(SavingRules, EachEncodingWritesItsMarkThenTheTextAsHeld) {
     using E = TextEncoding;
-    struct Case { const char* what; std::wstring text; E encoding; std::string bytes; };
+    struct Case {
+        const char* what;
+        std::wstring text;
+        E encoding;
+        std::string bytes;
+    };
     const Case cases[] = {
         {"empty, Default", L"", E::None, ""},
         {"empty, UTF-8", L"", E::Utf8, "\xEF\xBB\xBF"},
@@ -41,8 +46,13 @@ TEST(SavingRules, EachEncodingWritesItsMarkThenTheTextAsHeld) {
         {"empty, UTF-16 BE", L"", E::Utf16BE, "\xFE\xFF"},
         {"three lines, ANSI", L"a\r\nb\r\nc", E::Ansi, "a\r\nb\r\nc"},
         {"art kept byte for byte", L"\xDB\xB2\r\n", E::None, "\xDB\xB2\r\n"},
-        {"UTF-8 goes through the system", L"a\xE9", E::Utf8, "\xEF\xBB\xBF" "a<u>"},
-        {"UTF-16 LE", L"A\r\n\x2554", E::Utf16LE, std::string("\xFF\xFE" "A\0\r\0\n\0\x54\x25", 10)},
+        {"UTF-8 goes through the system", L"a\xE9", E::Utf8,
+         "\xEF\xBB\xBF"
+         "a<u>"},
+        {"UTF-16 LE", L"A\r\n\x2554", E::Utf16LE,
+         std::string("\xFF\xFE"
+                     "A\0\r\0\n\0\x54\x25",
+                     10)},
         {"UTF-16 BE", L"A\r\n\x2554", E::Utf16BE, std::string("\xFE\xFF\0A\0\r\0\n\x25\x54", 10)},
         {"a surrogate pair as two units", L"\xD83D\xDE00", E::Utf16BE, std::string("\xFE\xFF\xD8\x3D\xDE\x00", 6)},
         {"DOS 866", L"\x41F\x2588\r\n", E::Dos866, "\x8F\xDB\r\n"},
@@ -69,13 +79,23 @@ TEST(SavingRules, AnsiAsksBeforeReplacingCharactersTheCodePageLacks) {
 }
 
 TEST(SavingRules, Utf8AsksBeforeReplacingASurrogateWithoutItsPartner) {
-    struct Case { const char* what; std::wstring text; bool unpaired; };
+    struct Case {
+        const char* what;
+        std::wstring text;
+        bool unpaired;
+    };
     const Case cases[] = {
-        {"a pair", L"a\xD83D\xDE00" L"b", false},
+        {"a pair",
+         L"a\xD83D\xDE00"
+         L"b",
+         false},
         {"two pairs in a row", L"\xD83D\xDE00\xD83D\xDE01", false},
         {"no surrogates", L"\x2554\xFFFD", false},
         {"a high one at the end", L"a\xD83D", true},
-        {"a high one before a letter", L"\xD83D" L"a", true},
+        {"a high one before a letter",
+         L"\xD83D"
+         L"a",
+         true},
         {"a low one alone", L"a\xDE00", true},
         {"a pair the wrong way round", L"\xDE00\xD83D", true},
         {"a pair, then a high one", L"\xD83D\xDE00\xD83D", true},
@@ -113,7 +133,8 @@ TEST(SavingRules, ArtReadAsCodePage437IsSavedBackByteForByte) {
     EXPECT_NE(unmappableQuestion(TextEncoding::Dos866).find(L"866"), std::wstring::npos);
     EXPECT_EQ(encodeForSaving(L"a\xE9", TextEncoding::Utf8NoMark, encoder, false), "a<u>") << "no mark";
     EXPECT_EQ(encodeForSaving(L"\x2588\x2591 x", TextEncoding::Oem437InUtf8, fuzz::Latin1Encoder{}, false),
-              "\xC3\x9B\xC2\xB0 x") << "437 art inside UTF-8 goes back the way it came";
+              "\xC3\x9B\xC2\xB0 x")
+        << "437 art inside UTF-8 goes back the way it came";
     // A save of a document writes what its file began with, whatever the encoding.
     EXPECT_EQ(encodeForSaving(L"\x2588", TextEncoding::Oem437, encoder, false, "\xEF\xBB\xBF"), "\xEF\xBB\xBF\xDB");
     EXPECT_EQ(encodeForSaving(L"h", TextEncoding::Utf16LE, encoder, false, ""), std::string("h\0", 2));
@@ -121,7 +142,11 @@ TEST(SavingRules, ArtReadAsCodePage437IsSavedBackByteForByte) {
 
 TEST(SavingRules, TheExtensionDecidesTheFirstFilterThenTheFontMode) {
     using K = ExtensionKind;
-    struct Case { K kind; const wchar_t* mode; bool nfoFirst; };
+    struct Case {
+        K kind;
+        const wchar_t* mode;
+        bool nfoFirst;
+    };
     const Case cases[] = {
         {K::Nfo, L"alwaysAnsi", true},
         {K::Nfo, L"anything", true},

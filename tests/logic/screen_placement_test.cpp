@@ -16,7 +16,12 @@ std::string text(const ScreenBox& box) {
 constexpr ScreenBox kArea{0, 40, 1280, 1024};  // a work area below a task bar
 
 TEST(ScreenPlacement, AWindowIsMovedTheLeastIntoTheWorkArea) {
-    struct Case { const char* what; ScreenBox box; bool mayShrink; const char* placed; };
+    struct Case {
+        const char* what;
+        ScreenBox box;
+        bool mayShrink;
+        const char* placed;
+    };
     const Case cases[] = {
         {"inside already", {100, 100, 500, 400}, false, "100,100 400x300"},
         {"caption above the top", {100, -31, 760, 744}, false, "100,40 660x775"},
@@ -30,7 +35,12 @@ TEST(ScreenPlacement, AWindowIsMovedTheLeastIntoTheWorkArea) {
 }
 
 TEST(ScreenPlacement, AWindowOverAMatchMovesToTheNearestFreePlace) {
-    struct Case { const char* what; ScreenBox window; ScreenBox match; const char* placed; };
+    struct Case {
+        const char* what;
+        ScreenBox window;
+        ScreenBox match;
+        const char* placed;
+    };
     const Case cases[] = {
         {"covering nothing, it stays", {100, 100, 400, 300}, {500, 500, 560, 516}, "100,100 300x200"},
         {"below the match is nearer", {100, 480, 400, 680}, {200, 500, 260, 516}, "100,524 300x200"},

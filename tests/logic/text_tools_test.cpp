@@ -12,7 +12,13 @@ namespace {
 const LowerCaseTable kLower = asciiLowerCaseTable();
 
 TEST(TextSearch, FindsFromAPositionWithOrWithoutCase) {
-    struct Case { const wchar_t* text; const wchar_t* search; size_t from; bool matchCase; std::optional<size_t> at; };
+    struct Case {
+        const wchar_t* text;
+        const wchar_t* search;
+        size_t from;
+        bool matchCase;
+        std::optional<size_t> at;
+    };
     const Case cases[] = {
         {L"Hello hello", L"hello", 0, true, 6},
         {L"Hello hello", L"hello", 0, false, 0},
@@ -108,26 +114,46 @@ TEST(TextSearch, ReportsAndMessages) {
 }
 
 TEST(LineNumbers, TypedNumbersAreReadAsTheDialogAcceptsThem) {
-    struct Case { const wchar_t* text; std::optional<std::int32_t> value; };
+    struct Case {
+        const wchar_t* text;
+        std::optional<std::int32_t> value;
+    };
     const Case cases[] = {
-        {L"12", 12}, {L" 12", 12}, {L"12 ", std::nullopt}, {L"", std::nullopt}, {L"abc", std::nullopt},
-        {L"$1A", 26}, {L"0x1A", 26}, {L"0X1a", 26}, {L"x1A", 26}, {L"X1A", 26}, {L"1A", std::nullopt},
-        {L"0", 0}, {L"-1", -1}, {L"+7", 7}, {L"-", std::nullopt}, {L"$", std::nullopt},
-        {L"2147483647", 2147483647}, {L"2147483648", std::nullopt}, {L"-2147483648", -2147483647 - 1},
-        {L"$FFFFFFFF", -1}, {L"$100000000", std::nullopt}, {L"99999999999999999999", std::nullopt},
+        {L"12", 12},
+        {L" 12", 12},
+        {L"12 ", std::nullopt},
+        {L"", std::nullopt},
+        {L"abc", std::nullopt},
+        {L"$1A", 26},
+        {L"0x1A", 26},
+        {L"0X1a", 26},
+        {L"x1A", 26},
+        {L"X1A", 26},
+        {L"1A", std::nullopt},
+        {L"0", 0},
+        {L"-1", -1},
+        {L"+7", 7},
+        {L"-", std::nullopt},
+        {L"$", std::nullopt},
+        {L"2147483647", 2147483647},
+        {L"2147483648", std::nullopt},
+        {L"-2147483648", -2147483647 - 1},
+        {L"$FFFFFFFF", -1},
+        {L"$100000000", std::nullopt},
+        {L"99999999999999999999", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(parseLineNumber(c.text), c.value) << std::wstring(c.text).size();
     EXPECT_EQ(invalidLineNumberMessage(L"12 "), L"'12 ' is not a valid integer value.");
 
     // Numbers below 1 go nowhere, the lowest included (no line before it to compute).
     const std::pair<std::int32_t, std::optional<std::uint32_t>> lines[] = {
-        {1, 0u}, {120, 119u}, {2147483647, 2147483646u}, {0, std::nullopt}, {-1, std::nullopt},
-        {-2147483647 - 1, std::nullopt}};
+        {1, 0u},           {120, 119u},        {2147483647, 2147483646u},
+        {0, std::nullopt}, {-1, std::nullopt}, {-2147483647 - 1, std::nullopt}};
     for (const auto& [number, line] : lines) EXPECT_EQ(lineIndexOfNumber(number), line) << number;
 }
 
 TEST(LineNumbers, TheLabelOffersTheLinesOfTheText) {
-    EXPECT_EQ(offeredLineCount(4, true), 3);   // three lines and a final line break
+    EXPECT_EQ(offeredLineCount(4, true), 3);  // three lines and a final line break
     EXPECT_EQ(offeredLineCount(3, false), 3);
     EXPECT_EQ(offeredLineCount(1, false), 1);  // an empty document
     EXPECT_EQ(offeredLineCount(1, true), 1);

@@ -23,7 +23,10 @@ TEST(FontFiles, EveryFaceDrawsCodePage437AndTheCompanionsDrawArtAt1252sCharacter
         if (byte != '\t' && byte != '\n' && byte != '\r') bytes += static_cast<char>(byte);  // kept as themselves
     }
     const std::wstring characters = decodeCp437(bytes);
-    struct Face { const wchar_t* name; int height; };
+    struct Face {
+        const wchar_t* name;
+        int height;
+    };
     for (const Face face : {Face{L"ASCII VGA", 16}, Face{L"ASCII EGA", 14}, Face{L"ASCII", 16}}) {
         const std::wstring companion = std::wstring(face.name) + L" 1252";
         for (const std::wstring& name : {std::wstring(face.name), companion}) {

@@ -36,9 +36,13 @@ protected:
 
 TEST_F(LinksTest, EachFollowModeOpensOnItsGestureOnly) {
     enum Gesture { Click, CtrlClick, DoubleClick, Drag };
-    struct Case { const wchar_t* mode; Gesture gesture; bool opens; };
-    const Case cases[] = {{L"ctrlClick", Click, false}, {L"ctrlClick", CtrlClick, true}, {L"click", Click, true},
-                          {L"click", Drag, false},
+    struct Case {
+        const wchar_t* mode;
+        Gesture gesture;
+        bool opens;
+    };
+    const Case cases[] = {{L"ctrlClick", Click, false},   {L"ctrlClick", CtrlClick, true},
+                          {L"click", Click, true},        {L"click", Drag, false},
                           {L"doubleClick", Click, false}, {L"doubleClick", DoubleClick, true}};
     for (const Case& c : cases) {
         window->settings().urlFollow = c.mode;
@@ -56,7 +60,8 @@ TEST_F(LinksTest, EachFollowModeOpensOnItsGestureOnly) {
                 SendMessageW(memo(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
                 SendMessageW(memo(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
             }
-            const std::wstring target = kind == AddressKind::Web ? L"http://example.com/a%20b" : L"mailto:joe@example.com";
+            const std::wstring target =
+                kind == AddressKind::Web ? L"http://example.com/a%20b" : L"mailto:joe@example.com";
             EXPECT_EQ(opened, c.opens ? std::vector<std::wstring>{target} : std::vector<std::wstring>{})
                 << narrow(c.mode) << " gesture " << c.gesture;
         }
@@ -68,12 +73,17 @@ TEST_F(LinksTest, EachFollowModeOpensOnItsGestureOnly) {
 TEST_F(LinksTest, TheHandShowsOverAddressesOnly) {
     const std::string document = "\tx\thttp://tab.example/a b\r\nmail\tjoe@example.com\r\n" + std::string(400, 'x') +
                                  " http://right.example/\r\nhttp://long.example/" + std::string(300, 'p') + " end\r\n";
-    struct Case { const char* text; int offset; int dx; bool over; };
-    const Case cases[] = {
-        {"http://tab", 0, 0, true}, {"x\thttp", 0, 0, false},
-        {"http://tab", 0, -4, true},                             // the tab's right half is nearer the address
-        {"a b", 0, 0, true}, {"a b", 2, 0, false}, {"joe@", 0, 0, true},
-        {"http://right", 5, 0, true}, {"p end", 0, 0, true}, {"p end", 2, 0, false}};
+    struct Case {
+        const char* text;
+        int offset;
+        int dx;
+        bool over;
+    };
+    const Case cases[] = {{"http://tab", 0, 0, true},  {"x\thttp", 0, 0, false},
+                          {"http://tab", 0, -4, true},  // the tab's right half is nearer the address
+                          {"a b", 0, 0, true},         {"a b", 2, 0, false},
+                          {"joe@", 0, 0, true},        {"http://right", 5, 0, true},
+                          {"p end", 0, 0, true},       {"p end", 2, 0, false}};
     for (const bool wrap : {false, true}) {
         if (window->memo().wordWrap() != wrap) command(IDM_WORD_WRAP);
         open(document);
@@ -111,7 +121,8 @@ LRESULT watchLock(void* data, UINT message, WPARAM wParam, LPARAM lParam) {
 
 TEST_F(LinksTest, TheTextIsReadWithoutMessagesToTheControlWhileItIsLocked) {
     std::string text;
-    for (int line = 0; line < 30; ++line) text += "see http://example.com/" + std::to_string(line) + " and more words\r\n";
+    for (int line = 0; line < 30; ++line)
+        text += "see http://example.com/" + std::to_string(line) + " and more words\r\n";
     for (const bool wrap : {false, true}) {
         EditControl memo;
         memo.create(window->handle(), 999, wrap);
@@ -127,7 +138,8 @@ TEST_F(LinksTest, TheTextIsReadWithoutMessagesToTheControlWhileItIsLocked) {
             found += pointed && pointed->column < pointed->text.size();
         }
         EXPECT_EQ(found, 4) << "wrap " << wrap;
-        EXPECT_TRUE(watch.whileLocked.empty()) << "wrap " << wrap << ": message " << std::hex << watch.whileLocked.at(0);
+        EXPECT_TRUE(watch.whileLocked.empty())
+            << "wrap " << wrap << ": message " << std::hex << watch.whileLocked.at(0);
         memo.setMessageHook(nullptr, nullptr);
     }
 }
@@ -140,7 +152,10 @@ TEST_F(LinksTest, TheAddressTooltipGoesWhenTheTextScrolls) {
     document += std::string(400, 'x');  // something to scroll to the right
     open(document);
     window->settings().urlFollow = L"click";
-    struct Case { const char* what; std::function<void()> scroll; };
+    struct Case {
+        const char* what;
+        std::function<void()> scroll;
+    };
     const Case cases[] = {
         {"Ctrl+End", [&] { withKeysDown({VK_CONTROL}, [&] { SendMessageW(memo(), WM_KEYDOWN, VK_END, 1); }); }},
         {"the scroll bar", [&] { SendMessageW(memo(), WM_VSCROLL, SB_PAGEDOWN, 0); }},

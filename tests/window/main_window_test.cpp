@@ -19,9 +19,10 @@ using MainWindowTest = WindowTest;
 // The text a caption shows for an accelerator: "Ctrl+Alt+S", "Shift+Del", "F3",
 // "Ctrl+Plus" (the keypad's key and Shift with the main one are the same shortcut).
 std::wstring shortcutText(const ACCEL& entry) {
-    const bool plusOrMinus = entry.key == VK_OEM_PLUS || entry.key == VK_ADD || entry.key == VK_OEM_MINUS ||
-                             entry.key == VK_SUBTRACT;
-    const std::wstring text = std::wstring(entry.fVirt & FCONTROL ? L"Ctrl+" : L"") + (entry.fVirt & FALT ? L"Alt+" : L"") +
+    const bool plusOrMinus =
+        entry.key == VK_OEM_PLUS || entry.key == VK_ADD || entry.key == VK_OEM_MINUS || entry.key == VK_SUBTRACT;
+    const std::wstring text = std::wstring(entry.fVirt & FCONTROL ? L"Ctrl+" : L"") +
+                              (entry.fVirt & FALT ? L"Alt+" : L"") +
                               (entry.fVirt & FSHIFT && !plusOrMinus ? L"Shift+" : L"");
     if (entry.key >= VK_F1 && entry.key <= VK_F12) return text + L"F" + std::to_wstring(entry.key - VK_F1 + 1);
     if (entry.key == VK_DELETE || entry.key == VK_RETURN) return text + (entry.key == VK_DELETE ? L"Del" : L"Enter");
@@ -69,7 +70,8 @@ TEST_F(MainWindowTest, ZoomScalesTheShownFaceOnlyAndKeepsTheTextInPlace) {
     open(text, L"art.nfo");
     const auto fontHeight = [&] {
         LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window->memo().handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window->memo().handle(), WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
         return font.lfHeight;
     };
     const auto wheel = [&](int delta) {
@@ -106,9 +108,9 @@ TEST_F(MainWindowTest, ZoomScalesTheShownFaceOnlyAndKeepsTheTextInPlace) {
 
 TEST_F(MainWindowTest, StoredStateAppliesAtStart) {
     const std::pair<const wchar_t*, const wchar_t*> stored[] = {
-        {L"wordWrap", L"2"}, {L"allowTextChanges", L"0"}, {L"bgColor", L"255"}, {L"textColor", L"65280"},
-        {L"showStatusBar", L"yes"}, {L"alwaysOnTop", L"1"}, {L"windowPosX", L"40"}, {L"windowPosY", L"30"},
-        {L"windowWidth", L"500"}, {L"windowHeight", L"400"}};
+        {L"wordWrap", L"2"},        {L"allowTextChanges", L"0"}, {L"bgColor", L"255"},   {L"textColor", L"65280"},
+        {L"showStatusBar", L"yes"}, {L"alwaysOnTop", L"1"},      {L"windowPosX", L"40"}, {L"windowPosY", L"30"},
+        {L"windowWidth", L"500"},   {L"windowHeight", L"400"}};
     for (const auto& [name, value] : stored) writeValue(name, value);
     const auto window = makeMainWindow();
     EXPECT_TRUE(window->memo().wordWrap()) << "any number but 0 wraps";
@@ -153,7 +155,11 @@ TEST_F(MainWindowTest, ClosingStoresTheNormalPlacementAndWhetherItWasMaximized) 
 }
 
 TEST_F(MainWindowTest, EachSwitchIsStoredAtOnceAndShown) {
-    struct Switch { int id; const wchar_t* setting; std::function<bool(Tnfonote&)> on; };
+    struct Switch {
+        int id;
+        const wchar_t* setting;
+        std::function<bool(Tnfonote&)> on;
+    };
     const Switch switches[] = {
         {IDM_ALWAYS_ON_TOP, L"alwaysOnTop", [](Tnfonote& w) { return w.isWindowTopmost(); }},
         {IDM_WORD_WRAP, L"wordWrap",

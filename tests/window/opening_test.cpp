@@ -38,12 +38,20 @@ void makeShortcut(const std::wstring& shortcut, const std::wstring& target) {
 // code page is drawn by the face's 1252 companion, which draws art at 1252's characters.
 TEST_F(OpeningTest, FilesAreDecodedByMarkOrCodePageAndHeldWithCrLf) {
     using E = TextEncoding;
-    struct Case { const char* what; std::string bytes; const wchar_t* entry; std::wstring text; E encoding; const wchar_t* face; };
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const wchar_t* entry;
+        std::wstring text;
+        E encoding;
+        const wchar_t* face;
+    };
     const Case cases[] = {
         {"NFO art in code page 437", "\xDB\xDB\n", L"", L"\x2588\x2588\r\n", E::Oem437, L"ASCII VGA"},
         {"NFO art read as ANSI", "\xDB\xDB\n", L"ANSI", L"\x00DB\x00DB\r\n", E::Ansi, L"ASCII VGA 1252"},
         {"UTF-8 mark", "\xEF\xBB\xBF\xE2\x95\x94\r\nx", L"", L"\x2554\r\nx", E::Utf8, L"ASCII VGA"},
-        {"no mark read as UTF-8", "\xC3\xA9\rz", L"UTF-8 (Default Unicode)", L"\x00E9\r\nz", E::Utf8NoMark, L"ASCII VGA"},
+        {"no mark read as UTF-8", "\xC3\xA9\rz", L"UTF-8 (Default Unicode)", L"\x00E9\r\nz", E::Utf8NoMark,
+         L"ASCII VGA"},
         {"UTF-8 without a mark", "m\xC3\xBCssen", L"", L"m\x00FCssen", E::Utf8NoMark, L"ASCII VGA"},
     };
     for (const Case& c : cases) {
@@ -54,7 +62,8 @@ TEST_F(OpeningTest, FilesAreDecodedByMarkOrCodePageAndHeldWithCrLf) {
         EXPECT_FALSE(window->isModified()) << c.what;
         EXPECT_EQ(window->memo().selection().end, 0u) << c.what;
         LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window->memo().handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window->memo().handle(), WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
         EXPECT_STREQ(font.lfFaceName, c.face) << c.what;
     }
     EXPECT_TRUE(ui.messages.empty());
@@ -78,7 +87,8 @@ TEST_F(OpeningTest, AFileThatCannotBeShownIsReportedAndTheDocumentStays) {
     EXPECT_FALSE(window->loadDocument(folder.file(L"long.txt", std::string(100, 'x')), L""));
     RemoveWindowSubclass(window->memo().handle(), refuseLongTexts, 1);
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0].text.rfind(L"Cannot open file \"" + missing + L"\". ", 0), 0u) << narrow(ui.messages[0].text);
+    EXPECT_EQ(ui.messages[0].text.rfind(L"Cannot open file \"" + missing + L"\". ", 0), 0u)
+        << narrow(ui.messages[0].text);
     EXPECT_GT(ui.messages[0].text.size(), missing.size() + 22) << "the system's description follows";
     EXPECT_EQ(ui.messages[0].caption, L"kept.nfo - Vantry");
     EXPECT_EQ(ui.messages[0].style, static_cast<UINT>(MB_OK | MB_ICONERROR));
@@ -118,7 +128,13 @@ TEST_F(OpeningTest, ReopeningInAnotherEncodingShowsItsLettersAndKeepsTheBytes) {
         const wchar_t* status;
     };
     const Case cases[] = {
-        {L"german.nfo", "Gr\xF6\xDF" "e f\xFCr\r\n", 6, L"Gr\xF6\xDF" L"e f\xFCr\r\n", 2, L'\xF7', L"Windows 1252"},
+        {L"german.nfo",
+         "Gr\xF6\xDF"
+         "e f\xFCr\r\n",
+         6,
+         L"Gr\xF6\xDF"
+         L"e f\xFCr\r\n",
+         2, L'\xF7', L"Windows 1252"},
         {L"russian.nfo", "\x8F\xE0\xA8\xA2\xA5\xE2\r\n", 3, L"\x41F\x440\x438\x432\x435\x442\r\n", 0, L'\xC5',
          L"DOS 866"},
     };
@@ -157,7 +173,11 @@ TEST_F(OpeningTest, ReopeningInAnotherEncodingShowsItsLettersAndKeepsTheBytes) {
 // A UTF-8 mark before 437 art is kept aside, not shown, and written back; an explicit
 // choice over a mark of another encoding reads that mark as text and keeps it.
 TEST_F(OpeningTest, MarksAreKeptAsideOrReadAsTextAndSavedBack) {
-    struct Case { std::string bytes; const wchar_t* entry; std::wstring text; };
+    struct Case {
+        std::string bytes;
+        const wchar_t* entry;
+        std::wstring text;
+    };
     const Case cases[] = {
         {"\xEF\xBB\xBFRelease Date \xDB", L"", L"Release Date \x2588"},
         {std::string("\xFF\xFE\xDB\0", 4), L"DOS / OEM 437", L"\xA0\x25A0\x2588 "},
@@ -219,11 +239,15 @@ TEST_F(OpeningTest, ASauceRecordIsInformationNotText) {
 // the system's own text.
 using OtherLocale = WindowTest;
 TEST_F(OtherLocale, NfoArtIsTheSameArtAndTextFilesTheSystemsText) {
-    struct System { UINT codePage; std::string textBytes; std::wstring text; };
+    struct System {
+        UINT codePage;
+        std::string textBytes;
+        std::wstring text;
+    };
     const System systems[] = {{1251, "\xCF\xF0\xE8\xE2\xE5\xF2", L"\x041F\x0440\x0438\x0432\x0435\x0442"},
                               {932, "\x82\xB1\x82\xF1", L"\x3053\x3093"}};
-    const auto system = std::find_if(std::begin(systems), std::end(systems),
-                                     [](const System& s) { return s.codePage == GetACP(); });
+    const auto system =
+        std::find_if(std::begin(systems), std::end(systems), [](const System& s) { return s.codePage == GetACP(); });
     ASSERT_NE(system, std::end(systems)) << "the test expects code page 1251 or 932, not " << GetACP();
 
     const std::string art = "\xDB\xDB\xB0\xCD\x81\r\n";

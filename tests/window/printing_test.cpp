@@ -39,10 +39,11 @@ int runUnix(const std::string& command) {
     static int runs = 0;
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring done = std::wstring(temp) + L"vantry-unix-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                              std::to_wstring(++runs);
+    const std::wstring done =
+        std::wstring(temp) + L"vantry-unix-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++runs);
     const std::string marker = unixPath(done);
-    const std::string script = "(" + command + "); echo $? > '" + marker + ".part'; mv '" + marker + ".part' '" + marker + "'";
+    const std::string script =
+        "(" + command + "); echo $? > '" + marker + ".part'; mv '" + marker + ".part' '" + marker + "'";
     std::wstring line = L"/bin/sh -c \"" + std::wstring(script.begin(), script.end()) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -172,8 +173,9 @@ TEST_F(RealPrinterTest, NfoArtPrintsItsOwnCharactersAndItsWrappedLinesAsShownInO
 
     const std::vector<std::string> pages = pageTexts(pdf);
     ASSERT_EQ(pages.size(), 3u);
-    EXPECT_EQ(pages[0].substr(0, 30), "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88"
-                                      "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88")
+    EXPECT_EQ(pages[0].substr(0, 30),
+              "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88"
+              "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88")
         << "the art's characters are real blocks";
     // After the art, page one's lines are the window's lines, wrapped where it wraps them.
     std::istringstream pageOne(pages[0]);
@@ -254,8 +256,11 @@ TEST_F(WindowTest, ExportAsPngDrawsEveryLineInTheShownFaceAndColours) {
     // Read back by another program: its size, then a pixel inside the third block, one on
     // the empty line and one beside the last line's block.
     const std::wstring seen = folder.path(L"seen.txt");
-    ASSERT_EQ(runUnix("convert '" + unixPath(folder.path(L"art.png")) + "' -format '%w %h %[hex:p{20,1}] %[hex:p{20,20}] "
-                      "%[hex:p{12,40}]' info: > '" + unixPath(seen) + "'"), 0);
+    ASSERT_EQ(runUnix("convert '" + unixPath(folder.path(L"art.png")) +
+                      "' -format '%w %h %[hex:p{20,1}] %[hex:p{20,20}] "
+                      "%[hex:p{12,40}]' info: > '" +
+                      unixPath(seen) + "'"),
+              0);
     EXPECT_EQ(fileBytes(seen), "24 48 FFFFFF 313D73 313D73") << "three cells of 8 by three lines of 16, white on blue";
 
     // Blank lines are a picture of the background, as wide as the widest of them (a cell
@@ -264,19 +269,23 @@ TEST_F(WindowTest, ExportAsPngDrawsEveryLineInTheShownFaceAndColours) {
         open(blank, L"blank.nfo");
         ui.fileAnswers.push_back(FileDialogAnswer{folder.path(L"blank.png"), -1, 1});
         command(IDM_EXPORT_PNG);
-        ASSERT_EQ(runUnix("convert '" + unixPath(folder.path(L"blank.png")) + "' -format '%w %h %k %[hex:p{0,0}]' info: > '" +
-                          unixPath(seen) + "'"), 0);
+        ASSERT_EQ(runUnix("convert '" + unixPath(folder.path(L"blank.png")) +
+                          "' -format '%w %h %k %[hex:p{0,0}]' info: > '" + unixPath(seen) + "'"),
+                  0);
         EXPECT_EQ(fileBytes(seen), std::string(size) + " 1 313D73");
         EXPECT_TRUE(ui.messages.empty()) << narrow(ui.messages.at(0).text);
     }
 
-    struct Refused { std::string text; std::wstring_view message; };
+    struct Refused {
+        std::string text;
+        std::wstring_view message;
+    };
     std::string tall;
     for (int line = 0; line <= kLargestImageSide; ++line) tall += "x\r\n";  // each at least a pixel high
     const Refused refused[] = {
         {"", kNothingToExportMessage},
         {tall, kImageTooLargeMessage},
-        {std::string(9000, 'x'), kImageTooLargeMessage},  // 72,000 pixels: more than 16 bits hold
+        {std::string(9000, 'x'), kImageTooLargeMessage},         // 72,000 pixels: more than 16 bits hold
         {"\t" + std::string(4093, 'x'), kImageTooLargeMessage},  // 64 + 32,744: a tab counts to its stop
     };
     for (const Refused& r : refused) {

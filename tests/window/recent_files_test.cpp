@@ -18,7 +18,8 @@ std::vector<std::wstring> recentPartOfFileMenu(HWND window) {
         if (inside) {
             wchar_t text[512] = {};
             GetMenuStringW(file, static_cast<UINT>(position), text, 512, MF_BYPOSITION);
-            texts.push_back((GetMenuState(file, static_cast<UINT>(position), MF_BYPOSITION) & MF_SEPARATOR) ? L"-" : text);
+            texts.push_back((GetMenuState(file, static_cast<UINT>(position), MF_BYPOSITION) & MF_SEPARATOR) ? L"-"
+                                                                                                            : text);
         }
         if (id == IDM_FILE_INFORMATION) inside = true;
     }

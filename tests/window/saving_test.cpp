@@ -51,7 +51,6 @@ TEST_F(SavingTest, CharactersOutsideTheCodePageAreOnlyReplacedWhenTheUserAgrees)
 
     saveAs(path, kUtf8);  // a Unicode encoding keeps them without a question
     EXPECT_EQ(ui.messages.size(), 2u);
-
 }
 
 // Bytes that did not survive the reading are never replaced without a question, by
@@ -83,7 +82,9 @@ TEST_F(SavingTest, ALossyReadingIsAskedAboutBeforeEverySaveInItsEncoding) {
     ui.messages.clear();
     saveAs(path, kUtf16LE);
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(fileBytes(path).substr(0, 4), std::string("\xFF\xFE" "c\0", 4));
+    EXPECT_EQ(fileBytes(path).substr(0, 4), std::string("\xFF\xFE"
+                                                        "c\0",
+                                                        4));
     EXPECT_EQ(statusPanel(window->statusBar(), 3), L"UTF-16 LE") << "exact from now on";
 }
 
@@ -93,10 +94,15 @@ TEST_F(SavingTest, SaveKeepsTheOpenedEncodingAndSaveAsUsesItsDialog) {
     const std::wstring plain = folder.file(L"plain.txt", "abc");
     ASSERT_TRUE(window->loadDocument(plain, L""));
     saveAs(plain, kUtf8);
-    EXPECT_EQ(fileBytes(plain), "\xEF\xBB\xBF" "abc");
+    EXPECT_EQ(fileBytes(plain),
+              "\xEF\xBB\xBF"
+              "abc");
     type(L"d");
     command(IDM_SAVE);
-    EXPECT_EQ(fileBytes(plain), "\xEF\xBB\xBF" "abcd") << "Save keeps the encoding Save As chose";
+    EXPECT_EQ(fileBytes(plain),
+              "\xEF\xBB\xBF"
+              "abcd")
+        << "Save keeps the encoding Save As chose";
     EXPECT_EQ(window->saveDialog().encodingIndex, kUtf8);
 
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
@@ -117,19 +123,33 @@ TEST_F(SavingTest, SaveKeepsTheOpenedEncodingAndSaveAsUsesItsDialog) {
 TEST_F(SavingTest, UnsavedChangesAreAskedAboutBeforeEveryActionThatDropsThem) {
     enum class Action { New, Open, Drop, Recent, Close };
     enum class Setup { AskOff, Unmodified, TypedThenDeleted, No, Cancel, YesNamed, YesUnnamedCancelled };
-    struct Case { Action action; Setup setup; bool asks; bool goesOn; bool saved; };
+    struct Case {
+        Action action;
+        Setup setup;
+        bool asks;
+        bool goesOn;
+        bool saved;
+    };
     const Case cases[] = {
-        {Action::Close, Setup::AskOff, false, true, false}, {Action::Close, Setup::Unmodified, false, true, false},
-        {Action::Close, Setup::TypedThenDeleted, false, true, false}, {Action::Close, Setup::No, true, true, false},
-        {Action::Close, Setup::Cancel, true, false, false}, {Action::Close, Setup::YesNamed, true, true, true},
-        {Action::Close, Setup::YesUnnamedCancelled, true, false, false}, {Action::New, Setup::Cancel, true, false, false},
-        {Action::New, Setup::YesNamed, true, true, true}, {Action::Open, Setup::YesUnnamedCancelled, true, false, false},
-        {Action::Open, Setup::No, true, true, false}, {Action::Drop, Setup::Cancel, true, false, false},
-        {Action::Drop, Setup::AskOff, false, true, false}, {Action::Recent, Setup::YesNamed, true, true, true},
+        {Action::Close, Setup::AskOff, false, true, false},
+        {Action::Close, Setup::Unmodified, false, true, false},
+        {Action::Close, Setup::TypedThenDeleted, false, true, false},
+        {Action::Close, Setup::No, true, true, false},
+        {Action::Close, Setup::Cancel, true, false, false},
+        {Action::Close, Setup::YesNamed, true, true, true},
+        {Action::Close, Setup::YesUnnamedCancelled, true, false, false},
+        {Action::New, Setup::Cancel, true, false, false},
+        {Action::New, Setup::YesNamed, true, true, true},
+        {Action::Open, Setup::YesUnnamedCancelled, true, false, false},
+        {Action::Open, Setup::No, true, true, false},
+        {Action::Drop, Setup::Cancel, true, false, false},
+        {Action::Drop, Setup::AskOff, false, true, false},
+        {Action::Recent, Setup::YesNamed, true, true, true},
         {Action::Recent, Setup::Cancel, true, false, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "action " << static_cast<int>(c.action) << ", setup " << static_cast<int>(c.setup));
+        SCOPED_TRACE(::testing::Message()
+                     << "action " << static_cast<int>(c.action) << ", setup " << static_cast<int>(c.setup));
         ScriptedUi script;
         bool closed = false;
         std::unique_ptr<Tnfonote> subject = makeMainWindow(std::nullopt, &closed);
@@ -169,8 +189,9 @@ TEST_F(SavingTest, UnsavedChangesAreAskedAboutBeforeEveryActionThatDropsThem) {
             case Action::Close: SendMessageW(handle, WM_CLOSE, 0, 0); break;
         }
         const bool wentOn = c.action == Action::Close ? closed
-                            : c.action == Action::New ? subject->document().fileName == L"0" && subject->memo().text().empty()
-                                                      : subject->document().fileName == other;
+                            : c.action == Action::New
+                                ? subject->document().fileName == L"0" && subject->memo().text().empty()
+                                : subject->document().fileName == other;
         ASSERT_EQ(script.messages.size(), c.asks ? 1u : 0u);
         if (c.asks) {
             EXPECT_EQ(script.messages[0].text, L"Save changes to text?");
@@ -207,7 +228,11 @@ TEST_F(SavingTest, AWriteThatFailsPartWayLeavesTheOriginalAndNoTemporaryFile) {
 // When the replace fails half-way, the old file is already gone or renamed: the new one
 // is moved into place, or kept under its temporary name, never deleted.
 TEST_F(SavingTest, AReplaceThatFailsHalfWayStillLeavesTheTextOnDisk) {
-    struct Case { DWORD error; const wchar_t* oldFileGoesTo; bool newFileHeld; };
+    struct Case {
+        DWORD error;
+        const wchar_t* oldFileGoesTo;
+        bool newFileHeld;
+    };
     const Case cases[] = {{ERROR_UNABLE_TO_MOVE_REPLACEMENT, nullptr, false},
                           {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, L"renamed-old", false},
                           {ERROR_UNABLE_TO_MOVE_REPLACEMENT, nullptr, true}};  // the new file cannot move either
@@ -216,9 +241,13 @@ TEST_F(SavingTest, AReplaceThatFailsHalfWayStillLeavesTheTextOnDisk) {
         const std::wstring path = here.file(L"doc.nfo", "old");
         UniqueFileHandle held;  // open without sharing deletion: the new file cannot be moved
         const FileReplacer failHalfWay = [&](const std::wstring& target, const std::wstring& replacement) {
-            if (c.oldFileGoesTo) MoveFileW(target.c_str(), here.path(c.oldFileGoesTo).c_str());
-            else DeleteFileW(target.c_str());
-            if (c.newFileHeld) held.reset(CreateFileW(replacement.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+            if (c.oldFileGoesTo)
+                MoveFileW(target.c_str(), here.path(c.oldFileGoesTo).c_str());
+            else
+                DeleteFileW(target.c_str());
+            if (c.newFileHeld)
+                held.reset(CreateFileW(replacement.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                                       nullptr));
             SetLastError(c.error);
             return false;
         };
@@ -230,7 +259,8 @@ TEST_F(SavingTest, AReplaceThatFailsHalfWayStillLeavesTheTextOnDisk) {
         }
         held.reset();
         const size_t named = message.find(L"~vantry-");  // the file that holds the text, when not in place
-        const std::wstring kept = named == std::wstring::npos ? L"doc.nfo" : message.substr(named, message.find(L'"', named) - named);
+        const std::wstring kept =
+            named == std::wstring::npos ? L"doc.nfo" : message.substr(named, message.find(L'"', named) - named);
         EXPECT_EQ(c.newFileHeld, message.rfind(L"Cannot create file \"" + path + L"\". ", 0) == 0) << narrow(message);
         EXPECT_EQ(fileBytes(here.path(kept)), "new") << c.error;
         std::vector<std::wstring> names{kept};
@@ -244,10 +274,14 @@ TEST_F(SavingTest, AReplaceThatFailsHalfWayStillLeavesTheTextOnDisk) {
 using Utf8CodePage = WindowTest;
 TEST_F(Utf8CodePage, DefaultSavesWriteTheTextAsUtf8WithoutAMark) {
     ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8)) << "the test expects the UTF-8 code page";
-    const std::string bytes = "Gr\xC3\xBC\xC3\x9F" "e \xE2\x95\x94\xE2\x96\x88 \xE4\xB8\xAD";
+    const std::string bytes =
+        "Gr\xC3\xBC\xC3\x9F"
+        "e \xE2\x95\x94\xE2\x96\x88 \xE4\xB8\xAD";
     const std::wstring path = folder.file(L"notes.txt", "old");
     ASSERT_TRUE(window->loadDocument(path, L""));
-    window->memo().setText(L"Gr\xFC\xDF" L"e \x2554\x2588 \x4E2D");
+    window->memo().setText(
+        L"Gr\xFC\xDF"
+        L"e \x2554\x2588 \x4E2D");
     ui.messageAnswers = {IDYES};
     SendMessageW(window->handle(), WM_CLOSE, 0, 0);  // "Save changes to text?" Yes
     ASSERT_EQ(ui.messages.size(), 1u) << narrow(ui.messages.back().text);
@@ -267,10 +301,14 @@ TEST_F(Utf8CodePage, DefaultSavesWriteTheTextAsUtf8WithoutAMark) {
 // replacement characters, and saved back as it was.
 TEST_F(Utf8CodePage, ATextFileThatIsNotUtf8KeepsItsLettersAndBytes) {
     ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8)) << "the test expects the UTF-8 code page";
-    const std::string bytes = "caf\xE9 Gr\xF6\xDF" "e\r\n";
+    const std::string bytes =
+        "caf\xE9 Gr\xF6\xDF"
+        "e\r\n";
     const std::wstring path = folder.file(L"note.txt", bytes);
     ASSERT_TRUE(window->loadDocument(path, L""));
-    EXPECT_EQ(window->memo().text(), L"caf\xE9 Gr\xF6\xDF" L"e\r\n");
+    EXPECT_EQ(window->memo().text(),
+              L"caf\xE9 Gr\xF6\xDF"
+              L"e\r\n");
     EXPECT_EQ(statusPanel(window->statusBar(), 3), L"Windows 1252");
     SendMessageW(window->handle(), WM_COMMAND, IDM_SAVE, 0);
     EXPECT_EQ(fileBytes(path), bytes);

@@ -40,9 +40,7 @@ Answer nextAnswer(std::deque<Answer>& answers) {
 }
 }  // namespace
 
-std::optional<PrintDialogAnswer> ScriptedUi::printDialog(HWND) {
-    return nextAnswer(printAnswers);
-}
+std::optional<PrintDialogAnswer> ScriptedUi::printDialog(HWND) { return nextAnswer(printAnswers); }
 
 std::optional<FileDialogAnswer> ScriptedUi::fileDialog(FileDialogRequest& request) {
     fileDialogs.push_back(request);
@@ -58,8 +56,8 @@ CleanSettingsKey::~CleanSettingsKey() { RegDeleteTreeW(HKEY_CURRENT_USER, kTestK
 std::wstring readValue(const std::wstring& name, const wchar_t* keyPath) {
     wchar_t buffer[4096] = {};
     DWORD size = sizeof buffer;
-    if (RegGetValueW(HKEY_CURRENT_USER, keyPath + 1, name.c_str(), RRF_RT_REG_SZ, nullptr, buffer,
-                     &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, keyPath + 1, name.c_str(), RRF_RT_REG_SZ, nullptr, buffer, &size) !=
+        ERROR_SUCCESS) {
         return L"<missing>";
     }
     return buffer;

@@ -43,9 +43,9 @@ public:
     std::vector<AskedMessage> messages;
     std::deque<int> messageAnswers;  // empty: IDOK
     std::vector<FileDialogRequest> fileDialogs;
-    std::deque<std::optional<FileDialogAnswer>> fileAnswers;  // empty: cancel
+    std::deque<std::optional<FileDialogAnswer>> fileAnswers;    // empty: cancel
     std::deque<std::optional<PrintDialogAnswer>> printAnswers;  // empty: cancel
-    std::vector<std::wstring> opened;  // what went to the shell
+    std::vector<std::wstring> opened;                           // what went to the shell
 };
 
 // Deletes the test settings key now and when it goes.
@@ -108,7 +108,6 @@ void pumpMessages();
 
 // The client point inside the cell of a character of the text control.
 POINT pointAt(HWND memo, DWORD index);
-
 
 std::wstring statusPanel(HWND statusBar, int panel);
 

@@ -65,8 +65,15 @@ protected:
 
 TEST_F(TextToolsTest, SearchesFollowTheStoredOptions) {
     open("alpha Beta beta\r\nbeta aaa");
-    struct Case { const char* what; const wchar_t* options; DWORD caret; EditSelection found; bool label; };
-    const Case cases[] = {  // match case, loop, from the top
+    struct Case {
+        const char* what;
+        const wchar_t* options;
+        DWORD caret;
+        EditSelection found;
+        bool label;
+    };
+    const Case cases[] = {
+        // match case, loop, from the top
         {"with case", L"100", 0, {11, 15}, false},
         {"without case", L"000", 12, {17, 21}, false},
         {"nothing below, no wrap", L"000", 22, {22, 22}, true},
@@ -112,27 +119,61 @@ TEST_F(TextToolsTest, ReplaceAllReplacesInOnePassAndReportsInTheMessageWindow) {
 
 TEST_F(TextToolsTest, EveryCommandThatMovesTheCaretShowsWhereItWent) {
     std::string text;
-    for (int line = 1; line <= 150; ++line) text += "line " + std::to_string(line) + (line == 140 ? " cat" : "") + "\r\n";
-    struct Case { const char* what; std::function<void()> act; const wchar_t* shown; };
+    for (int line = 1; line <= 150; ++line)
+        text += "line " + std::to_string(line) + (line == 140 ? " cat" : "") + "\r\n";
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        const wchar_t* shown;
+    };
     const Case cases[] = {
         {"go to", [&] { goTo(L"120"); }, L"Ln: 120, Col: 1"},
         {"find", [&] { find.findButtonClick(); }, L"Ln: 140, Col: 10"},
         {"replace", [&] { find.replaceButtonClick(); }, L"Ln: 140, Col: 10"},
         {"replace all", [&] { find.replaceAllButtonClick(); }, L"Ln: 140, Col: 10"},
-        {"delete line", [&] { caretAt(window->memo().lineIndex(9)); command(IDM_DELETE_LINE); }, L"Ln: 10, Col: 1"},
+        {"delete line",
+         [&] {
+             caretAt(window->memo().lineIndex(9));
+             command(IDM_DELETE_LINE);
+         },
+         L"Ln: 10, Col: 1"},
         // The Edit menu's commands given with the mouse, and the control's own menu.
-        {"select all", [&] { shownAt(49); editCommand(IDM_SELECT_ALL); }, L"Ln: 1, Col: 1"},
-        {"paste", [&] { copyFirstLines(); shownAt(9); editCommand(IDM_PASTE); }, L"Ln: 12, Col: 1"},
-        {"undo", [&] { shownAt(9); type(L"abc"); editCommand(IDM_UNDO); }, L"Ln: 10, Col: 1"},
-        {"the control's paste", [&] { copyFirstLines(); shownAt(9); SendMessageW(memo(), WM_PASTE, 0, 0); },
+        {"select all",
+         [&] {
+             shownAt(49);
+             editCommand(IDM_SELECT_ALL);
+         },
+         L"Ln: 1, Col: 1"},
+        {"paste",
+         [&] {
+             copyFirstLines();
+             shownAt(9);
+             editCommand(IDM_PASTE);
+         },
          L"Ln: 12, Col: 1"},
-        {"the control's select all", [&] {
+        {"undo",
+         [&] {
+             shownAt(9);
+             type(L"abc");
+             editCommand(IDM_UNDO);
+         },
+         L"Ln: 10, Col: 1"},
+        {"the control's paste",
+         [&] {
+             copyFirstLines();
+             shownAt(9);
+             SendMessageW(memo(), WM_PASTE, 0, 0);
+         },
+         L"Ln: 12, Col: 1"},
+        {"the control's select all",
+         [&] {
              shownAt(49);
              // The keys wait in the queue for the menu: the last item, Select All, chosen.
              PostMessageW(memo(), WM_KEYDOWN, VK_UP, 0);
              PostMessageW(memo(), WM_KEYDOWN, VK_RETURN, 0);
              SendMessageW(memo(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(memo()), MAKELPARAM(-1, -1));
-         }, L"Ln: 1, Col: 1"},
+         },
+         L"Ln: 1, Col: 1"},
     };
     for (const Case& c : cases) {
         open(text);
@@ -155,7 +196,11 @@ std::wstring faceOf(HWND control) {
 // The find window's fields draw a selection as the document draws it: art read with the
 // ANSI code page sits at other characters than art read as 437, in another face.
 TEST_F(TextToolsTest, TheFindFieldsShowTextInTheDocumentsFace) {
-    struct Case { const char* text; const wchar_t* name; const wchar_t* face; };
+    struct Case {
+        const char* text;
+        const wchar_t* name;
+        const wchar_t* face;
+    };
     const Case cases[] = {{"\xC9\xCD\xCD art", L"art.nfo", L"ASCII VGA"},
                           {"plain", L"plain.nfo", L"ASCII VGA 1252"},
                           {"\xC9\xCD\xCD art", L"art.txt", L"Ms Sans Serif"}};
@@ -175,7 +220,11 @@ TEST_F(TextToolsTest, TheFindFieldsShowTextInTheDocumentsFace) {
 // user is told why in the message window.
 TEST_F(TextToolsTest, EveryCommandThatChangesTheTextIsRefusedWhileChangesAreNotAllowed) {
     const std::wstring text = L"cat one\r\ncat two\r\n";
-    struct Case { const char* what; EditSelection selected; std::function<void()> act; };
+    struct Case {
+        const char* what;
+        EditSelection selected;
+        std::function<void()> act;
+    };
     const Case cases[] = {
         {"delete line", {2, 2}, [&] { command(IDM_DELETE_LINE); }},
         {"delete the selection", {0, 5}, [&] { command(IDM_DELETE_LINE); }},
@@ -208,7 +257,8 @@ TEST_F(TextToolsTest, EveryCommandThatChangesTheTextIsRefusedWhileChangesAreNotA
 
 TEST_F(TextToolsTest, TheFindWindowsControlsLieClearOfEachOtherAndItsFieldsAreNamed) {
     EXPECT_EQ(findWindowLayoutFaults(find), std::vector<std::string>{});
-    for (const auto& [id, name] : {std::pair{IDC_FIND_TEXT, L"Find what"}, std::pair{IDC_REPLACE_TEXT, L"Replace with"}}) {
+    for (const auto& [id, name] :
+         {std::pair{IDC_FIND_TEXT, L"Find what"}, std::pair{IDC_REPLACE_TEXT, L"Replace with"}}) {
         wchar_t banner[64] = {};
         SendDlgItemMessageW(find.handle(), id, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(banner), 64);
         EXPECT_EQ(std::wstring(banner), name);
@@ -220,10 +270,18 @@ TEST_F(TextToolsTest, TheFindKeysWorkInTheFindWindow) {
     open("beta alpha beta");
     caretAt(0);
     find.showFind(L"beta", TMyFind::kFindTab);
-    struct Case { const char* what; WPARAM key; bool ctrl; int tab; EditSelection selected; };
+    struct Case {
+        const char* what;
+        WPARAM key;
+        bool ctrl;
+        int tab;
+        EditSelection selected;
+    };
     const Case cases[] = {
-        {"F3", VK_F3, false, TMyFind::kFindTab, {0, 4}},  {"F3 again", VK_F3, false, TMyFind::kFindTab, {11, 15}},
-        {"Ctrl+R", 'R', true, TMyFind::kReplaceTab, {11, 15}}, {"Ctrl+F", 'F', true, TMyFind::kFindTab, {11, 15}},
+        {"F3", VK_F3, false, TMyFind::kFindTab, {0, 4}},
+        {"F3 again", VK_F3, false, TMyFind::kFindTab, {11, 15}},
+        {"Ctrl+R", 'R', true, TMyFind::kReplaceTab, {11, 15}},
+        {"Ctrl+F", 'F', true, TMyFind::kFindTab, {11, 15}},
     };
     for (const Case& c : cases) {
         MSG pressed{GetDlgItem(find.handle(), IDC_FIND_TEXT), WM_KEYDOWN, c.key, 1, 0, {}};

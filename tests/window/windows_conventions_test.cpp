@@ -115,13 +115,27 @@ TEST_F(HighDpiTest, EverySecondaryWindowOpensInsideTheWorkArea) {
         TReadMe readMe(owner, directoryOf(testProgramPath()));
         TmessageDialog message(owner);
         TFileInfoDialog fileInfo(owner);
-        window->attachToolWindows({.about = &about, .options = &options, .find = &find, .goTo = &goTo,
-                                   .readMe = &readMe, .message = &message, .fileInfo = &fileInfo});
-        struct Opening { const char* what; Dialog& shown; int command; };
+        window->attachToolWindows({.about = &about,
+                                   .options = &options,
+                                   .find = &find,
+                                   .goTo = &goTo,
+                                   .readMe = &readMe,
+                                   .message = &message,
+                                   .fileInfo = &fileInfo});
+        struct Opening {
+            const char* what;
+            Dialog& shown;
+            int command;
+        };
         const Opening openings[] = {
-            {"options", options, IDM_OPTIONS}, {"about", about, IDM_ABOUT}, {"go to", goTo, IDM_GOTO},
-            {"readme", readMe, IDM_README}, {"file information", fileInfo, IDM_FILE_INFORMATION},
-            {"find", find, IDM_FIND}, {"replace", find, IDM_REPLACE}, {"message", message, IDM_DELETE_LINE},
+            {"options", options, IDM_OPTIONS},
+            {"about", about, IDM_ABOUT},
+            {"go to", goTo, IDM_GOTO},
+            {"readme", readMe, IDM_README},
+            {"file information", fileInfo, IDM_FILE_INFORMATION},
+            {"find", find, IDM_FIND},
+            {"replace", find, IDM_REPLACE},
+            {"message", message, IDM_DELETE_LINE},
         };
         for (const Opening& opening : openings) {
             PostMessageW(opening.shown.handle(), WM_COMMAND, IDCANCEL, 0);  // ends a modal one
@@ -184,7 +198,8 @@ std::vector<std::string> accessKeyFaults(HWND window) {
             wchar_t banner[64] = {};
             SendMessageW(control, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(banner), 64);
             const bool labelled = previous && classOf(previous) == L"Static" && accessKey(previous);
-            if (!labelled && (kind != L"Edit" || !banner[0])) faults.push_back(name + " has no label with an access key");
+            if (!labelled && (kind != L"Edit" || !banner[0]))
+                faults.push_back(name + " has no label with an access key");
         }
         previous = control;
     }
@@ -204,9 +219,12 @@ TEST(WindowsConventions, EveryDialogCanBeWorkedWithAccessKeys) {
     const TmessageDialog message(owner);
     const TFileInfoDialog fileInfo(owner);
     const Tabout about(owner);
-    const std::pair<const char*, HWND> dialogs[] = {{"options", options.handle()}, {"find", find.handle()},
-                                                    {"go to", goTo.handle()},     {"message", message.handle()},
-                                                    {"file information", fileInfo.handle()}, {"about", about.handle()}};
+    const std::pair<const char*, HWND> dialogs[] = {{"options", options.handle()},
+                                                    {"find", find.handle()},
+                                                    {"go to", goTo.handle()},
+                                                    {"message", message.handle()},
+                                                    {"file information", fileInfo.handle()},
+                                                    {"about", about.handle()}};
     for (const auto& [what, dialog] : dialogs) EXPECT_EQ(accessKeyFaults(dialog), std::vector<std::string>{}) << what;
 }
 
@@ -222,8 +240,8 @@ TEST(WindowsConventions, AFileDeeperThanMaxPathOpensAndSaves) {
     const std::wstring path = deep + L"deep.nfo";
     ASSERT_GT(path.size(), 300u);
     {
-        const UniqueFileHandle file(CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0,
-                                                nullptr));
+        const UniqueFileHandle file(
+            CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
         ASSERT_TRUE(file);
         DWORD written = 0;
         WriteFile(file.get(), "deep", 4, &written, nullptr);

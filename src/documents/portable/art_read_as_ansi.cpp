@@ -10,9 +10,9 @@ namespace {
 constexpr size_t kRun = 3;       // "ÛÛÛ", "ÍÍÍ"
 constexpr size_t kLeastArt = 8;  // a few letters with accents are no art
 
-bool isBlock(unsigned char byte) { return byte >= 0xDB && byte <= 0xDF; }          // █ ▄ ▌ ▐ ▀
-bool isShadeOrFrame(unsigned char byte) { return byte >= 0xB0 && byte <= 0xDA; }   // ░ ▒ ▓, │ ┤ ... ┌
-bool isLine(unsigned char byte) { return byte == 0xCD || byte == 0xC4; }           // ═ ─
+bool isBlock(unsigned char byte) { return byte >= 0xDB && byte <= 0xDF; }                // █ ▄ ▌ ▐ ▀
+bool isShadeOrFrame(unsigned char byte) { return byte >= 0xB0 && byte <= 0xDA; }         // ░ ▒ ▓, │ ┤ ... ┌
+bool isLine(unsigned char byte) { return byte == 0xCD || byte == 0xC4; }                 // ═ ─
 bool isDot(unsigned char byte) { return byte == 0xF9 || byte == 0xFA || byte == 0xFE; }  // ∙ · ■
 
 }  // namespace
@@ -43,7 +43,8 @@ bool looksLikeArtReadAs1252(std::wstring_view text) {
 void takeArtBackFromAnsiReading(std::wstring& text) {
     for (wchar_t& character : text) {
         unsigned char byte = 0;
-        if (byteInCodePage(character, CodePage::Windows1252, byte)) character = codePageCharacter(CodePage::Dos437, byte);
+        if (byteInCodePage(character, CodePage::Windows1252, byte))
+            character = codePageCharacter(CodePage::Dos437, byte);
     }
 }
 

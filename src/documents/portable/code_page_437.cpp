@@ -15,7 +15,11 @@ bool encodeCp437(std::wstring_view text, std::string& out) { return encodeCodePa
 Utf8Form utf8FormOf(std::string_view bytes) {
     // Each lead byte's length and the range its first continuation byte must fall in:
     // the ranges shut out overlong forms, surrogates and code points above U+10FFFF.
-    struct Lead { unsigned char first, last; size_t length; unsigned char low, high; };
+    struct Lead {
+        unsigned char first, last;
+        size_t length;
+        unsigned char low, high;
+    };
     constexpr Lead kLeads[] = {
         {0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF}, {0xE1, 0xEC, 3, 0x80, 0xBF},
         {0xED, 0xED, 3, 0x80, 0x9F}, {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},

@@ -148,13 +148,11 @@ constexpr HalfTable kUpperHalf1252 = {
 
 constexpr size_t kPages = 6;
 
-bool isDos(CodePage page) {
-    return page == CodePage::Dos437 || page == CodePage::Dos850 || page == CodePage::Dos866;
-}
+bool isDos(CodePage page) { return page == CodePage::Dos437 || page == CodePage::Dos850 || page == CodePage::Dos866; }
 
 const HalfTable& upperHalf(CodePage page) {
-    static constexpr std::array<const HalfTable*, kPages> kHalves = {
-        &kUpperHalf437, &kUpperHalf850, &kUpperHalf866, &kUpperHalf1250, &kUpperHalf1251, &kUpperHalf1252};
+    static constexpr std::array<const HalfTable*, kPages> kHalves = {&kUpperHalf437,  &kUpperHalf850,  &kUpperHalf866,
+                                                                     &kUpperHalf1250, &kUpperHalf1251, &kUpperHalf1252};
     return *kHalves[static_cast<size_t>(page)];
 }
 

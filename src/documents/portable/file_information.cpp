@@ -9,9 +9,8 @@ std::wstring fileSizeText(std::uint64_t bytes) {
 }
 
 std::wstring sauceRecordText(const SauceRecord& record, std::wstring_view shownDate) {
-    std::wstring text = L"Title:\t" + record.title + L"\r\nAuthor:\t" + record.author +
-                        L"\r\nGroup:\t" + record.group + L"\r\nDate:\t" + std::wstring(shownDate) + L"\r\nFont:\t" +
-                        record.fontName;
+    std::wstring text = L"Title:\t" + record.title + L"\r\nAuthor:\t" + record.author + L"\r\nGroup:\t" + record.group +
+                        L"\r\nDate:\t" + std::wstring(shownDate) + L"\r\nFont:\t" + record.fontName;
     if (!record.comments.empty()) text += L"\r\n";
     for (const std::wstring& line : record.comments) text += L"\r\n" + line;
     return text;

@@ -10,8 +10,7 @@ namespace vantry {
 // A bitmap larger than this in either direction cannot be made on every Windows.
 inline constexpr int kLargestImageSide = 32767;
 
-inline constexpr std::wstring_view kNothingToExportMessage =
-    L"There is nothing to export: the document is empty.";
+inline constexpr std::wstring_view kNothingToExportMessage = L"There is nothing to export: the document is empty.";
 inline constexpr std::wstring_view kImageTooLargeMessage =
     L"The document is too large to export as one image: it would be more than 32,767 pixels "
     L"wide or high.";

@@ -73,8 +73,7 @@ std::wstring shortFileName(std::wstring_view path, int maximum) {
     return truncateText(path, maximum);
 }
 
-std::array<RecentMenuItem, kRecentFileSlots> recentMenuItems(const RecentFileList& list,
-                                                             std::wstring_view countSetting,
+std::array<RecentMenuItem, kRecentFileSlots> recentMenuItems(const RecentFileList& list, std::wstring_view countSetting,
                                                              std::wstring_view fullPathSetting) {
     const int count = recentFileCountOf(countSetting);
     const bool fullPath = isOn(kRecentFileFullPath, fullPathSetting);

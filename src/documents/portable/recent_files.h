@@ -51,8 +51,7 @@ struct RecentMenuItem {
 
 // The twenty File-menu items for the list under the `recentFileCount` and
 // `recentFileFullPath` settings.
-std::array<RecentMenuItem, kRecentFileSlots> recentMenuItems(const RecentFileList& list,
-                                                             std::wstring_view countSetting,
+std::array<RecentMenuItem, kRecentFileSlots> recentMenuItems(const RecentFileList& list, std::wstring_view countSetting,
                                                              std::wstring_view fullPathSetting);
 
 }  // namespace vantry

@@ -24,7 +24,7 @@ struct SauceDate {
 };
 
 struct SauceRecord {
-    std::wstring title;   // code page 437, trailing spaces and NULs taken off
+    std::wstring title;  // code page 437, trailing spaces and NULs taken off
     std::wstring author;
     std::wstring group;
     std::optional<SauceDate> date;  // nothing unless the field is eight digits of a real date

@@ -4,7 +4,9 @@ namespace vantry {
 namespace {
 // The whole array but its own terminator: the embedded L'\0's stay.
 template <size_t N>
-constexpr std::wstring_view withNulls(const wchar_t (&text)[N]) { return {text, N - 1}; }
+constexpr std::wstring_view withNulls(const wchar_t (&text)[N]) {
+    return {text, N - 1};
+}
 
 constexpr std::wstring_view kNfoFilter = withNulls(L"nfo file (*.nfo)\0*.nfo\0");
 constexpr std::wstring_view kTextFilter = withNulls(L"Text file (*.txt)\0*.txt\0");

@@ -15,9 +15,9 @@ bool nfoFilterFirst(ExtensionKind kind, std::wstring_view fontSelection);
 
 // What the Save dialog shows and keeps between showings.
 struct SaveDialogState {
-    bool nfoFirst = false;   // the filter list, see below
-    int filterIndex = 1;     // the user's last filter, 1-based as the system counts
-    int encodingIndex = 0;   // the encoding list's selection
+    bool nfoFirst = false;  // the filter list, see below
+    int filterIndex = 1;    // the user's last filter, 1-based as the system counts
+    int encodingIndex = 0;  // the encoding list's selection
 };
 
 // Caption and pattern pairs, each ended by L'\0', as the system dialog takes them.

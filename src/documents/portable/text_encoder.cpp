@@ -37,8 +37,8 @@ void encodeReplacing(std::wstring_view text, CodePage page, std::string& out) {
 }
 
 // Appends the text in `encoding`; false when it does not fit and may not be replaced.
-bool appendText(std::wstring_view text, TextEncoding encoding, const ByteTextEncoder& encoder,
-                bool replaceUnmappable, std::string& bytes) {
+bool appendText(std::wstring_view text, TextEncoding encoding, const ByteTextEncoder& encoder, bool replaceUnmappable,
+                std::string& bytes) {
     CodePage page{};
     if (tableOf(encoding, page)) {
         if (!replaceUnmappable) return encodeCodePage(text, page, bytes);
@@ -96,11 +96,11 @@ std::wstring unmappableQuestion(TextEncoding encoding) {
         case TextEncoding::Utf8NoMark: return std::wstring(kUtf8Question);
         default: break;
     }
-    const std::wstring name =
-        encoding == TextEncoding::Oem437 || encoding == TextEncoding::Oem437InUtf8
-            ? L"the DOS code page 437"
-            : L"the code page " + std::wstring(encodingName(encoding));
-    return L"The text holds characters that " + name + L" cannot store. Saving replaces them with \"?\".\n\n"
+    const std::wstring name = encoding == TextEncoding::Oem437 || encoding == TextEncoding::Oem437InUtf8
+                                  ? L"the DOS code page 437"
+                                  : L"the code page " + std::wstring(encodingName(encoding));
+    return L"The text holds characters that " + name +
+           L" cannot store. Saving replaces them with \"?\".\n\n"
            L"Choose OK to save anyway, or Cancel and save with a UTF-8 or UTF-16 encoding to keep them.";
 }
 

@@ -95,7 +95,7 @@ TextEncoding encodingOfUnmarked(std::string_view bytes, const ReadingRules& rule
     switch (utf8FormOf(bytes)) {
         case Utf8Form::Valid:
             return rules.nfoKind && looksLikeArtReadAs1252(decoder.decodeUtf8(bytes, 0)) ? TextEncoding::Oem437InUtf8
-                                                                                           : TextEncoding::Utf8NoMark;
+                                                                                         : TextEncoding::Utf8NoMark;
         case Utf8Form::Invalid: return rules.nfoKind ? TextEncoding::Oem437 : rules.unmarkedText;
         case Utf8Form::Ascii: break;
     }
@@ -125,8 +125,8 @@ std::wstring_view encodingName(TextEncoding encoding) {
 
 namespace {
 constexpr std::array<std::wstring_view, kEncodingCount> kKeywords = {
-    L"",       L"ansi",        L"utf8",        L"utf16le",     L"utf16be",     L"dos437",       L"utf8NoMark",
-    L"dos850", L"dos866",      L"windows1250", L"windows1251", L"windows1252", L"dos437InUtf8", L"userAnsi"};
+    L"",       L"ansi",   L"utf8",        L"utf16le",     L"utf16be",     L"dos437",       L"utf8NoMark",
+    L"dos850", L"dos866", L"windows1250", L"windows1251", L"windows1252", L"dos437InUtf8", L"userAnsi"};
 }  // namespace
 
 std::wstring_view encodingKeyword(TextEncoding encoding) { return kKeywords[static_cast<size_t>(encoding)]; }

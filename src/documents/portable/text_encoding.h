@@ -16,18 +16,39 @@ namespace vantry {
 // editor read as 1252 and saved as UTF-8. UserAnsi, in no list, is the ANSI code page
 // of the user's locale where the system's is UTF-8.
 enum class TextEncoding {
-    None, Ansi, Utf8, Utf16LE, Utf16BE, Oem437, Utf8NoMark,
-    Dos850, Dos866, Windows1250, Windows1251, Windows1252, Oem437InUtf8, UserAnsi,
+    None,
+    Ansi,
+    Utf8,
+    Utf16LE,
+    Utf16BE,
+    Oem437,
+    Utf8NoMark,
+    Dos850,
+    Dos866,
+    Windows1250,
+    Windows1251,
+    Windows1252,
+    Oem437InUtf8,
+    UserAnsi,
 };
 inline constexpr size_t kEncodingCount = 14;
 
 // The entries of the encoding list of the Open and Save dialogs, by index: the
 // enumeration in order.
 inline constexpr std::array<std::wstring_view, kEncodingCount - 1> kEncodingListEntries = {
-    L"Default", L"ANSI", L"UTF-8 (Default Unicode)", L"UTF-16 (Little Endian)",
-    L"UTF-16 (Big Endian)", L"DOS / OEM 437", L"UTF-8 without mark",
-    L"DOS 850 (Western)", L"DOS 866 (Cyrillic)", L"Windows 1250 (Central European)",
-    L"Windows 1251 (Cyrillic)", L"Windows 1252 (Western)", L"DOS 437 inside UTF-8"};
+    L"Default",
+    L"ANSI",
+    L"UTF-8 (Default Unicode)",
+    L"UTF-16 (Little Endian)",
+    L"UTF-16 (Big Endian)",
+    L"DOS / OEM 437",
+    L"UTF-8 without mark",
+    L"DOS 850 (Western)",
+    L"DOS 866 (Cyrillic)",
+    L"Windows 1250 (Central European)",
+    L"Windows 1251 (Cyrillic)",
+    L"Windows 1252 (Western)",
+    L"DOS 437 inside UTF-8"};
 
 inline constexpr bool isEncodingListIndex(int index) {
     return index >= 0 && index < static_cast<int>(kEncodingListEntries.size());

@@ -10,22 +10,83 @@ namespace {
 // installers, scripts, libraries, system parts): opened as text instead, every program
 // of that kind on the machine would stop working.
 constexpr std::wstring_view kSystemExtensions[] = {
-    L"exe", L"com", L"bat", L"cmd", L"pif", L"scr", L"msi", L"msp", L"msu", L"mst", L"lnk", L"url",
-    L"cpl", L"dll", L"sys", L"drv", L"ocx", L"ax", L"efi", L"ps1", L"ps1xml", L"ps2", L"ps2xml",
-    L"psc1", L"psc2", L"psd1", L"psm1", L"vb", L"vbs", L"vbe", L"js", L"jse", L"ws", L"wsc", L"wsf",
-    L"wsh", L"hta", L"reg", L"inf", L"ins", L"isp", L"job", L"jar", L"msc", L"msh", L"msh1", L"msh2",
-    L"mshxml", L"msh1xml", L"msh2xml", L"scf", L"shb", L"shs", L"chm", L"hlp", L"cab", L"application",
-    L"appref-ms", L"gadget", L"library-ms", L"search-ms", L"searchconnector-ms", L"settingcontent-ms",
-    L"website", L"xbap", L"appx", L"appxbundle", L"msix", L"msixbundle", L"diagcab",
+    L"exe",
+    L"com",
+    L"bat",
+    L"cmd",
+    L"pif",
+    L"scr",
+    L"msi",
+    L"msp",
+    L"msu",
+    L"mst",
+    L"lnk",
+    L"url",
+    L"cpl",
+    L"dll",
+    L"sys",
+    L"drv",
+    L"ocx",
+    L"ax",
+    L"efi",
+    L"ps1",
+    L"ps1xml",
+    L"ps2",
+    L"ps2xml",
+    L"psc1",
+    L"psc2",
+    L"psd1",
+    L"psm1",
+    L"vb",
+    L"vbs",
+    L"vbe",
+    L"js",
+    L"jse",
+    L"ws",
+    L"wsc",
+    L"wsf",
+    L"wsh",
+    L"hta",
+    L"reg",
+    L"inf",
+    L"ins",
+    L"isp",
+    L"job",
+    L"jar",
+    L"msc",
+    L"msh",
+    L"msh1",
+    L"msh2",
+    L"mshxml",
+    L"msh1xml",
+    L"msh2xml",
+    L"scf",
+    L"shb",
+    L"shs",
+    L"chm",
+    L"hlp",
+    L"cab",
+    L"application",
+    L"appref-ms",
+    L"gadget",
+    L"library-ms",
+    L"search-ms",
+    L"searchconnector-ms",
+    L"settingcontent-ms",
+    L"website",
+    L"xbap",
+    L"appx",
+    L"appxbundle",
+    L"msix",
+    L"msixbundle",
+    L"diagcab",
 };
 
 }  // namespace
 
 std::wstring extensionKeyPath(std::wstring_view extension) { return L"\\." + std::wstring(extension); }
 
-std::wstring openCommand(std::wstring_view programPath) {
-    return L"\"" + std::wstring(programPath) + L"\" \"%1\"";
-}
+std::wstring openCommand(std::wstring_view programPath) { return L"\"" + std::wstring(programPath) + L"\" \"%1\""; }
 
 std::wstring defaultIcon(std::wstring_view programPath) { return std::wstring(programPath) + L",0"; }
 
@@ -39,10 +100,11 @@ std::wstring strippedExtension(std::wstring_view typed) {
 CustomExtension customExtension(std::wstring_view typed) {
     std::wstring extension = strippedExtension(typed);
     if (extension.empty()) return {L"", std::wstring(kTypeAnExtensionMessage)};
-    const bool namesOtherKeys = std::any_of(extension.begin(), extension.end(),
-                                            [](wchar_t c) { return c == L'\\' || c < L' ' || c == 0x7F; });
+    const bool namesOtherKeys =
+        std::any_of(extension.begin(), extension.end(), [](wchar_t c) { return c == L'\\' || c < L' ' || c == 0x7F; });
     if (isSystemExtension(extension)) {
-        return {L"", L"\"" + extension + L"\" files are run or used by Windows itself. Associated with Vantry, "
+        return {L"", L"\"" + extension +
+                         L"\" files are run or used by Windows itself. Associated with Vantry, "
                          L"they would all open as text, so Vantry does not associate them."};
     }
     if (namesOtherKeys) {

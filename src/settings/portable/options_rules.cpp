@@ -11,16 +11,14 @@ namespace {
 
 constexpr std::array<std::wstring_view, 4> kFontSelectionKeywords = {
     kAlwaysAscii, kAlwaysAnsi, kExtensionSelectDefaultAscii, kExtensionSelectDefaultAnsi};
-constexpr std::array<std::wstring_view, 4> kFollowKeywords = {L"none", L"click", L"doubleClick",
-                                                               L"ctrlClick"};
+constexpr std::array<std::wstring_view, 4> kFollowKeywords = {L"none", L"click", L"doubleClick", L"ctrlClick"};
 
 int itemOf(const std::array<std::wstring_view, 4>& keywords, std::wstring_view keyword, int unknown) {
     const auto found = std::find(keywords.begin(), keywords.end(), keyword);
     return found == keywords.end() ? unknown : static_cast<int>(found - keywords.begin());
 }
 
-std::wstring_view keywordOf(const std::array<std::wstring_view, 4>& keywords, int item,
-                            std::wstring_view unknown) {
+std::wstring_view keywordOf(const std::array<std::wstring_view, 4>& keywords, int item, std::wstring_view unknown) {
     return item >= 0 && item < 4 ? keywords[static_cast<size_t>(item)] : unknown;
 }
 
@@ -61,8 +59,8 @@ FontProfile defaultNfoProfile() {
 }
 
 FontProfile defaultTextProfile() {
-    return fontProfileOf(settingDefault(kAnsiFontName), settingDefault(kAnsiFontSize),
-                         settingDefault(kAnsiFontHeight), settingDefault(kAnsiFontStyle));
+    return fontProfileOf(settingDefault(kAnsiFontName), settingDefault(kAnsiFontSize), settingDefault(kAnsiFontHeight),
+                         settingDefault(kAnsiFontStyle));
 }
 
 std::int32_t heightForPointSize(std::int32_t points, int dotsPerInch) {

@@ -46,8 +46,8 @@ constexpr std::array<SettingRow, kRecentFile01> kSettingRows = {{
     {kWindowPosX, L"windowPosX", L"28", Integer, nullptr, AfterFont},
     {kWindowWidth, L"windowWidth", L"836", Integer, nullptr, AfterFont},
     {kWindowHeight, L"windowHeight", L"702", Integer, nullptr, AfterFont},
-    {kFontSelection, L"fontSelection", L"extensionSelectDefaultAnsi", Text, &S::fontSelection, FontMode,
-     FontModeItems, IDC_RADIO1_ITEM0},
+    {kFontSelection, L"fontSelection", L"extensionSelectDefaultAnsi", Text, &S::fontSelection, FontMode, FontModeItems,
+     IDC_RADIO1_ITEM0},
     {kAskToSave, L"askToSave", L"1", Text, &S::askToSave, AfterFont, CheckBox, IDC_SAVE_CHECKBOX},
     {kEscExits, L"escExits", L"1", Text, &S::escExits, AfterFont, CheckBox, IDC_ESC_CHECKBOX},
     {kCopyOnSelect, L"copyOnSelect", L"0", Text, &S::copyOnSelect, AfterFont, CheckBox, IDC_COPY_ON_SELECT},
@@ -59,10 +59,8 @@ constexpr std::array<SettingRow, kRecentFile01> kSettingRows = {{
     {kAsciiFontSize, L"asciiFontSize", L"12", Integer, &S::asciiFontSize, NfoFont, FontSize, IDC_LABEL_NFO_FONT},
     {kAnsiFontSize, L"ansiFontSize", L"10", Integer, &S::ansiFontSize, TextFont, FontSize, IDC_LABEL_TEXT_FONT},
     {kAsciiFontName, L"asciiFontName", L"ASCII VGA", Text, &S::asciiFontName, NfoFont, FontFace, IDC_LABEL_NFO_FONT},
-    {kAnsiFontName, L"ansiFontName", L"Courier New", Text, &S::ansiFontName, TextFont, FontFace,
-     IDC_LABEL_TEXT_FONT},
-    {kAsciiFontStyle, L"asciiFontStyle", L"normal", Text, &S::asciiFontStyle, NfoFont, FontStyle,
-     IDC_LABEL_NFO_FONT},
+    {kAnsiFontName, L"ansiFontName", L"Courier New", Text, &S::ansiFontName, TextFont, FontFace, IDC_LABEL_TEXT_FONT},
+    {kAsciiFontStyle, L"asciiFontStyle", L"normal", Text, &S::asciiFontStyle, NfoFont, FontStyle, IDC_LABEL_NFO_FONT},
     {kAnsiFontStyle, L"ansiFontStyle", L"normal", Text, &S::ansiFontStyle, TextFont, FontStyle, IDC_LABEL_TEXT_FONT},
     {kAlwaysOnTop, L"alwaysOnTop", L"0", Text, &S::alwaysOnTop, AfterFont},
     {kUrlFollow, L"urlFollow", L"ctrlClick", Text, &S::urlFollow, AfterFont, FollowItems, IDC_RADIO_URL_ITEM0},
@@ -71,8 +69,7 @@ constexpr std::array<SettingRow, kRecentFile01> kSettingRows = {{
      IDC_LABEL_NFO_FONT},
     {kAnsiFontHeight, L"ansiFontHeight", L"-13", Integer, &S::ansiFontHeight, TextFont, FontHeight,
      IDC_LABEL_TEXT_FONT},
-    {kEmailFollow, L"emailFollow", L"ctrlClick", Text, &S::emailFollow, AfterFont, FollowItems,
-     IDC_RADIO_EMAIL_ITEM0},
+    {kEmailFollow, L"emailFollow", L"ctrlClick", Text, &S::emailFollow, AfterFont, FollowItems, IDC_RADIO_EMAIL_ITEM0},
     {kRecentFileCount, L"recentFileCount", L"6", Integer, &S::recentFileCount, AfterFont, CountItems,
      IDC_RECENT_FILES_COMBO},
     {kRecentFileFullPath, L"recentFileFullPath", L"1", Text, &S::recentFileFullPath, AfterFont, CheckBox,
@@ -92,9 +89,7 @@ const SettingRow* rowOf(int number) {
     return &kSettingRows[static_cast<size_t>(number)];
 }
 
-bool isRecentFile(int number) {
-    return number >= kRecentFile01 && number < kRecentFile01 + kRecentFileSlots;
-}
+bool isRecentFile(int number) { return number >= kRecentFile01 && number < kRecentFile01 + kRecentFileSlots; }
 
 }  // namespace
 
@@ -175,9 +170,7 @@ const std::wstring* Settings::field(int number) const {
     return row && row->field ? &(this->*(row->field)) : nullptr;
 }
 
-std::wstring* Settings::field(int number) {
-    return const_cast<std::wstring*>(std::as_const(*this).field(number));
-}
+std::wstring* Settings::field(int number) { return const_cast<std::wstring*>(std::as_const(*this).field(number)); }
 
 std::optional<std::int32_t> parseSettingInteger(std::wstring_view text) {
     bool negative = false;
@@ -192,8 +185,7 @@ std::optional<std::int32_t> parseSettingInteger(std::wstring_view text) {
         value = value * 10 + (c - L'0');
     }
     if (negative) value = -value;
-    if (value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max()) {
+    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max()) {
         return std::nullopt;
     }
     return static_cast<std::int32_t>(value);
@@ -202,8 +194,8 @@ std::optional<std::int32_t> parseSettingInteger(std::wstring_view text) {
 std::wstring formatSettingInteger(std::int32_t value) { return std::to_wstring(value); }
 
 std::wstring invalidIntegerMessage(int number, std::wstring_view storedText) {
-    return L"'" + std::wstring(storedText) + L"' is not a valid integer value.\n\nThe setting " +
-           settingName(number) + L" was reset to its default, " + settingDefault(number);
+    return L"'" + std::wstring(storedText) + L"' is not a valid integer value.\n\nThe setting " + settingName(number) +
+           L" was reset to its default, " + settingDefault(number);
 }
 
 }  // namespace vantry

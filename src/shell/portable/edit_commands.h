@@ -6,7 +6,7 @@ namespace vantry {
 enum class EditCommand { Undo, Cut, Copy, Paste, SelectAll };
 
 struct EditState {
-    bool focused = false;        // the text has the keyboard focus
+    bool focused = false;  // the text has the keyboard focus
     bool readOnly = false;
     bool canUndo = false;
     bool hasSelection = false;

@@ -7,9 +7,12 @@ namespace {
 
 int digitValue(wchar_t c, int base) {
     int value = -1;
-    if (c >= L'0' && c <= L'9') value = c - L'0';
-    else if (c >= L'a' && c <= L'f') value = c - L'a' + 10;
-    else if (c >= L'A' && c <= L'F') value = c - L'A' + 10;
+    if (c >= L'0' && c <= L'9')
+        value = c - L'0';
+    else if (c >= L'a' && c <= L'f')
+        value = c - L'a' + 10;
+    else if (c >= L'A' && c <= L'F')
+        value = c - L'A' + 10;
     return value < base ? value : -1;
 }
 

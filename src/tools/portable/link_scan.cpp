@@ -33,11 +33,10 @@ public:
     bool accept(size_t index, wchar_t c) {
         switch (index) {
             case 0: return lower(c) == L'h';
-            case 1: case 2: return lower(c) == L't';
+            case 1:
+            case 2: return lower(c) == L't';
             case 3: return lower(c) == L'p';
-            case 4:
-                secure_ = lower(c) == L's';
-                return secure_ || c == L':';
+            case 4: secure_ = lower(c) == L's'; return secure_ || c == L':';
             case 5: return c == L'/' || (secure_ && c == L':');
             case 6: return c == L'/';
             default: return true;
@@ -66,8 +65,7 @@ private:
 enum class Take { Next, Fail, Done };
 
 template <typename Taker>
-std::optional<std::wstring> scanWord(std::wstring_view line, size_t column, const ScanRule& rule,
-                                     Taker take) {
+std::optional<std::wstring> scanWord(std::wstring_view line, size_t column, const ScanRule& rule, Taker take) {
     // p is 1-based as the position in the line; 0 and size()+1 lie outside it.
     const auto endsWord = [&](size_t p) { return p < 1 || p > line.size() || isDelimiter(line[p - 1]); };
     size_t p = column + 1;
@@ -117,8 +115,7 @@ std::optional<std::wstring> emailAddressAt(std::wstring_view line, size_t column
     return word;
 }
 
-std::optional<std::wstring> addressAt(AddressKind kind, std::wstring_view line, size_t column,
-                                      bool collect) {
+std::optional<std::wstring> addressAt(AddressKind kind, std::wstring_view line, size_t column, bool collect) {
     return kind == AddressKind::Web ? webAddressAt(line, column, collect) : emailAddressAt(line, column);
 }
 

@@ -21,8 +21,7 @@ std::optional<std::wstring> webAddressAt(std::wstring_view line, size_t column, 
 // it, at least five and under 200 code units, a final full stop or comma dropped.
 std::optional<std::wstring> emailAddressAt(std::wstring_view line, size_t column);
 
-std::optional<std::wstring> addressAt(AddressKind kind, std::wstring_view line, size_t column,
-                                      bool collect);
+std::optional<std::wstring> addressAt(AddressKind kind, std::wstring_view line, size_t column, bool collect);
 
 // What the shell is given for an address: e-mail addresses get one "mailto:" in front
 // (none added when the word already starts with it, in any case).

@@ -40,9 +40,9 @@ std::optional<size_t> findInText(std::wstring_view text, std::wstring_view searc
     if (matchCase) {
         found = std::search(begin, text.end(), std::boyer_moore_horspool_searcher(search.begin(), search.end()));
     } else {
-        found = std::search(begin, text.end(),
-                            std::boyer_moore_horspool_searcher(search.begin(), search.end(), FoldedHash{&lower},
-                                                               FoldedEqual{&lower}));
+        found = std::search(
+            begin, text.end(),
+            std::boyer_moore_horspool_searcher(search.begin(), search.end(), FoldedHash{&lower}, FoldedEqual{&lower}));
     }
     if (found == text.end()) return std::nullopt;
     return static_cast<size_t>(found - text.begin());

@@ -31,7 +31,7 @@ inline constexpr std::int32_t kReplaceAllCap = 1000000;
 // The outcome of Replace All: from the top, left to right, non-overlapping; a
 // replacement is never searched again; no wrap; at most `cap` replacements.
 struct ReplaceAllPlan {
-    std::wstring text;                      // the whole text afterwards
+    std::wstring text;  // the whole text afterwards
     std::int32_t count = 0;
     bool capped = false;                    // stopped at the cap, not by a failed search
     std::optional<size_t> lastReplacement;  // start of the last replacement in `text`
