@@ -72,9 +72,11 @@ int shownZoom(int percent, bool cellFace) {
 int zoomStep(int percent, int direction, bool cellFace) {
     const int shown = shownZoom(percent, cellFace);
     if (!cellFace) return std::clamp(shown + (direction > 0 ? kTextZoomStep : -kTextZoomStep), kZoomLeast, kZoomMost);
-    const auto at = std::find(std::begin(kCellZooms), std::end(kCellZooms), shown);
-    if (direction > 0) return at + 1 == std::end(kCellZooms) ? shown : *(at + 1);
-    return at == std::begin(kCellZooms) ? shown : *(at - 1);
+    constexpr size_t kLast = std::size(kCellZooms) - 1;
+    size_t at = 0;  // the step shown
+    while (at < kLast && kCellZooms[at] < shown) ++at;
+    if (direction > 0) return kCellZooms[std::min(at + 1, kLast)];
+    return kCellZooms[at == 0 ? 0 : at - 1];
 }
 
 std::int32_t heightAtZoom(const FontProfile& profile, int dpi, int percent) {
