@@ -87,6 +87,7 @@ LRESULT Tnfonote::memoMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Memo1ControlWheel(GET_WHEEL_DELTA_WPARAM(wParam));
                 return 0;
             }
+            wheelDelta_ = 0;  // a turn short of a notch counts towards a zoom only with Ctrl
             break;
         case WM_SIZE:  // wrapped lines break anew
             Memo1.noteChange();

@@ -171,7 +171,6 @@ private:
     SaveDialogState saveDialog_;
     RecentFiles recentFiles_{settings_, store_};
     PrintJob printJob_;
-    int zoom_ = kZoomNormal;     // for the run; the stored font sizes do not change
     int wheelDelta_ = 0;         // a high-resolution wheel's turn short of a notch
     int openEncodingIndex_ = 0;  // the Open dialog's encoding and file type, kept for the run
     int openFilterIndex_ = 1;

@@ -12,6 +12,7 @@
 #include "tools/find_window.h"
 #include "tools/message_dialog.h"
 #include "win/error_report.h"
+#include "win/handles.h"
 
 namespace vantry {
 
@@ -100,14 +101,38 @@ void Tnfonote::Readonly1Click() { flipSwitch(IDM_ALLOW_CHANGES); }
 void Tnfonote::Topmost1Click() { flipSwitch(IDM_ALWAYS_ON_TOP); }
 void Tnfonote::Statusbar2Click() { flipSwitch(IDM_STATUS_BAR); }
 
-// The shown font grows or shrinks; the text at the top of the view and the caret stay.
+namespace {
+
+// How many average characters of `font` the text is scrolled to the right: the units
+// EM_LINESCROLL moves it by.
+int scrolledColumns(HWND memo, HFONT font, DWORD lineStart) {
+    RECT text{};
+    SendMessageW(memo, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    const LRESULT at = SendMessageW(memo, EM_POSFROMCHAR, lineStart, 0);
+    if (at == -1) return 0;
+    const WindowDeviceContext dc(memo);
+    const ScopedSelection selected(dc.get(), font);
+    TEXTMETRICW metrics{};
+    if (!GetTextMetricsW(dc.get(), &metrics) || metrics.tmAveCharWidth <= 0) return 0;
+    return std::max(0, static_cast<int>(text.left - static_cast<short>(LOWORD(at)))) / metrics.tmAveCharWidth;
+}
+
+}  // namespace
+
+// The shown font grows or shrinks; the text at the top left of the view and the caret
+// stay where they were.
 void Tnfonote::zoomTo(int percent) {
-    const DWORD firstShown =
-        Memo1.lineIndex(static_cast<DWORD>(SendMessageW(Memo1.handle(), EM_GETFIRSTVISIBLELINE, 0, 0)));
-    zoom_ = percent;
+    const HWND memo = Memo1.handle();
+    const DWORD lineStart = Memo1.lineIndex(static_cast<DWORD>(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0)));
+    const bool wrapped = settings_.isOn(kWordWrap);
+    const int columns = wrapped ? 0 : scrolledColumns(memo, look_.font(), lineStart);
     look_.setZoom(percent);
-    const auto lineNow = static_cast<LPARAM>(SendMessageW(Memo1.handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
-    SendMessageW(Memo1.handle(), EM_LINESCROLL, 0, static_cast<LPARAM>(Memo1.lineFromChar(firstShown)) - lineNow);
+    const auto lineNow = static_cast<LPARAM>(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageW(memo, EM_LINESCROLL, 0, static_cast<LPARAM>(Memo1.lineFromChar(lineStart)) - lineNow);
+    if (!wrapped) {
+        const int columnsNow = scrolledColumns(memo, look_.font(), Memo1.lineIndex(Memo1.lineFromChar(lineStart)));
+        SendMessageW(memo, EM_LINESCROLL, static_cast<WPARAM>(columns - columnsNow), 0);
+    }
     address_.textMayHaveScrolled();
     updateStatusBar();
 }

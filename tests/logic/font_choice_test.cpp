@@ -100,9 +100,13 @@ TEST(FontChoice, ZoomStepsKeepTheArtFacesSharp) {
         std::int32_t shown;
     };
     const Height heights[] = {
-        {L"ASCII VGA", -16, 96, 200, -32},       {L"ASCII VGA", -16, 96, 50, -8},   {L"ASCII EGA", -14, 144, 300, -84},
-        {L"ASCII VGA 1252", -16, 144, 100, -32}, {L"ASCII VGA", -16, 96, 150, -16}, {L"Courier New", -13, 96, 150, -20},
-        {L"Courier New", -13, 96, 100, -13},     {L"Courier New", 0, 96, 200, -32},
+        {L"ASCII VGA", -16, 96, 200, -32},   {L"ASCII VGA", -16, 96, 50, -8},
+        {L"ASCII EGA", -14, 144, 300, -84},  {L"ASCII VGA 1252", -16, 144, 100, -32},
+        {L"ASCII VGA", -16, 96, 150, -16},   {L"Courier New", -13, 96, 150, -20},
+        {L"Courier New", -13, 96, 100, -13}, {L"Courier New", 0, 96, 200, -32},
+        {L"ASCII VGA", -48, 96, 50, -16},  // three cells: one, not one and a half
+        {L"ASCII VGA", -32, 96, 50, -16},    {L"Courier New", 0, 144, 200, -48},
+        {L"Courier New", 0, 144, 100, -24},
     };
     for (const Height& h : heights) {
         EXPECT_EQ(heightAtZoom({h.face, 12, h.height, {}}, h.dpi, h.zoom), h.shown) << h.face << " " << h.zoom;

@@ -63,6 +63,8 @@ TEST(SauceRecords, OnlyARecordThatValidatesLeavesTheText) {
         {"comments that would begin before the file", art + record(tooManyComments), art.size() + 128},
         {"a comment block without its mark", art + std::string(5 + 128, 'x') + record(twoComments), art.size() + 261},
         {"another version", art + "\x1A" + "SAUCE01" + record({}).substr(7), art.size() + 129},
+        {"comments from the file's first byte", commentBlock({"a", "b"}) + record(twoComments), 0},
+        {"one comment line too many", commentBlock({"a"}) + record(twoComments), 5 + 64 + 128},
         {"no record", art, art.size()},
     };
     for (const Case& c : cases) EXPECT_EQ(sauceTailStart(c.bytes), c.tailStart) << c.what;
@@ -87,8 +89,9 @@ TEST(SauceRecords, TheFieldsAreReadAsTheyAreMeant) {
         const char* date;
         bool valid;
     };
-    const Case dates[] = {{"20220926", true}, {"2022-9-2", false}, {"        ", false}, {"20230229", false},
-                          {"20240229", true}, {"20221301", false}, {"19961100", false}};
+    const Case dates[] = {{"20220926", true},  {"2022-9-2", false}, {"        ", false}, {"20230229", false},
+                          {"20240229", true},  {"20221301", false}, {"19961100", false}, {"20220431", false},
+                          {"19000229", false}, {"20000229", true}};
     for (const Case& c : dates) {
         RecordFields dated;
         dated.date = c.date;
@@ -97,6 +100,15 @@ TEST(SauceRecords, TheFieldsAreReadAsTheyAreMeant) {
         EXPECT_EQ(read->date.has_value(), c.valid) << c.date;
     }
     EXPECT_FALSE(parseSauceRecord("plain text"));
+
+    // A field ends at its first NUL and stays on one line.
+    RecordFields odd;
+    odd.title = std::string("Fire\0old title", 14);
+    odd.author = "Art\tist\r\n";
+    const auto read = parseSauceRecord(record(odd));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->title, L"Fire");
+    EXPECT_EQ(read->author, L"Art ist");
 }
 
 // The record is no text: it is not shown, and every save writes it back after the text

@@ -66,32 +66,43 @@ TEST_F(MainWindowTest, EachCaptionsShortcutIsTheAcceleratorOfItsCommand) {
 // and printing stay as they were.
 TEST_F(MainWindowTest, ZoomScalesTheShownFaceOnlyAndKeepsTheTextInPlace) {
     std::string text;
-    for (int line = 0; line < 200; ++line) text += "line " + std::to_string(line) + "\r\n";
+    for (int line = 0; line < 150; ++line) text += "line " + std::to_string(line) + std::string(200, '.') + "\r\n";
     open(text, L"art.nfo");
+    const auto memo = [&] { return window->memo().handle(); };  // word wrap makes the control anew
     const auto fontHeight = [&] {
         LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window->memo().handle(), WM_GETFONT, 0, 0)), sizeof font,
-                   &font);
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(memo(), WM_GETFONT, 0, 0)), sizeof font, &font);
         return font.lfHeight;
     };
-    const auto wheel = [&](int delta) {
-        SendMessageW(window->memo().handle(), WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, delta), 0);
+    const auto wheel = [&](int delta) { SendMessageW(memo(), WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, delta), 0); };
+    // The character at the top left of the view, with word wrap on and off.
+    const auto topLeft = [&] {
+        RECT shown{};
+        SendMessageW(memo(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
+        return LOWORD(SendMessageW(memo(), EM_CHARFROMPOS, 0, MAKELPARAM(shown.left + 1, shown.top + 1)));
     };
     const LONG normal = fontHeight();
-    SendMessageW(window->memo().handle(), EM_LINESCROLL, 0, 120);
+    SendMessageW(memo(), EM_LINESCROLL, 40, 120);
     window->memo().setSelection({1000, 1000});
-    const LRESULT top = SendMessageW(window->memo().handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
+    const WORD shownFirst = topLeft();
     wheel(WHEEL_DELTA);
     EXPECT_EQ(fontHeight(), 2 * normal);
     EXPECT_EQ(statusPanel(window->statusBar(), 2), L"200%");
-    EXPECT_EQ(SendMessageW(window->memo().handle(), EM_GETFIRSTVISIBLELINE, 0, 0), top) << "the same text on top";
+    EXPECT_EQ(topLeft(), shownFirst) << "the same text at the top left";
     EXPECT_EQ(window->memo().selection().start, 1000u);
     wheel(WHEEL_DELTA / 2);
     EXPECT_EQ(fontHeight(), 2 * normal) << "half a notch is no step";
     wheel(WHEEL_DELTA / 2);
     EXPECT_EQ(fontHeight(), 3 * normal);
+    command(IDM_WORD_WRAP);
+    SendMessageW(memo(), EM_LINESCROLL, 0, 200);
+    const DWORD wrappedFirst =
+        window->memo().lineIndex(static_cast<DWORD>(SendMessageW(memo(), EM_GETFIRSTVISIBLELINE, 0, 0)));
     command(IDM_ZOOM_RESET);
     EXPECT_EQ(fontHeight(), normal);
+    EXPECT_EQ(window->memo().lineFromChar(wrappedFirst),
+              static_cast<DWORD>(SendMessageW(memo(), EM_GETFIRSTVISIBLELINE, 0, 0)))
+        << "the same wrapped text on top";
     command(IDM_ZOOM_OUT);
     EXPECT_EQ(fontHeight(), normal / 2);
     EXPECT_EQ(window->settings().asciiFontHeight, L"-16");

@@ -231,6 +231,16 @@ TEST_F(OpeningTest, ASauceRecordIsInformationNotText) {
     const RECT frame = clientRectOf(GetDlgItem(info.handle(), IDC_FILE_INFO_FRAME), info.handle());
     const RECT ok = clientRectOf(GetDlgItem(info.handle(), IDOK), info.handle());
     EXPECT_TRUE(box.top >= frame.bottom && box.bottom <= ok.top && box.bottom - box.top > 100) << rectText(box);
+    const auto boxShown = [&] {
+        return (GetWindowLongPtrW(GetDlgItem(info.handle(), IDC_FILE_INFO_SAUCE), GWL_STYLE) & WS_VISIBLE) != 0;
+    };
+    EXPECT_TRUE(boxShown());
+
+    open("no record", L"plain.nfo");  // the window as it was, without the box
+    PostMessageW(info.handle(), WM_COMMAND, IDOK, 0);
+    command(IDM_FILE_INFORMATION);
+    EXPECT_FALSE(boxShown());
+    EXPECT_LT(clientRectOf(GetDlgItem(info.handle(), IDOK), info.handle()).top, ok.top);
     window->attachToolWindows({});
 }
 

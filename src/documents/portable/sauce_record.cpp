@@ -30,11 +30,15 @@ std::optional<size_t> commentStart(std::string_view bytes, size_t recordStart) {
     return start;
 }
 
-// A field in code page 437 without the spaces and NULs that pad it.
+// A field in code page 437, up to its first NUL, on one line (a tab or line break in it
+// shows as a space), without the spaces that pad it.
 std::wstring fieldText(std::string_view field) {
-    const size_t end = field.find_last_not_of(std::string_view(" \0", 2));
-    return decodeCodePage(end == std::string_view::npos ? std::string_view() : field.substr(0, end + 1),
-                          CodePage::Dos437);
+    std::wstring text = decodeCodePage(field.substr(0, field.find('\0')), CodePage::Dos437);
+    for (wchar_t& character : text) {
+        if (character == L'\t' || character == L'\r' || character == L'\n') character = L' ';
+    }
+    text.erase(text.find_last_not_of(L' ') + 1);
+    return text;
 }
 
 std::optional<SauceDate> dateOf(std::string_view field) {
@@ -74,8 +78,7 @@ std::optional<SauceRecord> parseSauceRecord(std::string_view tail) {
     parsed.group = fieldText(record.substr(kGroup, kGroupSize));
     parsed.date = dateOf(record.substr(kDate, kDateSize));
     parsed.dateText = fieldText(record.substr(kDate, kDateSize));
-    const std::string_view font = record.substr(kFontName, kFontNameSize);
-    parsed.fontName = fieldText(font.substr(0, font.find('\0')));
+    parsed.fontName = fieldText(record.substr(kFontName, kFontNameSize));
     const auto lines = static_cast<unsigned char>(record[kComments]);
     const size_t block = tail.size() - kRecordSize - lines * kCommentLineSize;
     for (size_t line = 0; line < lines; ++line) {

@@ -82,9 +82,18 @@ int zoomStep(int percent, int direction, bool cellFace) {
 std::int32_t heightAtZoom(const FontProfile& profile, int dpi, int percent) {
     const int shown = shownZoom(percent, isCellFace(profile.face));
     std::int32_t height = heightAtDpi(profile, dpi);
-    if (shown == kZoomNormal) return height;
     constexpr int kPointsPerInch = 72;
-    if (height == 0) height = -scaledRounded(profile.size, dpi > 0 ? dpi : 96, kPointsPerInch);  // a size in points
+    // A size in points, at the window's DPI at every zoom, so the steps grow evenly.
+    if (height == 0) height = -scaledRounded(profile.size, dpi > 0 ? dpi : 96, kPointsPerInch);
+    if (shown == kZoomNormal) return height;
+    const std::int32_t cell = builtInCellHeight(profile.face);
+    if (cell > 0 && height % cell == 0) {
+        // Whole cells, the fewer where a half would fall between; half a cell only below one.
+        const std::int32_t cells = std::abs(height) / cell;
+        const std::int32_t zoomedCells = cells * shown / kZoomNormal;
+        const std::int32_t pixels = zoomedCells > 0 ? zoomedCells * cell : cell / 2;
+        return height < 0 ? -pixels : pixels;
+    }
     return scaledRounded(height, shown, kZoomNormal);
 }
 

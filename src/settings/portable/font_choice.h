@@ -67,7 +67,8 @@ bool isCellFace(std::wstring_view face);
 int zoomStep(int percent, int direction, bool cellFace);
 // What a face shows at `percent`: a cell face the largest of its steps not above it.
 int shownZoom(int percent, bool cellFace);
-// heightAtDpi at a zoom.
+// heightAtDpi at a zoom: a cell face at whole cells of the height at the DPI (fewer
+// where a half would fall between), half a cell only below one cell.
 std::int32_t heightAtZoom(const FontProfile& profile, int dpi, int percent);
 
 }  // namespace vantry
