@@ -262,6 +262,14 @@ TEST_F(WindowTest, ExportAsPngDrawsEveryLineInTheShownFaceAndColours) {
                       unixPath(seen) + "'"),
               0);
     EXPECT_EQ(fileBytes(seen), "24 48 FFFFFF 313D73 313D73") << "three cells of 8 by three lines of 16, white on blue";
+    command(IDM_ZOOM_IN);  // exported as it is shown: at 200 %, twice the cells
+    ui.fileAnswers.push_back(FileDialogAnswer{folder.path(L"art.png"), -1, 1});
+    command(IDM_EXPORT_PNG);
+    ASSERT_EQ(
+        runUnix("convert '" + unixPath(folder.path(L"art.png")) + "' -format '%w %h' info: > '" + unixPath(seen) + "'"),
+        0);
+    EXPECT_EQ(fileBytes(seen), "48 96");
+    command(IDM_ZOOM_RESET);
 
     // Blank lines are a picture of the background, as wide as the widest of them (a cell
     // when all are empty).
@@ -295,7 +303,7 @@ TEST_F(WindowTest, ExportAsPngDrawsEveryLineInTheShownFaceAndColours) {
         ASSERT_EQ(ui.messages.size(), 1u) << r.text.size();
         EXPECT_EQ(ui.messages[0].text, r.message) << r.text.size();
     }
-    EXPECT_EQ(ui.fileDialogs.size(), 3u) << "nothing is asked for what cannot be made";
+    EXPECT_EQ(ui.fileDialogs.size(), 4u) << "nothing is asked for what cannot be made";
 }
 
 // The picture never takes the place of the text it shows, however the document's path
