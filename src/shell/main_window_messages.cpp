@@ -14,6 +14,29 @@
 
 namespace vantry {
 namespace {
+
+// The text control's messages after which its text may stand elsewhere in the view.
+bool canScroll(UINT message) {
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_CHAR:
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+        case WM_MOUSEWHEEL:
+        case WM_MOUSEHWHEEL:
+        case WM_SIZE:
+        case WM_SETTEXT:
+        case WM_SETFONT:
+        case WM_LBUTTONDOWN:
+        case WM_MOUSEMOVE:
+        case EM_LINESCROLL:
+        case EM_SCROLL:
+        case EM_SCROLLCARET:
+        case EM_SETSEL:
+        case EM_REPLACESEL: return true;
+        default: return false;
+    }
+}
 // The main window's commands that change the text (the find window's Replace and
 // Replace All refuse on their own).
 constexpr int kTextChangingCommands[] = {IDM_UNDO, IDM_CUT, IDM_PASTE, IDM_DELETE_LINE};
@@ -101,7 +124,7 @@ LRESULT Tnfonote::memoMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default: break;
     }
     const LRESULT result = Memo1.passOn(message, wParam, lParam);
-    address_.textMayHaveScrolled();
+    if (canScroll(message)) address_.textMayHaveScrolled();
     switch (message) {
         case WM_KEYUP: Memo1KeyUp(wParam); break;
         case WM_LBUTTONDOWN:

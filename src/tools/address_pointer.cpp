@@ -107,7 +107,11 @@ void AddressUnderPointer::moved(int x, int y) {
 }
 
 void AddressUnderPointer::textMayHaveScrolled() {
-    if (pointerOverAddress_ && viewOf(memo_.handle()) != view_) showAddressPointer(false, {});
+    if (!pointerOverAddress_ || askingView_) return;
+    askingView_ = true;
+    const bool scrolled = viewOf(memo_.handle()) != view_;
+    askingView_ = false;
+    if (scrolled) showAddressPointer(false, {});
 }
 
 void AddressUnderPointer::followAddress(AddressKind kind, const std::wstring& address) {

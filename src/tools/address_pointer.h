@@ -33,8 +33,10 @@ public:
     // A release close to the press, with MK_ flags in `keys`, follows a click gesture.
     void released(WPARAM keys, int x, int y);
     void doubleClicked();
-    // After any message to the control: a text that scrolled away from under the pointer
-    // takes the hand and the tooltip with it, as when the pointer leaves the address.
+    // After a message that may scroll the control: a text that scrolled away from under
+    // the pointer takes the hand and the tooltip with it, as when the pointer leaves the
+    // address. It asks the control where its text stands, so it does nothing while it
+    // is already asking.
     void textMayHaveScrolled();
 
     std::optional<std::wstring> linkAt(int x, int y, bool collect, AddressKind kind);
@@ -56,6 +58,7 @@ private:
     bool tooltipActive_ = false;
     bool pointerOverAddress_ = false;
     std::pair<int, int> view_{};  // the first line in view and the first one's left edge
+    bool askingView_ = false;     // the control's answers come back through its messages
 };
 
 }  // namespace vantry
