@@ -10,7 +10,7 @@ packages=(
   python3-fonttools console-setup-linux        # regenerating the NFO faces
   clang libclang-rt-14-dev                     # the native build and the fuzz targets (libFuzzer)
   clang-tidy clang-format                      # the portable rules' static checks, the layout check
-  cups printer-driver-cups-pdf poppler-utils   # printing on a PDF printer, and reading it back
+  cups cups-filters ghostscript poppler-utils  # printing on a PDF printer, and reading it back
   nsis unzip                                   # the installer and the portable ZIP
 )
 missing=()

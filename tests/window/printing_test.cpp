@@ -63,9 +63,8 @@ int runUnix(const std::string& command) {
     return -1;
 }
 
-// The PDFs in a folder, each with the time it was last written: the PDF printer names
-// its files after the job's name and number, and a scheduler started afresh numbers its
-// jobs from 1 again, so a new PDF may take an old one's name.
+// The PDFs in a folder, each with the time it was last written: the test printer writes
+// every job to the same file, so a new PDF is told from the one before by its time.
 std::map<std::wstring, ULONGLONG> pdfsIn(const std::wstring& folder) {
     std::map<std::wstring, ULONGLONG> pdfs;
     for (const std::wstring& name : folderNames(folder)) {
