@@ -29,6 +29,7 @@ public:
     std::optional<vantry::ChosenFont> chooseFont(HWND, const LOGFONTW&) override { return {}; }
     std::optional<vantry::PrintDialogAnswer> printDialog(HWND) override { return {}; }
     void shellOpen(const std::wstring&) override {}
+    UINT popupMenu(HWND, HMENU, POINT) override { return 0; }
     int questions = 0;
 };
 

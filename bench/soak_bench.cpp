@@ -32,6 +32,7 @@ public:
     SoakUi& operator=(const SoakUi&) = delete;
 
     void shellOpen(const std::wstring&) override {}
+    UINT popupMenu(HWND, HMENU, POINT) override { return 0; }
     int messageBox(HWND, const std::wstring&, const std::wstring&, UINT style) override {
         ++questions;
         return (style & MB_TYPEMASK) == MB_YESNOCANCEL ? IDNO : (style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;

@@ -2,12 +2,11 @@
 // clicked: the file read again from disk in another encoding, in the same place.
 #include "shell/nfo01.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
 #include "documents/document_file.h"
 #include "shell/resource.h"
+#include "win/system_ui.h"
 
 namespace vantry {
 namespace {
@@ -66,8 +65,7 @@ void Tnfonote::showEncodingMenu() {
     prepareReopenMenu(menu);
     POINT at{};
     GetCursorPos(&at);
-    const UINT command =
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, at.x, at.y, 0, handle(), nullptr);
+    const UINT command = systemUi().popupMenu(handle(), menu, at);
     if (command != 0) onCommand(static_cast<int>(command));
 }
 

@@ -44,6 +44,11 @@ public:
         ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
 
+    UINT popupMenu(HWND owner, HMENU menu, POINT at) override {
+        return static_cast<UINT>(
+            TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, at.x, at.y, 0, owner, nullptr));
+    }
+
     int messageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) override {
         return MessageBoxW(owner, text.c_str(), caption.c_str(), style);
     }

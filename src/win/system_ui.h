@@ -69,6 +69,9 @@ public:
     // Everything the program hands to the desktop shell: ShellExecuteW(no owner, "open",
     // target, no parameters, no folder, SW_SHOWNORMAL); the result is not examined.
     virtual void shellOpen(const std::wstring& target) = 0;
+    // A shortcut menu at a point of the screen (TrackPopupMenu with TPM_RETURNCMD); the
+    // command chosen, 0 when it was dismissed.
+    virtual UINT popupMenu(HWND owner, HMENU menu, POINT at) = 0;
 };
 
 // The UI in use: the system's unless a test put another in place (nullptr restores it).

@@ -143,7 +143,21 @@ TEST_F(OpeningTest, ReopeningInAnotherEncodingShowsItsLettersAndKeepsTheBytes) {
         ASSERT_TRUE(window->loadDocument(path, L""));
         ASSERT_EQ(window->memo().text()[c.shown], c.misread) << "read as 437 at first";
         window->memo().setSelection({3, 5});
-        command(IDM_REOPEN_FIRST + c.item);
+        if (&c == cases) {
+            command(IDM_REOPEN_FIRST + c.item);
+        } else {  // a click on the status bar: on the zoom nothing, on the encoding the same menu
+            for (const DWORD panel : {2u, 3u}) {
+                NMMOUSE click{};
+                click.hdr = {window->statusBar(), IDC_STATUSBAR1, static_cast<UINT>(NM_CLICK)};
+                click.dwItemSpec = panel;
+                ui.menuAnswers = {static_cast<UINT>(IDM_REOPEN_FIRST + c.item)};
+                SendMessageW(window->handle(), WM_NOTIFY, IDC_STATUSBAR1, reinterpret_cast<LPARAM>(&click));
+            }
+            ASSERT_EQ(ui.menus.size(), 1u);
+            EXPECT_EQ(ui.menus[0].size(), 12u);
+            EXPECT_EQ(ui.menus[0][1], L"* DOS &437") << "what the document was read with";
+            EXPECT_EQ(ui.menus[0][7], L"&ANSI 1252");
+        }
         EXPECT_EQ(window->memo().text(), c.letters);
         EXPECT_EQ(window->memo().selection().start, 3u);
         EXPECT_EQ(window->memo().selection().end, 5u);

@@ -42,6 +42,20 @@ Answer nextAnswer(std::deque<Answer>& answers) {
 
 std::optional<PrintDialogAnswer> ScriptedUi::printDialog(HWND) { return nextAnswer(printAnswers); }
 
+UINT ScriptedUi::popupMenu(HWND, HMENU menu, POINT) {
+    std::vector<std::wstring>& items = menus.emplace_back();
+    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+        wchar_t text[128] = {};
+        GetMenuStringW(menu, static_cast<UINT>(position), text, 128, MF_BYPOSITION);
+        const bool checked = (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_CHECKED) != 0;
+        if (text[0] != L'\0') items.push_back(std::wstring(checked ? L"* " : L"") + text);
+    }
+    if (menuAnswers.empty()) return 0;
+    const UINT answer = menuAnswers.front();
+    menuAnswers.pop_front();
+    return answer;
+}
+
 std::optional<FileDialogAnswer> ScriptedUi::fileDialog(FileDialogRequest& request) {
     fileDialogs.push_back(request);
     std::optional<FileDialogAnswer> answer = nextAnswer(fileAnswers);

@@ -39,6 +39,7 @@ public:
     std::optional<ChosenFont> chooseFont(HWND, const LOGFONTW&) override { return {}; }
     std::optional<PrintDialogAnswer> printDialog(HWND) override;
     void shellOpen(const std::wstring& target) override { opened.push_back(target); }
+    UINT popupMenu(HWND, HMENU menu, POINT) override;
 
     std::vector<AskedMessage> messages;
     std::deque<int> messageAnswers;  // empty: IDOK
@@ -46,6 +47,8 @@ public:
     std::deque<std::optional<FileDialogAnswer>> fileAnswers;    // empty: cancel
     std::deque<std::optional<PrintDialogAnswer>> printAnswers;  // empty: cancel
     std::vector<std::wstring> opened;                           // what went to the shell
+    std::vector<std::vector<std::wstring>> menus;               // each shortcut menu's items, "* " when checked
+    std::deque<UINT> menuAnswers;                               // empty: dismissed
 };
 
 // Deletes the test settings key now and when it goes.
