@@ -92,13 +92,17 @@ std::wstring SystemByteTextDecoder::decodeUserAnsi(std::string_view bytes, size_
 
 unsigned ansiCodePage() { return GetACP(); }
 
+// Asked once: the status bar names it at every key.
 unsigned userAnsiCodePage() {
-    if (GetACP() != CP_UTF8) return GetACP();
-    DWORD codePage = 0;
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
-                    reinterpret_cast<wchar_t*>(&codePage), sizeof codePage / sizeof(wchar_t));
-    constexpr unsigned kWestern = 1252;  // for a locale with no code page of its own
-    return codePage == 0 || codePage == CP_UTF8 || !IsValidCodePage(codePage) ? kWestern : codePage;
+    static const unsigned codePage = [] {
+        if (GetACP() != CP_UTF8) return GetACP();
+        DWORD locale = 0;
+        GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                        reinterpret_cast<wchar_t*>(&locale), sizeof locale / sizeof(wchar_t));
+        constexpr UINT kWestern = 1252;  // for a locale with no code page of its own
+        return locale == 0 || locale == CP_UTF8 || !IsValidCodePage(locale) ? kWestern : static_cast<UINT>(locale);
+    }();
+    return codePage;
 }
 
 TextEncoding unmarkedTextEncoding() {

@@ -253,11 +253,8 @@ bool Tnfonote::isModified() const {
 
 void Tnfonote::New1Click() {
     if (!askToSaveChanges()) return;
+    document_ = DocumentState{};  // no file, nothing before or after the text
     setDocumentEncoding(TextEncoding::None);
-    document_.fileName = kNoFileName;
-    document_.leadingBytes.clear();
-    document_.trailingBytes.clear();
-    document_.readExactly = true;
     Memo1.clear();
     referenceText_.clear();
     updateCaption();

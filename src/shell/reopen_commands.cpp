@@ -43,11 +43,10 @@ HMENU reopenMenuOf(HWND window) {
 }  // namespace
 
 // Only a document with a file can be read again; the item of what it was read with is
-// checked, and the ANSI item names the system's code page.
+// checked, and the ANSI item names the code page it reads with.
 void Tnfonote::prepareReopenMenu(HMENU menu) const {
     const bool hasFile = document_.fileName != kNoFileName;
-    const unsigned codePage = userFacingAnsi() == TextEncoding::UserAnsi ? userAnsiCodePage() : ansiCodePage();
-    const std::wstring ansi = L"&ANSI " + std::to_wstring(codePage);
+    const std::wstring ansi = L"&ANSI " + std::to_wstring(userAnsiCodePage());
     ModifyMenuW(menu, IDM_REOPEN_ANSI, MF_BYCOMMAND | MF_STRING, IDM_REOPEN_ANSI, ansi.c_str());
     const auto checked = std::ranges::find(kReopenEncodings, reopenItemOf(document_.documentEncoding));
     for (size_t item = 0; item < kReopenEncodings.size(); ++item) {
@@ -76,13 +75,12 @@ void Tnfonote::ReopenClick(int item) {
     if (document_.fileName == kNoFileName || !askToSaveChanges()) return;
     const TextEncoding chosen = encodingOfItem(static_cast<size_t>(item));
     const EditSelection selection = Memo1.selection();
-    const int firstLine = static_cast<int>(SendMessageW(Memo1.handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    const int firstLine = Memo1.firstVisibleLine();
     const std::wstring path = document_.fileName;
     if (!openDocument(path, chosen, chosen)) return;
-    const DWORD length = static_cast<DWORD>(Memo1.textLength());
+    const auto length = static_cast<DWORD>(Memo1.textLength());
     Memo1.setSelection({std::min(selection.start, length), std::min(selection.end, length)});
-    SendMessageW(Memo1.handle(), EM_LINESCROLL, 0,
-                 firstLine - SendMessageW(Memo1.handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    Memo1.scrollToLine(firstLine);
     updateStatusBar();
 }
 

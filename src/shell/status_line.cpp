@@ -12,7 +12,6 @@ namespace {
 constexpr int kPositionPanelWidth = 145;
 constexpr int kZoomPanelWidth = 50;       // "400%"
 constexpr int kEncodingPanelWidth = 170;  // "DOS 437 in UTF-8 (lossy)"
-constexpr WPARAM kZoomPanel = 2;
 constexpr WPARAM kEncodingPanel = 3;
 constexpr int kStatusBarHeight = 19;
 }  // namespace
@@ -30,10 +29,7 @@ bool StatusLine::visible() const { return (GetWindowLongPtrW(bar_, GWL_STYLE) & 
 
 void StatusLine::setVisible(bool visible) {
     ShowWindow(bar_, visible ? SW_SHOWNA : SW_HIDE);
-    position_.clear();
-    path_.clear();
-    zoom_.clear();
-    encoding_.clear();
+    for (std::wstring& text : shown_) text.clear();
 }
 
 int StatusLine::layout(const RECT& client, int dpi) {
@@ -57,21 +53,11 @@ void StatusLine::setPanels(int dpi) {
 }
 
 void StatusLine::show(std::wstring position, std::wstring path, std::wstring zoom, std::wstring encoding) {
-    if (position != position_) {
-        position_ = std::move(position);
-        SendMessageW(bar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(position_.c_str()));
-    }
-    if (path != path_) {
-        path_ = std::move(path);
-        SendMessageW(bar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(path_.c_str()));
-    }
-    if (zoom != zoom_) {
-        zoom_ = std::move(zoom);
-        SendMessageW(bar_, SB_SETTEXTW, kZoomPanel, reinterpret_cast<LPARAM>(zoom_.c_str()));
-    }
-    if (encoding != encoding_) {
-        encoding_ = std::move(encoding);
-        SendMessageW(bar_, SB_SETTEXTW, kEncodingPanel, reinterpret_cast<LPARAM>(encoding_.c_str()));
+    std::wstring texts[] = {std::move(position), std::move(path), std::move(zoom), std::move(encoding)};
+    for (size_t panel = 0; panel < shown_.size(); ++panel) {
+        if (texts[panel] == shown_[panel]) continue;
+        shown_[panel] = std::move(texts[panel]);
+        SendMessageW(bar_, SB_SETTEXTW, panel, reinterpret_cast<LPARAM>(shown_[panel].c_str()));
     }
 }
 

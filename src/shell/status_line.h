@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 namespace vantry {
@@ -25,11 +26,8 @@ public:
     bool encodingPanelClicked(const NMHDR& notification) const;
 
 private:
-    HWND bar_ = nullptr;  // a child: it goes with its parent
-    std::wstring position_;
-    std::wstring path_;
-    std::wstring zoom_;
-    std::wstring encoding_;
+    HWND bar_ = nullptr;                 // a child: it goes with its parent
+    std::array<std::wstring, 4> shown_;  // each panel's text: position, path, zoom, encoding
 };
 
 }  // namespace vantry

@@ -123,15 +123,14 @@ int scrolledColumns(HWND memo, HFONT font, DWORD lineStart) {
 // stay where they were.
 void Tnfonote::zoomTo(int percent) {
     const HWND memo = Memo1.handle();
-    const DWORD lineStart = Memo1.lineIndex(static_cast<DWORD>(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0)));
-    const bool wrapped = settings_.isOn(kWordWrap);
+    const DWORD lineStart = Memo1.lineIndex(static_cast<DWORD>(Memo1.firstVisibleLine()));
+    const bool wrapped = Memo1.wordWrap();
     const int columns = wrapped ? 0 : scrolledColumns(memo, look_.font(), lineStart);
     look_.setZoom(percent);
-    const auto lineNow = static_cast<LPARAM>(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0));
-    SendMessageW(memo, EM_LINESCROLL, 0, static_cast<LPARAM>(Memo1.lineFromChar(lineStart)) - lineNow);
+    Memo1.scrollToLine(static_cast<int>(Memo1.lineFromChar(lineStart)));
     if (!wrapped) {
-        const int columnsNow = scrolledColumns(memo, look_.font(), Memo1.lineIndex(Memo1.lineFromChar(lineStart)));
-        SendMessageW(memo, EM_LINESCROLL, static_cast<WPARAM>(columns - columnsNow), 0);
+        SendMessageW(memo, EM_LINESCROLL, static_cast<WPARAM>(columns - scrolledColumns(memo, look_.font(), lineStart)),
+                     0);
     }
     address_.textMayHaveScrolled();
     updateStatusBar();

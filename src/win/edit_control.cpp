@@ -109,7 +109,7 @@ void EditControl::setWordWrap(bool wordWrap) {
     setReadOnly(wasReadOnly);
     // Selecting may scroll the caret into view, so the scrolling comes last.
     setSelection(kept);
-    SendMessageW(handle_, EM_LINESCROLL, 0, firstLine - firstVisibleLine());
+    scrollToLine(firstLine);
     if (focused) SetFocus(handle_);
 }
 
@@ -151,7 +151,7 @@ void EditControl::replaceSelection(const std::wstring& replacement) {
     const int top = firstVisibleLine();
     const DWORD start = selection().start;
     SendMessageW(handle_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(replacement.c_str()));
-    SendMessageW(handle_, EM_LINESCROLL, 0, top - firstVisibleLine());
+    scrollToLine(top);
     selectAndShow({start, start + static_cast<DWORD>(replacement.size())});
 }
 
@@ -162,7 +162,7 @@ void EditControl::replaceAllText(const std::wstring& replacement, EditSelection 
     SendMessageW(handle_, EM_SETSEL, 0, -1);
     SendMessageW(handle_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(replacement.c_str()));
     setSelection(selected);
-    SendMessageW(handle_, EM_LINESCROLL, 0, top - firstVisibleLine());
+    scrollToLine(top);
     SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(handle_, nullptr, TRUE);
 }
@@ -261,6 +261,8 @@ void EditControl::setSelection(EditSelection selection) {
 int EditControl::firstVisibleLine() const {
     return static_cast<int>(SendMessageW(handle_, EM_GETFIRSTVISIBLELINE, 0, 0));
 }
+
+void EditControl::scrollToLine(int line) { SendMessageW(handle_, EM_LINESCROLL, 0, line - firstVisibleLine()); }
 
 // Everything asked of the control is asked before its buffer is locked.
 EditTextLock::EditTextLock(const EditControl& memo)

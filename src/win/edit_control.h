@@ -93,6 +93,8 @@ public:
     // keeps the top line and selects `selection`.
     void replaceAllText(const std::wstring& text, EditSelection selection);
     int firstVisibleLine() const;
+    // Scrolls so that `line` is the first in view (as near as the text allows).
+    void scrollToLine(int line);
     bool hasFocus() const { return GetFocus() == handle_; }
 
 private:

@@ -14,19 +14,6 @@ constexpr std::wstring_view kUtf8Question =
     L"them with the replacement character \"\xFFFD\".\n\n"
     L"Choose OK to save anyway, or Cancel and save with a UTF-16 encoding to keep them.";
 
-// The code page of a table encoding; false for the others.
-bool tableOf(TextEncoding encoding, CodePage& page) {
-    switch (encoding) {
-        case TextEncoding::Oem437: page = CodePage::Dos437; return true;
-        case TextEncoding::Dos850: page = CodePage::Dos850; return true;
-        case TextEncoding::Dos866: page = CodePage::Dos866; return true;
-        case TextEncoding::Windows1250: page = CodePage::Windows1250; return true;
-        case TextEncoding::Windows1251: page = CodePage::Windows1251; return true;
-        case TextEncoding::Windows1252: page = CodePage::Windows1252; return true;
-        default: return false;
-    }
-}
-
 // The text in a code page, each character it lacks written as "?".
 void encodeReplacing(std::wstring_view text, CodePage page, std::string& out) {
     if (encodeCodePage(text, page, out)) return;
@@ -39,10 +26,9 @@ void encodeReplacing(std::wstring_view text, CodePage page, std::string& out) {
 // Appends the text in `encoding`; false when it does not fit and may not be replaced.
 bool appendText(std::wstring_view text, TextEncoding encoding, const ByteTextEncoder& encoder, bool replaceUnmappable,
                 std::string& bytes) {
-    CodePage page{};
-    if (tableOf(encoding, page)) {
-        if (!replaceUnmappable) return encodeCodePage(text, page, bytes);
-        encodeReplacing(text, page, bytes);
+    if (const std::optional<CodePage> page = tableCodePage(encoding)) {
+        if (!replaceUnmappable) return encodeCodePage(text, *page, bytes);
+        encodeReplacing(text, *page, bytes);
         return true;
     }
     switch (encoding) {

@@ -4,7 +4,6 @@
 
 #include "documents/portable/art_read_as_ansi.h"
 #include "documents/portable/code_page_437.h"
-#include "documents/portable/code_pages.h"
 #include "documents/portable/sauce_record.h"
 #include "documents/portable/text_encoder.h"
 
@@ -35,6 +34,8 @@ std::wstring decodeAs(std::string_view bytes, TextEncoding encoding, const ByteT
     // count bounds what normalising the line breaks adds.
     size_t lineBreakBytes = 0;
     for (char byte : bytes) lineBreakBytes += (byte == '\r' || byte == '\n') ? 1 : 0;
+    if (const std::optional<CodePage> page = tableCodePage(encoding))
+        return decodeCodePage(bytes, *page, lineBreakBytes);
     switch (encoding) {
         case TextEncoding::Utf8:
         case TextEncoding::Utf8NoMark: return decoder.decodeUtf8(bytes, lineBreakBytes);
@@ -43,19 +44,11 @@ std::wstring decodeAs(std::string_view bytes, TextEncoding encoding, const ByteT
             takeArtBackFromAnsiReading(text);
             return text;
         }
-        case TextEncoding::Oem437: return decodeCodePage(bytes, CodePage::Dos437, lineBreakBytes);
-        case TextEncoding::Dos850: return decodeCodePage(bytes, CodePage::Dos850, lineBreakBytes);
-        case TextEncoding::Dos866: return decodeCodePage(bytes, CodePage::Dos866, lineBreakBytes);
-        case TextEncoding::Windows1250: return decodeCodePage(bytes, CodePage::Windows1250, lineBreakBytes);
-        case TextEncoding::Windows1251: return decodeCodePage(bytes, CodePage::Windows1251, lineBreakBytes);
-        case TextEncoding::Windows1252: return decodeCodePage(bytes, CodePage::Windows1252, lineBreakBytes);
         case TextEncoding::Utf16LE: return decodeUtf16(bytes, false, lineBreakBytes);
         case TextEncoding::Utf16BE: return decodeUtf16(bytes, true, lineBreakBytes);
         case TextEncoding::UserAnsi: return decoder.decodeUserAnsi(bytes, lineBreakBytes);
-        case TextEncoding::None:
-        case TextEncoding::Ansi: break;
+        default: return decoder.decodeAnsi(bytes, lineBreakBytes);
     }
-    return decoder.decodeAnsi(bytes, lineBreakBytes);
 }
 
 // Whether `text`, decoded from `content` and not yet normalised, gives `content` back.
@@ -110,6 +103,18 @@ bool contradicts(std::string_view content, TextEncoding mark, bool nfoKind) {
 }
 
 }  // namespace
+
+std::optional<CodePage> tableCodePage(TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::Oem437: return CodePage::Dos437;
+        case TextEncoding::Dos850: return CodePage::Dos850;
+        case TextEncoding::Dos866: return CodePage::Dos866;
+        case TextEncoding::Windows1250: return CodePage::Windows1250;
+        case TextEncoding::Windows1251: return CodePage::Windows1251;
+        case TextEncoding::Windows1252: return CodePage::Windows1252;
+        default: return std::nullopt;
+    }
+}
 
 TextEncoding encodingFromName(std::wstring_view name) {
     for (size_t index = 1; index < kEncodingListEntries.size(); ++index) {

@@ -5,8 +5,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "documents/portable/code_pages.h"
 
 namespace vantry {
 
@@ -60,6 +63,10 @@ inline constexpr std::array<TextEncoding, 12> kReopenEncodings = {
     TextEncoding::None,        TextEncoding::Oem437,      TextEncoding::Dos850,      TextEncoding::Dos866,
     TextEncoding::Windows1250, TextEncoding::Windows1251, TextEncoding::Windows1252, TextEncoding::Ansi,
     TextEncoding::Utf8,        TextEncoding::Utf16LE,     TextEncoding::Utf16BE,     TextEncoding::Oem437InUtf8};
+
+// The code page an encoding is read and written with by the program's own table; nothing
+// for the encodings the system or UTF-8 and UTF-16 convert.
+std::optional<CodePage> tableCodePage(TextEncoding encoding);
 
 // Exact, case-sensitive; "Default", "" and any unknown text give None.
 TextEncoding encodingFromName(std::wstring_view name);
