@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "documents/file_info_dialog.h"
 #include "documents/file_info_resources.h"
@@ -157,6 +158,9 @@ TEST_F(OpeningTest, ReopeningInAnotherEncodingShowsItsLettersAndKeepsTheBytes) {
             EXPECT_EQ(ui.menus[0].size(), 12u);
             EXPECT_EQ(ui.menus[0][1], L"* DOS &437") << "what the document was read with";
             EXPECT_EQ(ui.menus[0][7], L"&ANSI 1252");
+            std::set<wchar_t> keys;  // each item's access key, once in the menu
+            for (const std::wstring& item : ui.menus[0]) keys.insert(towlower(item.at(item.find(L'&') + 1)));
+            EXPECT_EQ(keys.size(), ui.menus[0].size());
         }
         EXPECT_EQ(window->memo().text(), c.letters);
         EXPECT_EQ(window->memo().selection().start, 3u);
