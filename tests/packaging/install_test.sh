@@ -52,8 +52,10 @@ await stored || fail "the installed program did not store its settings"
 wineserver -k; wineserver -w
 
 "${wine[@]}" "C:\\users\\$user\\AppData\\Local\\Programs\\Vantry\\Uninstall.exe" /S
-gone() { [ ! -e "$programs" ]; }
-await gone || fail "left behind: $(ls "$programs")"
+# The uninstaller runs on from a copy of itself and removes the folder before the Start
+# menu entry and its registry key: wait until every process of the prefix has ended.
+timeout 120 wineserver -w || fail "the uninstaller did not end within two minutes"
+[ ! -e "$programs" ] || fail "left behind: $(ls "$programs")"
 [ ! -e "$shortcut" ] || fail "the Start menu entry stayed"
 if "${wine[@]}" reg query "$uninstall_key" >/dev/null 2>&1; then fail "the uninstall entry stayed"; fi
 "${wine[@]}" reg query 'HKCU\Software\Vantry' >/dev/null 2>&1 || fail "a silent uninstall removed the settings"
