@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 tools/install-deps.sh
 tools/build.sh native
 tools/fuzz.sh build
-source tools/display.sh
+VANTRY_VIRTUAL_DISPLAY=1 source tools/display.sh
 source tools/printer.sh
 VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests" tools/wine-prefix.sh tests
 VANTRY_WINEPREFIX="$PWD/build/win/wineprefix-tests-144dpi" tools/wine-prefix.sh tests-144dpi

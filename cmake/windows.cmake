@@ -85,7 +85,7 @@ target_link_libraries(window_tests PRIVATE vantry_win version gtest_main)
 add_test(NAME window COMMAND window_tests --gtest_filter=-RealPrinter*:HighDpi*:Utf8CodePage*:OtherLocale*)
 set_tests_properties(window PROPERTIES LABELS window RUN_SERIAL TRUE)
 # The program's own scaling on a screen of 144 dots per inch, in a prefix set to that.
-add_test(NAME high_dpi COMMAND window_tests --gtest_filter=HighDpi*)
+add_test(NAME high_dpi COMMAND window_tests --gtest_filter=HighDpi*:-HighDpiRealPrinter*)
 set_tests_properties(high_dpi PROPERTIES LABELS window RUN_SERIAL TRUE
   ENVIRONMENT VANTRY_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-tests-144dpi)
 # A system whose ANSI code page is UTF-8 (65001), in a prefix made under such a locale.
@@ -98,9 +98,12 @@ foreach(locale IN ITEMS ru_RU ja_JP)
   set_tests_properties(code_page_${locale} PROPERTIES LABELS window RUN_SERIAL TRUE
     ENVIRONMENT "VANTRY_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-tests-${locale};VANTRY_LANG=${locale}.UTF-8")
 endforeach()
-# Printing on the PDF printer that tools/printer.sh provides.
+# Printing on the PDF printer that tools/printer.sh provides, at 96 and at 144 dots per inch.
 add_test(NAME printing COMMAND window_tests --gtest_filter=RealPrinter*)
 set_tests_properties(printing PROPERTIES LABELS printing RUN_SERIAL TRUE)
+add_test(NAME printing_high_dpi COMMAND window_tests --gtest_filter=HighDpiRealPrinter*)
+set_tests_properties(printing_high_dpi PROPERTIES LABELS printing RUN_SERIAL TRUE
+  ENVIRONMENT VANTRY_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-tests-144dpi)
 
 add_executable(end_to_end_tests
   tests/end_to_end/end_to_end_test.cpp

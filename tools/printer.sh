@@ -84,7 +84,8 @@ vantry_stop_printer() {
   for _ in $(seq 100); do kill -0 "$vantry_cupsd_pid" 2>/dev/null || break; sleep 0.1; done
   rm -f "$vantry_cups/cupsd.pid" "$vantry_cups_socket"
 }
-trap "vantry_stop_printer; $(trap -p EXIT | sed -E "s/^trap -- '(.*)' EXIT$/\1/")" EXIT
+vantry_exit_before_printer=$(trap -p EXIT | sed -E "s/^trap -- '(.*)' EXIT$/\1/")
+trap 'vantry_stop_printer; eval "$vantry_exit_before_printer"' EXIT
 
 export CUPS_SERVER="$vantry_cups_socket"
 for _ in $(seq 100); do lpstat -p "$VANTRY_TEST_PRINTER" >/dev/null 2>&1 && break; sleep 0.1; done

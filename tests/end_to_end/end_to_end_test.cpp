@@ -114,7 +114,17 @@ private:
     HWND main_ = nullptr;
 };
 
+// The program's settings in the tests' prefix, cleared before and after: a stored
+// "askToSave" of 0, or a remembered encoding, would change what the user meets.
+struct FreshSettings {
+    FreshSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Vantry"); }
+    ~FreshSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Vantry"); }
+    FreshSettings(const FreshSettings&) = delete;
+    FreshSettings& operator=(const FreshSettings&) = delete;
+};
+
 TEST(EndToEnd, SavesThroughTheRealSaveDialogAndAsksBeforeClosingOnUnsavedChanges) {
+    const FreshSettings settings;
     constexpr int kFileNameCombo = 0x47C, kFileNameEdit = 0x480, kUtf8Entry = 2;
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);

@@ -10,7 +10,9 @@ version=$(sed -n 's/^#define VANTRY_VERSION_TEXT "\(.*\)"/\1/p' "$here/src/tools
 name="Vantry-$version-win64"
 fail() { echo "FAILED: $*" >&2; exit 1; }
 # Waits up to 60 seconds for a command to succeed.
-await() { for _ in $(seq 600); do "$@" && return 0; sleep 0.1; done; "$@"; }
+await() { local end=$((SECONDS + 60)); until "$@"; do ((SECONDS < end)) || return 1; sleep 0.1; done; }
+# Waits, at most two minutes, until every process of the prefix has ended.
+settled() { timeout 120 wineserver -w || fail "the prefix's processes did not end within two minutes"; }
 
 (cd "$build" && cpack >/dev/null) || fail "cpack"
 
@@ -22,18 +24,20 @@ export VANTRY_WINEPREFIX="$build/wineprefix-install"
 # The whole prefix on the tests' display, from its first process on.
 export WINEPREFIX=$VANTRY_WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=$VANTRY_DISPLAY
 wine=("$here/tools/wine-run.sh")
+# Processes left from a run that was killed go with the prefix they ran in.
+[ ! -d "$WINEPREFIX" ] || timeout 30 wineserver -k 2>/dev/null || true
 rm -rf "$WINEPREFIX"
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 mkdir -p "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
-wineserver -w
+settled
 user=$(id -un)
 programs="$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/Vantry"
 shortcut="$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vantry.lnk"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantry'
 
 "${wine[@]}" "$build/$name.exe" /S
-wineserver -w
+settled
 installed=$(cd "$programs" 2>/dev/null && ls | sort) || fail "nothing in $programs"
 [ "$installed" = "$(printf '%s\nUninstall.exe\n' "$expected" | sort)" ] || fail "installed: $installed"
 [ -f "$shortcut" ] || fail "no Start menu entry"
@@ -49,12 +53,12 @@ shown() { xdotool search --name '^sample art.nfo - Vantry$' >/dev/null 2>&1; }
 await shown || fail "the installed program did not show the file"
 stored() { "${wine[@]}" reg query 'HKCU\Software\Vantry' /v recentFile01 2>/dev/null | grep -q 'sample art.nfo'; }
 await stored || fail "the installed program did not store its settings"
-wineserver -k; wineserver -w
+wineserver -k; settled
 
 "${wine[@]}" "C:\\users\\$user\\AppData\\Local\\Programs\\Vantry\\Uninstall.exe" /S
 # The uninstaller runs on from a copy of itself and removes the folder before the Start
 # menu entry and its registry key: wait until every process of the prefix has ended.
-timeout 120 wineserver -w || fail "the uninstaller did not end within two minutes"
+settled
 [ ! -e "$programs" ] || fail "left behind: $(ls "$programs")"
 [ ! -e "$shortcut" ] || fail "the Start menu entry stayed"
 if "${wine[@]}" reg query "$uninstall_key" >/dev/null 2>&1; then fail "the uninstall entry stayed"; fi

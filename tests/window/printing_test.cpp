@@ -34,13 +34,15 @@ std::string unixPath(const std::wstring& path) {
 }
 
 // Runs a Unix shell command as Wine starts a Unix program, and waits for it: such a
-// process has no handle to wait on, so the command leaves its exit code in a file.
+// process has no handle to wait on, so the command leaves its exit code in a file, named
+// so that no earlier run's file (Wine reuses process ids) can be taken for it.
 int runUnix(const std::string& command) {
     static int runs = 0;
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring done =
-        std::wstring(temp) + L"vantry-unix-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++runs);
+    const std::wstring done = std::wstring(temp) + L"vantry-unix-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++runs);
+    DeleteFileW(done.c_str());
     const std::string marker = unixPath(done);
     const std::string script =
         "(" + command + "); echo $? > '" + marker + ".part'; mv '" + marker + ".part' '" + marker + "'";
@@ -49,6 +51,7 @@ int runUnix(const std::string& command) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        ADD_FAILURE() << "could not start: " << command;
         return -1;
     }
     if (process.hProcess) CloseHandle(process.hProcess);
@@ -60,6 +63,7 @@ int runUnix(const std::string& command) {
             return std::atoi(code.c_str());
         }
     }
+    ADD_FAILURE() << "did not end within a minute: " << command;
     return -1;
 }
 
@@ -99,7 +103,8 @@ protected:
         const auto pdfs = pdfsIn(outputFolder);
         before.insert(pdfs.begin(), pdfs.end());
     }
-    void TearDown() override {  // what was printed goes
+    void TearDown() override {  // what was printed goes, once the printer has written it
+        awaitIdlePrinter();
         for (const auto& pdf : pdfsIn(outputFolder)) {
             if (!before.contains(pdf) || printed.contains(pdf.first)) DeleteFileW((outputFolder + pdf.first).c_str());
         }
@@ -113,10 +118,20 @@ protected:
         SendMessageW(window.handle(), WM_COMMAND, IDM_PRINT, 0);  // failures end in the error report
     }
 
+    // Whether the printer has finished every job: it writes a PDF piece by piece, into
+    // the same file for every job, so a file is only whole once its job is done.
+    bool printerIsIdle() { return runUnix("! lpstat -o " + narrow(printer) + " | grep -q .") == 0; }
+    bool awaitIdlePrinter() {
+        for (const DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(100)) {
+            if (printerIsIdle()) return true;
+        }
+        return false;
+    }
+
     // The PDF that printing made, once the PDF printer has finished writing it.
     std::wstring printedPdf() {
-        const DWORD start = GetTickCount();
-        while (GetTickCount() - start < 60000) {
+        for (const DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(100)) {
+            if (!printerIsIdle()) continue;
             for (const auto& pdf : pdfsIn(outputFolder)) {
                 const std::wstring path = outputFolder + pdf.first;
                 if (!before.contains(pdf) && runUnix("pdfinfo '" + unixPath(path) + "' >/dev/null 2>&1") == 0) {
@@ -125,7 +140,6 @@ protected:
                     return path;
                 }
             }
-            Sleep(100);
         }
         return L"";
     }
