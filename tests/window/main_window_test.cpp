@@ -34,7 +34,6 @@ std::wstring shortcutText(const ACCEL& entry) {
 // Each accelerator is shown in the caption of its own command, and no caption shows
 // a shortcut that is not one.
 TEST_F(MainWindowTest, EachCaptionsShortcutIsTheAcceleratorOfItsCommand) {
-    const auto window = makeMainWindow();
     const HACCEL table = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS));
     std::vector<ACCEL> entries(static_cast<size_t>(CopyAcceleratorTableW(table, nullptr, 0)));
     CopyAcceleratorTableW(table, entries.data(), static_cast<int>(entries.size()));
@@ -69,11 +68,7 @@ TEST_F(MainWindowTest, ZoomScalesTheShownFaceOnlyAndKeepsTheTextInPlace) {
     for (int line = 0; line < 150; ++line) text += "line " + std::to_string(line) + std::string(200, '.') + "\r\n";
     open(text, L"art.nfo");
     const auto memo = [&] { return window->memo().handle(); };  // word wrap makes the control anew
-    const auto fontHeight = [&] {
-        LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(memo(), WM_GETFONT, 0, 0)), sizeof font, &font);
-        return font.lfHeight;
-    };
+    const auto fontHeight = [&] { return logFontOf(memo()).lfHeight; };
     const auto wheel = [&](int delta) { SendMessageW(memo(), WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, delta), 0); };
     // The character at the top left of the view, with word wrap on and off.
     const auto topLeft = [&] {
@@ -146,8 +141,6 @@ TEST_F(MainWindowTest, AFirstStartStoresTheDefaults) {
 }
 
 TEST_F(MainWindowTest, ClosingStoresTheNormalPlacementAndWhetherItWasMaximized) {
-    bool closed = false;
-    const auto window = makeMainWindow(std::nullopt, &closed);
     ShowWindow(window->handle(), SW_SHOWNORMAL);
     SetWindowPos(window->handle(), nullptr, 70, 60, 610, 420, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(window->handle(), SW_MINIMIZE);

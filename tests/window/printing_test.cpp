@@ -260,40 +260,32 @@ TEST_F(WindowTest, ExportAsPngDrawsEveryLineInTheShownFaceAndColours) {
     const auto* copied = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
     EXPECT_STREQ(copied, L"\x2588\x2588\x2588\r\n\r\n\x2588");
     CloseClipboard();
-    ui.fileAnswers.push_back(FileDialogAnswer{folder.path(L"art.png"), -1, 1});
-    command(IDM_EXPORT_PNG);
+    // Exported through the scripted file dialog, then read back by another program.
+    const auto exported = [&](const wchar_t* name, const std::string& format) {
+        ui.fileAnswers.push_back(FileDialogAnswer{folder.path(name), -1, 1});
+        command(IDM_EXPORT_PNG);
+        const std::wstring seen = folder.path(L"seen.txt");
+        const std::string read = "convert '" + unixPath(folder.path(name)) + "' -format '" + format + "' info:";
+        return runUnix(read + " > '" + unixPath(seen) + "'") == 0 ? fileBytes(seen) : "<unreadable>";
+    };
+    // Its size, then a pixel inside the third block, one on the empty line and one beside
+    // the last line's block.
+    EXPECT_EQ(exported(L"art.png", "%w %h %[hex:p{20,1}] %[hex:p{20,20}] %[hex:p{12,40}]"),
+              "24 48 FFFFFF 313D73 313D73")
+        << "three cells of 8 by three lines of 16, white on blue";
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_EQ(ui.fileDialogs[0].fileName, L"art.nfo.png");
     EXPECT_EQ(ui.fileDialogs[0].title, L"Export as PNG");
     EXPECT_FALSE(ui.fileDialogs[0].listUnder);
-    // Read back by another program: its size, then a pixel inside the third block, one on
-    // the empty line and one beside the last line's block.
-    const std::wstring seen = folder.path(L"seen.txt");
-    ASSERT_EQ(runUnix("convert '" + unixPath(folder.path(L"art.png")) +
-                      "' -format '%w %h %[hex:p{20,1}] %[hex:p{20,20}] "
-                      "%[hex:p{12,40}]' info: > '" +
-                      unixPath(seen) + "'"),
-              0);
-    EXPECT_EQ(fileBytes(seen), "24 48 FFFFFF 313D73 313D73") << "three cells of 8 by three lines of 16, white on blue";
     command(IDM_ZOOM_IN);  // exported as it is shown: at 200 %, twice the cells
-    ui.fileAnswers.push_back(FileDialogAnswer{folder.path(L"art.png"), -1, 1});
-    command(IDM_EXPORT_PNG);
-    ASSERT_EQ(
-        runUnix("convert '" + unixPath(folder.path(L"art.png")) + "' -format '%w %h' info: > '" + unixPath(seen) + "'"),
-        0);
-    EXPECT_EQ(fileBytes(seen), "48 96");
+    EXPECT_EQ(exported(L"art.png", "%w %h"), "48 96");
     command(IDM_ZOOM_RESET);
 
     // Blank lines are a picture of the background, as wide as the widest of them (a cell
     // when all are empty).
     for (const auto& [blank, size] : {std::pair{"  \r\n\r\n   ", "24 48"}, std::pair{"\r\n\r\n", "8 32"}}) {
         open(blank, L"blank.nfo");
-        ui.fileAnswers.push_back(FileDialogAnswer{folder.path(L"blank.png"), -1, 1});
-        command(IDM_EXPORT_PNG);
-        ASSERT_EQ(runUnix("convert '" + unixPath(folder.path(L"blank.png")) +
-                          "' -format '%w %h %k %[hex:p{0,0}]' info: > '" + unixPath(seen) + "'"),
-                  0);
-        EXPECT_EQ(fileBytes(seen), std::string(size) + " 1 313D73");
+        EXPECT_EQ(exported(L"blank.png", "%w %h %k %[hex:p{0,0}]"), std::string(size) + " 1 313D73");
         EXPECT_TRUE(ui.messages.empty()) << narrow(ui.messages.at(0).text);
     }
 

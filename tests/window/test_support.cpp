@@ -212,6 +212,14 @@ std::wstring statusPanel(HWND statusBar, int panel) {
     return text;
 }
 
+HFONT fontOf(HWND control) { return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)); }
+
+LOGFONTW logFontOf(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(fontOf(control), sizeof font, &font);
+    return font;
+}
+
 RECT clientRectOf(HWND control, HWND parent) {
     RECT rect{};
     GetWindowRect(control, &rect);

@@ -114,6 +114,10 @@ POINT pointAt(HWND memo, DWORD index);
 
 std::wstring statusPanel(HWND statusBar, int panel);
 
+// The font a control draws its text in, and that font's description.
+HFONT fontOf(HWND control);
+LOGFONTW logFontOf(HWND control);
+
 // A control's rectangle in its parent's client area, and a rectangle as "x,y wxh".
 RECT clientRectOf(HWND control, HWND parent);
 std::string rectText(const RECT& rect);

@@ -187,12 +187,6 @@ TEST_F(TextToolsTest, EveryCommandThatMovesTheCaretShowsWhereItWent) {
     }
 }
 
-std::wstring faceOf(HWND control) {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-    return font.lfFaceName;
-}
-
 // The find window's fields draw a selection as the document draws it: art read with the
 // ANSI code page sits at other characters than art read as 437, in another face.
 TEST_F(TextToolsTest, TheFindFieldsShowTextInTheDocumentsFace) {
@@ -208,10 +202,10 @@ TEST_F(TextToolsTest, TheFindFieldsShowTextInTheDocumentsFace) {
         open(c.text, c.name);
         find.showFind(L"", TMyFind::kFindTab);
         for (const int id : {IDC_FIND_TEXT, IDC_REPLACE_TEXT}) {
-            EXPECT_EQ(faceOf(GetDlgItem(find.handle(), id)), c.face) << narrow(c.name);
+            EXPECT_STREQ(logFontOf(GetDlgItem(find.handle(), id)).lfFaceName, c.face) << narrow(c.name);
         }
         if (window->document().isNfoFont) {
-            EXPECT_EQ(faceOf(memo()), c.face) << narrow(c.name);
+            EXPECT_STREQ(logFontOf(memo()).lfFaceName, c.face) << narrow(c.name);
         }
     }
 }

@@ -28,56 +28,42 @@
 namespace vantry::testing {
 namespace {
 
-void command(Tnfonote& window, int id) { SendMessageW(window.handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
-
-LONG memoFontHeight(Tnfonote& window) {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window.memo().handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
-    return font.lfHeight;
-}
-
-class HighDpiTest : public ::testing::Test {
-protected:
-    CleanSettingsKey cleanKey;
-    ScriptedUi ui;
-    TempFolder folder;
-};
+using HighDpiTest = WindowTest;
 
 TEST_F(HighDpiTest, TheWindowsAreLaidOutAndTheFontsSizedForTheScreen) {
-    const auto window = makeMainWindow(folder.file(L"art.nfo", "\xDB\xDB\xDB\xDB\r\n\xDB\xDB\xDB\xDB\r\n"));
-    ASSERT_EQ(windowDpi(window->handle()), 144) << "run in the prefix of 144 dots per inch";
-    window->show();
+    const auto art = makeMainWindow(folder.file(L"art.nfo", "\xDB\xDB\xDB\xDB\r\n\xDB\xDB\xDB\xDB\r\n"));
+    ASSERT_EQ(windowDpi(art->handle()), 144) << "run in the prefix of 144 dots per inch";
+    art->show();
 
-    RECT client{}, status{};
-    GetClientRect(window->handle(), &client);
-    status = clientRectOf(window->statusBar(), window->handle());
+    RECT client{};
+    GetClientRect(art->handle(), &client);
+    const RECT status = clientRectOf(art->statusBar(), art->handle());
     EXPECT_EQ(status.bottom - status.top, 29) << "19 pixels at 96";
-    EXPECT_EQ(clientRectOf(window->memo().handle(), window->handle()).bottom, client.bottom - 29);
-    EXPECT_EQ(memoFontHeight(*window), -32) << "two whole cells of the 16-pixel face, not 24";
+    EXPECT_EQ(clientRectOf(art->memo().handle(), art->handle()).bottom, client.bottom - 29);
+    EXPECT_EQ(logFontOf(art->memo().handle()).lfHeight, -32) << "two whole cells of the 16-pixel face, not 24";
 
     const auto text = makeMainWindow(folder.file(L"notes.txt", "text"));
-    EXPECT_EQ(memoFontHeight(*text), -20) << "Courier New's 13 pixels at 96";
+    EXPECT_EQ(logFontOf(text->memo().handle()).lfHeight, -20) << "Courier New's 13 pixels at 96";
 
-    TOptions options(window->handle(), *window);
+    TOptions options(art->handle(), *art);
     EXPECT_EQ(rectText(clientRectOf(GetDlgItem(options.handle(), IDOK), options.handle())), "173,696 153x33");
 }
 
 TEST_F(HighDpiTest, TheFindWindowsControlsLieClearOfEachOther) {
-    const auto window = makeMainWindow();
     TMyFind find(window->handle(), *window);
     ASSERT_EQ(find.dpi(), 144);
     EXPECT_EQ(findWindowLayoutFaults(find), std::vector<std::string>{});
 }
 
 // A first start has no stored size: the window is as large on the screen as at 100 %,
-// inside the work area, and a stored size stays as stored.
+// inside the work area, and a stored size stays as stored. The fixture's window is the
+// first start.
 TEST_F(HighDpiTest, TheFirstStartsWindowSizeFollowsTheScreen) {
-    const auto first = makeMainWindow();
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(first->handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    GetMonitorInfoW(MonitorFromWindow(window->handle(), MONITOR_DEFAULTTONEAREST), &monitor);
     RECT bounds{};
-    GetWindowRect(first->handle(), &bounds);
+    GetWindowRect(window->handle(), &bounds);
     EXPECT_EQ(bounds.right - bounds.left, 836 * 3 / 2);
     EXPECT_EQ(bounds.bottom - bounds.top, std::min<LONG>(702 * 3 / 2, monitor.rcWork.bottom - monitor.rcWork.top));
     RECT inside{};
@@ -95,11 +81,11 @@ TEST_F(HighDpiTest, TheFirstStartsWindowSizeFollowsTheScreen) {
 // Wherever the main window stands, even partly off the screen, each window it opens
 // opens inside the work area of the main window's monitor, its caption within reach.
 TEST_F(HighDpiTest, EverySecondaryWindowOpensInsideTheWorkArea) {
-    const auto window = makeMainWindow(folder.file(L"doc.txt", "text"));
+    open("text");
     ASSERT_EQ(windowDpi(window->handle()), 144);
     const HWND owner = window->handle();
     ShowWindow(owner, SW_SHOWNOACTIVATE);
-    command(*window, IDM_ALLOW_CHANGES);  // Delete line then opens the message window
+    command(IDM_ALLOW_CHANGES);  // Delete line then opens the message window
     ASSERT_TRUE(window->memo().readOnly());
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
@@ -139,7 +125,7 @@ TEST_F(HighDpiTest, EverySecondaryWindowOpensInsideTheWorkArea) {
         };
         for (const Opening& opening : openings) {
             PostMessageW(opening.shown.handle(), WM_COMMAND, IDCANCEL, 0);  // ends a modal one
-            command(*window, opening.command);
+            command(opening.command);
             pumpMessages();
             RECT bounds{}, inside{};
             GetWindowRect(opening.shown.handle(), &bounds);
@@ -206,10 +192,9 @@ std::vector<std::string> accessKeyFaults(HWND window) {
     return faults;
 }
 
-TEST(WindowsConventions, EveryDialogCanBeWorkedWithAccessKeys) {
-    CleanSettingsKey cleanKey;
-    ScriptedUi ui;
-    const auto window = makeMainWindow();
+using WindowsConventions = WindowTest;
+
+TEST_F(WindowsConventions, EveryDialogCanBeWorkedWithAccessKeys) {
     const HWND owner = window->handle();
     const TOptions options(owner, *window);
     const TMyFind find(owner, *window);
@@ -228,10 +213,7 @@ TEST(WindowsConventions, EveryDialogCanBeWorkedWithAccessKeys) {
     for (const auto& [what, dialog] : dialogs) EXPECT_EQ(accessKeyFaults(dialog), std::vector<std::string>{}) << what;
 }
 
-TEST(WindowsConventions, AFileDeeperThanMaxPathOpensAndSaves) {
-    CleanSettingsKey cleanKey;
-    ScriptedUi ui;
-    TempFolder folder;
+TEST_F(WindowsConventions, AFileDeeperThanMaxPathOpensAndSaves) {
     std::wstring deep = folder.folder();
     for (int level = 0; level < 5; ++level) {
         deep += std::wstring(60, static_cast<wchar_t>(L'a' + level)) + L"\\";
@@ -255,21 +237,14 @@ TEST(WindowsConventions, AFileDeeperThanMaxPathOpensAndSaves) {
         GetWindowTextW(named->handle(), caption, 64);
         EXPECT_STREQ(caption, L"deep.nfo - Vantry");
     }
-    const auto window = makeMainWindow(commandLineFile((L"Vantry.exe \"" + path + L"\"").c_str()));
-    EXPECT_EQ(window->memo().text(), L"deep");
-    window->memo().replaceSelection(L"very ");
-    ASSERT_TRUE(window->writeDocument(path, TextEncoding::Ansi));
-    ASSERT_TRUE(window->writeDocument(deep + L"copy.nfo", TextEncoding::Utf8));
+    const auto edited = makeMainWindow(commandLineFile((L"Vantry.exe \"" + path + L"\"").c_str()));
+    EXPECT_EQ(edited->memo().text(), L"deep");
+    edited->memo().replaceSelection(L"very ");
+    ASSERT_TRUE(edited->writeDocument(path, TextEncoding::Ansi));
+    ASSERT_TRUE(edited->writeDocument(deep + L"copy.nfo", TextEncoding::Utf8));
     EXPECT_TRUE(ui.messages.empty()) << narrow(ui.messages.at(0).text);
     EXPECT_EQ(fileBytes(L"\\\\?\\" + path), "very deep");
     EXPECT_EQ(fileBytes(L"\\\\?\\" + deep + L"copy.nfo"), "\xEF\xBB\xBFvery deep");
-    // The deep folders go before the temporary folder does.
-    for (int level = 0; level < 5; ++level) {
-        DeleteFileW((L"\\\\?\\" + deep + L"deep.nfo").c_str());
-        DeleteFileW((L"\\\\?\\" + deep + L"copy.nfo").c_str());
-        RemoveDirectoryW((L"\\\\?\\" + deep).c_str());
-        deep.resize(deep.size() - 61);
-    }
 }
 
 }  // namespace
