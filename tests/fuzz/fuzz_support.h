@@ -12,6 +12,7 @@
 #include "documents/portable/code_page_437.h"
 #include "documents/portable/text_encoder.h"
 #include "documents/portable/text_encoding.h"
+#include "tools/portable/text_search.h"
 
 namespace vantry::fuzz {
 
@@ -264,6 +265,32 @@ inline std::wstring modelNormalised(std::wstring_view text) {
         }
     }
     return out;
+}
+
+// A text lower-cased as the tests' table does it (A-Z only).
+inline std::wstring lowered(std::wstring text) {
+    static const LowerCaseTable lower = asciiLowerCaseTable();
+    for (wchar_t& c : text) c = lower[static_cast<char16_t>(c)];
+    return text;
+}
+
+// Replace All the plain way, step by step: find after the last replacement, rewrite the
+// text, until a search fails or `cap` replacements are made.
+inline ReplaceAllPlan steppedReplaceAll(std::wstring text, const std::wstring& search, const std::wstring& replacement,
+                                        bool matchCase, std::int32_t cap) {
+    ReplaceAllPlan plan;
+    size_t next = 0;
+    while (plan.count < cap && !search.empty() && next <= text.size()) {
+        const size_t at = matchCase ? text.find(search, next) : lowered(text).find(lowered(search), next);
+        if (at == std::wstring::npos) break;
+        text = text.substr(0, at) + replacement + text.substr(at + search.size());
+        plan.lastReplacement = at;
+        next = at + replacement.size();
+        ++plan.count;
+    }
+    plan.capped = plan.count >= cap;
+    plan.text = std::move(text);
+    return plan;
 }
 
 }  // namespace vantry::fuzz

@@ -1,22 +1,11 @@
 // Find and the Replace All plan against the step-by-step loop that rewrites the text
 // for every hit, on small documents.
-#include <algorithm>
-
 #include "fuzz_support.h"
 #include "tools/portable/text_search.h"
 
 using namespace vantry;
 
-namespace {
-
-const LowerCaseTable kLower = asciiLowerCaseTable();
-
-std::wstring lowered(std::wstring text) {
-    for (wchar_t& c : text) c = kLower[static_cast<char16_t>(c)];
-    return text;
-}
-
-}  // namespace
+static const LowerCaseTable kLower = asciiLowerCaseTable();
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Input input(data, size);
@@ -31,24 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const auto found = findInText(text, search, from, matchCase, kLower);
     size_t naive = std::wstring::npos;
     if (!search.empty() && from < text.size()) {
-        naive = matchCase ? text.find(search, from) : lowered(text).find(lowered(search), from);
+        naive = matchCase ? text.find(search, from) : fuzz::lowered(text).find(fuzz::lowered(search), from);
     }
     fuzz::require(found == (naive == std::wstring::npos ? std::nullopt : std::optional<size_t>(naive)));
 
     const ReplaceAllPlan plan = planReplaceAll(text, search, replacement, matchCase, kLower, cap);
-    std::wstring model = text;
-    std::int32_t count = 0;
-    std::optional<size_t> last;
-    size_t next = 0;
-    while (count < cap && !search.empty() && next <= model.size()) {
-        const size_t at = matchCase ? model.find(search, next) : lowered(model).find(lowered(search), next);
-        if (at == std::wstring::npos) break;
-        model = model.substr(0, at) + replacement + model.substr(at + search.size());
-        last = at;
-        next = at + replacement.size();
-        ++count;
-    }
-    fuzz::require(plan.count == count && plan.text == model && plan.lastReplacement == last);
-    fuzz::require(plan.capped == (count >= cap));
+    const ReplaceAllPlan model = fuzz::steppedReplaceAll(text, search, replacement, matchCase, cap);
+    fuzz::require(plan.count == model.count && plan.text == model.text &&
+                  plan.lastReplacement == model.lastReplacement);
+    fuzz::require(plan.capped == model.capped);
     return 0;
 }

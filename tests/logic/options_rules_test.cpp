@@ -42,7 +42,8 @@ TEST(OptionsRules, StoredTextsOpenAsItemsAndOkStoresTheItemsKeyword) {
     }
 
     const Case counts[] = {
-        {L"0", 0, L"0"}, {L"6", 6, L"6"}, {L"20", 20, L"20"}, {L"35", 20, L"20"}, {L"-3", 0, L"0"}, {L"many", 6, L"6"},
+        {L"0", 0, L"0"},    {L"6", 6, L"6"},  {L"20", 20, L"20"}, {L"21", 20, L"20"},
+        {L"35", 20, L"20"}, {L"-3", 0, L"0"}, {L"many", 6, L"6"}, {L"", 6, L"6"},
     };
     for (const Case& c : counts) {
         EXPECT_EQ(recentFileCountItem(c.stored), c.item) << c.stored;

@@ -99,15 +99,6 @@ TEST(RecentFiles, AnEncodingFollowsItsFileAndNoOther) {
     EXPECT_EQ(recentEncodingText(E::None, L"D:\\n.txt"), L"");
 }
 
-TEST(RecentFiles, CountTextsAreClampedAndBadOnesFallBackToSix) {
-    struct Case {
-        const wchar_t* text;
-        int count;
-    };
-    const Case cases[] = {{L"0", 0}, {L"6", 6}, {L"20", 20}, {L"21", 20}, {L"-3", 0}, {L"abc", 6}, {L"", 6}};
-    for (const Case& c : cases) EXPECT_EQ(recentFileCountOf(c.text), c.count) << c.text;
-}
-
 TEST(RecentFiles, ShorteningTexts) {
     EXPECT_EQ(shortFileName(L"C:\\dir\\a.nfo", -1), L"a.nfo");
     EXPECT_EQ(shortFileName(L"C:\\dir\\", -1), L"C:\\dir\\");

@@ -3,6 +3,7 @@
 
 #include <random>
 
+#include "fuzz/fuzz_support.h"
 #include "tools/portable/line_numbers.h"
 #include "tools/portable/text_search.h"
 
@@ -44,35 +45,6 @@ TEST(TextSearch, FindsFromAPositionWithOrWithoutCase) {
     }
 }
 
-// The program's original Replace All, step by step: search after the selection, select,
-// rewrite the selection, until a search fails or the cap is reached.
-ReplaceAllPlan modelReplaceAll(std::wstring text, const std::wstring& search, const std::wstring& replacement,
-                               bool matchCase, std::int32_t cap) {
-    ReplaceAllPlan result;
-    size_t selectionEnd = 0;
-    bool first = true;
-    const auto lowered = [](std::wstring s) {
-        for (wchar_t& c : s) c = kLower[static_cast<char16_t>(c)];
-        return s;
-    };
-    while (result.count < cap) {
-        const size_t start = first ? 0 : selectionEnd;
-        first = false;
-        if (search.empty() || start > text.size()) break;
-        std::wstring tail = text.substr(start);
-        const size_t pos = matchCase ? tail.find(search) : lowered(tail).find(lowered(search));
-        if (pos == std::wstring::npos) break;
-        const size_t at = start + pos;
-        text = text.substr(0, at) + replacement + text.substr(at + search.size());
-        result.lastReplacement = at;
-        selectionEnd = at + replacement.size();
-        ++result.count;
-    }
-    result.capped = result.count >= cap;
-    result.text = text;
-    return result;
-}
-
 TEST(TextSearch, ReplaceAllMatchesTheStepByStepRunOnGeneratedTexts) {
     std::mt19937 random(12345);
     const std::wstring alphabet = L"abAB \r\n";
@@ -90,7 +62,7 @@ TEST(TextSearch, ReplaceAllMatchesTheStepByStepRunOnGeneratedTexts) {
         const bool matchCase = round % 2 == 0;
         const std::int32_t cap = round % 3 == 0 ? 2 : kReplaceAllCap;
         const ReplaceAllPlan plan = planReplaceAll(text, search, replacement, matchCase, kLower, cap);
-        const ReplaceAllPlan model = modelReplaceAll(text, search, replacement, matchCase, cap);
+        const ReplaceAllPlan model = fuzz::steppedReplaceAll(text, search, replacement, matchCase, cap);
         ASSERT_EQ(plan.count, model.count) << round;
         ASSERT_EQ(plan.text, model.text) << round;
         ASSERT_EQ(plan.lastReplacement, model.lastReplacement) << round;
