@@ -57,28 +57,10 @@ TEST(Paths, LongPathsTakeTheExtendedFormAndLoseItWhenShown) {
     EXPECT_EQ(pathBeside(L"\\\\?\\" + folder + L"\\a.nfo", L"b.tmp"), L"\\\\?\\" + folder + L"\\b.tmp");
 }
 
-TEST(FontChoice, HeightsScaleWithTheScreenAndBuiltInFacesByWholeCells) {
-    struct Case {
-        const wchar_t* face;
-        std::int32_t height;
-        int dpi;
-        std::int32_t scaled;
-    };
-    const Case cases[] = {
-        {L"ASCII VGA", -16, 96, -16},    {L"ASCII VGA", -16, 120, -16},   {L"ASCII VGA", -16, 144, -32},
-        {L"ASCII VGA", -16, 192, -32},   {L"ASCII VGA", -32, 144, -48},   {L"ASCII EGA", -14, 144, -28},
-        {L"ASCII", 16, 144, 32},         {L"ASCII VGA", -20, 144, -30},  // not a whole cell: as any face
-        {L"Courier New", -13, 144, -20}, {L"Courier New", -13, 120, -16}, {L"Courier New", 0, 144, 0},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(heightAtDpi({c.face, 12, c.height, {}}, c.dpi), c.scaled)
-            << c.face << " " << c.height << " " << c.dpi;
-    }
-}
-
-// Zoom keeps the shipped faces at whole cells (halves below 100 %) so art stays sharp,
-// and moves other faces by tenths; the ends hold.
-TEST(FontChoice, ZoomStepsKeepTheArtFacesSharp) {
+// Heights scale with the screen, the shipped faces by whole cells; zoom keeps those at
+// whole cells (halves below 100 %) so art stays sharp, and moves other faces by tenths;
+// the ends hold.
+TEST(FontChoice, ScreenAndZoomKeepTheArtFacesSharp) {
     struct Step {
         int from;
         int direction;
@@ -100,16 +82,22 @@ TEST(FontChoice, ZoomStepsKeepTheArtFacesSharp) {
         std::int32_t shown;
     };
     const Height heights[] = {
-        {L"ASCII VGA", -16, 96, 200, -32},   {L"ASCII VGA", -16, 96, 50, -8},
-        {L"ASCII EGA", -14, 144, 300, -84},  {L"ASCII VGA 1252", -16, 144, 100, -32},
-        {L"ASCII VGA", -16, 96, 150, -16},   {L"Courier New", -13, 96, 150, -20},
-        {L"Courier New", -13, 96, 100, -13}, {L"Courier New", 0, 96, 200, -32},
+        {L"ASCII VGA", -16, 120, 100, -16},   {L"ASCII VGA", -16, 144, 100, -32},
+        {L"ASCII VGA", -16, 192, 100, -32},   {L"ASCII VGA", -32, 144, 100, -48},
+        {L"ASCII EGA", -14, 144, 100, -28},   {L"ASCII", 16, 144, 100, 32},
+        {L"ASCII VGA", -20, 144, 100, -30},  // not a whole cell: as any face
+        {L"Courier New", -13, 144, 100, -20}, {L"Courier New", -13, 120, 100, -16},
+        {L"ASCII VGA", -16, 96, 200, -32},    {L"ASCII VGA", -16, 96, 50, -8},
+        {L"ASCII EGA", -14, 144, 300, -84},   {L"ASCII VGA 1252", -16, 144, 100, -32},
+        {L"ASCII VGA", -16, 96, 150, -16},    {L"Courier New", -13, 96, 150, -20},
+        {L"Courier New", -13, 96, 100, -13},  {L"Courier New", 0, 96, 200, -32},
         {L"ASCII VGA", -48, 96, 50, -16},  // three cells: one, not one and a half
-        {L"ASCII VGA", -32, 96, 50, -16},    {L"Courier New", 0, 144, 200, -48},
+        {L"ASCII VGA", -32, 96, 50, -16},     {L"Courier New", 0, 144, 200, -48},
         {L"Courier New", 0, 144, 100, -24},
     };
     for (const Height& h : heights) {
-        EXPECT_EQ(heightAtZoom({h.face, 12, h.height, {}}, h.dpi, h.zoom), h.shown) << h.face << " " << h.zoom;
+        EXPECT_EQ(heightAtZoom({h.face, 12, h.height, {}}, h.dpi, h.zoom), h.shown)
+            << h.face << " " << h.height << " " << h.dpi << " " << h.zoom;
     }
 }
 

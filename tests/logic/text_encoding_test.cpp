@@ -1,5 +1,4 @@
 #include "documents/portable/art_read_as_ansi.h"
-#include "documents/portable/image_export.h"
 #include "documents/portable/text_encoding.h"
 
 #include <gtest/gtest.h>
@@ -273,11 +272,6 @@ TEST(TextEncoding, TheStatusBarNamesTheReadingAndWhetherItIsExact) {
     for (const Case& c : cases) {
         EXPECT_EQ(encodingStatusText(c.encoding, c.lead, c.exact, c.codePage, 932), c.text) << fuzz::narrowed(c.text);
     }
-}
-
-TEST(ImageExport, EachLineOfTheTextIsOneLineOfThePicture) {
-    EXPECT_TRUE(documentLines(L"").empty());
-    EXPECT_EQ(documentLines(L"a\r\n\r\nb\r\n"), (std::vector<std::wstring_view>{L"a", L"", L"b"}));
 }
 
 TEST(TextEncoding, LineBreaksBecomeCrLfAndNulsSpaces) {
