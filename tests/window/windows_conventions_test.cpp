@@ -30,35 +30,11 @@ namespace {
 
 using HighDpiTest = WindowTest;
 
+// The fixture's window is a first start, without a stored size: it is as large on the
+// screen as at 100 %, inside the work area, and a stored size stays as stored. The status
+// bar, the fonts, Options and the find window are laid out for the screen.
 TEST_F(HighDpiTest, TheWindowsAreLaidOutAndTheFontsSizedForTheScreen) {
-    const auto art = makeMainWindow(folder.file(L"art.nfo", "\xDB\xDB\xDB\xDB\r\n\xDB\xDB\xDB\xDB\r\n"));
-    ASSERT_EQ(windowDpi(art->handle()), 144) << "run in the prefix of 144 dots per inch";
-    art->show();
-
-    RECT client{};
-    GetClientRect(art->handle(), &client);
-    const RECT status = clientRectOf(art->statusBar(), art->handle());
-    EXPECT_EQ(status.bottom - status.top, 29) << "19 pixels at 96";
-    EXPECT_EQ(clientRectOf(art->memo().handle(), art->handle()).bottom, client.bottom - 29);
-    EXPECT_EQ(logFontOf(art->memo().handle()).lfHeight, -32) << "two whole cells of the 16-pixel face, not 24";
-
-    const auto text = makeMainWindow(folder.file(L"notes.txt", "text"));
-    EXPECT_EQ(logFontOf(text->memo().handle()).lfHeight, -20) << "Courier New's 13 pixels at 96";
-
-    TOptions options(art->handle(), *art);
-    EXPECT_EQ(rectText(clientRectOf(GetDlgItem(options.handle(), IDOK), options.handle())), "173,696 153x33");
-}
-
-TEST_F(HighDpiTest, TheFindWindowsControlsLieClearOfEachOther) {
-    TMyFind find(window->handle(), *window);
-    ASSERT_EQ(find.dpi(), 144);
-    EXPECT_EQ(findWindowLayoutFaults(find), std::vector<std::string>{});
-}
-
-// A first start has no stored size: the window is as large on the screen as at 100 %,
-// inside the work area, and a stored size stays as stored. The fixture's window is the
-// first start.
-TEST_F(HighDpiTest, TheFirstStartsWindowSizeFollowsTheScreen) {
+    ASSERT_EQ(windowDpi(window->handle()), 144) << "run in the prefix of 144 dots per inch";
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(window->handle(), MONITOR_DEFAULTTONEAREST), &monitor);
@@ -69,6 +45,21 @@ TEST_F(HighDpiTest, TheFirstStartsWindowSizeFollowsTheScreen) {
     RECT inside{};
     IntersectRect(&inside, &bounds, &monitor.rcWork);
     EXPECT_TRUE(EqualRect(&inside, &bounds)) << rectText(bounds);
+
+    open("\xDB\xDB\xDB\xDB\r\n\xDB\xDB\xDB\xDB\r\n", L"art.nfo");
+    window->show();
+    RECT client{};
+    GetClientRect(window->handle(), &client);
+    const RECT status = clientRectOf(window->statusBar(), window->handle());
+    EXPECT_EQ(status.bottom - status.top, 29) << "19 pixels at 96";
+    EXPECT_EQ(clientRectOf(window->memo().handle(), window->handle()).bottom, client.bottom - 29);
+    EXPECT_EQ(logFontOf(window->memo().handle()).lfHeight, -32) << "two whole cells of the 16-pixel face, not 24";
+    open("text", L"notes.txt");
+    EXPECT_EQ(logFontOf(window->memo().handle()).lfHeight, -20) << "Courier New's 13 pixels at 96";
+    TOptions options(window->handle(), *window);
+    EXPECT_EQ(rectText(clientRectOf(GetDlgItem(options.handle(), IDOK), options.handle())), "173,696 153x33");
+    TMyFind find(window->handle(), *window);
+    EXPECT_EQ(findWindowLayoutFaults(find), std::vector<std::string>{});
 
     writeValue(L"windowWidth", L"500");
     writeValue(L"windowHeight", L"400");
