@@ -61,7 +61,8 @@ TEST(TextEncoding, ByteOrderMarks) {
 }
 
 // Automatic reading by the mark and the kind of file, explicit choices, and what is
-// kept aside; the system's ANSI code page here is Latin-1.
+// kept aside; the system's ANSI code page here is Latin-1. Where that is UTF-8, unmarked
+// text that is not UTF-8 is read in the code page opening names (`unmarked`).
 TEST(TextEncoding, DecodingFollowsTheChoiceTheMarkAndTheKindOfFile) {
     struct Case {
         const char* what;
@@ -72,6 +73,7 @@ TEST(TextEncoding, DecodingFollowsTheChoiceTheMarkAndTheKindOfFile) {
         E encoding;
         std::string lead;
         bool exact = true;
+        E unmarked = E::None;
     };
     const std::string ff = "\xFF\xFE";
     const Case cases[] = {
@@ -141,11 +143,15 @@ TEST(TextEncoding, DecodingFollowsTheChoiceTheMarkAndTheKindOfFile) {
          E::Utf8NoMark, ""},
         {"real box drawing in UTF-8 stays", "\xE2\x96\x88\xE2\x96\x88\xE2\x96\x88 \xC2\xB1", true, E::None,
          L"\x2588\x2588\x2588 \xB1", E::Utf8NoMark, ""},
+        {"unmarked text in the code page opening names", "caf\xE9", false, E::None, L"caf\xE9", E::Windows1252, "",
+         true, E::Windows1252},
+        {"and NFO art still as 437", "\xDB", true, E::None, L"\x2588", E::Oem437, "", true, E::Windows1252},
+        {"and ASCII as ASCII", "plain", false, E::None, L"plain", E::None, "", true, E::Windows1252},
     };
     const fuzz::Latin1Decoder decoder;
     const fuzz::Latin1Encoder encoder;
     for (const Case& c : cases) {
-        const DecodedDocument document = decodeDocument(c.bytes, c.chosen, decoder, encoder, {c.nfo});
+        const DecodedDocument document = decodeDocument(c.bytes, c.chosen, decoder, encoder, {c.nfo, c.unmarked});
         EXPECT_EQ(document.text, c.text) << c.what;
         EXPECT_EQ(document.encoding, c.encoding) << c.what;
         EXPECT_EQ(document.lead, c.lead) << c.what;
@@ -179,19 +185,6 @@ TEST(TextEncoding, ArtReadAs1252IsToldFromTextThatHasAccents) {
          false},
     };
     for (const Case& c : cases) EXPECT_EQ(looksLikeArtReadAs1252(c.text), c.art) << c.what;
-}
-
-// Where the ANSI code page is UTF-8, a text file that is not UTF-8 is read in the code
-// page of the user's locale, and its bytes survive.
-TEST(TextEncoding, UnmarkedTextThatIsNotUtf8ReadsInTheCodePageOpeningNames) {
-    const fuzz::Latin1Decoder decoder;
-    const fuzz::Latin1Encoder encoder;
-    const DecodedDocument note = decodeDocument("caf\xE9", E::None, decoder, encoder, {false, E::Windows1252});
-    EXPECT_EQ(note.text, L"caf\xE9");
-    EXPECT_EQ(note.encoding, E::Windows1252);
-    EXPECT_TRUE(note.exact);
-    EXPECT_EQ(decodeDocument("\xDB", E::None, decoder, encoder, {true, E::Windows1252}).encoding, E::Oem437);
-    EXPECT_EQ(decodeDocument("plain", E::None, decoder, encoder, {false, E::Windows1252}).encoding, E::None);
 }
 
 // Bytes of every kind, read with every choice in files of both kinds: saved again in
