@@ -112,32 +112,30 @@ TEST_F(MainWindowTest, ZoomScalesTheShownFaceOnlyAndKeepsTheTextInPlace) {
     EXPECT_EQ(fontHeight(), MulDiv(text100, 110, 100));
 }
 
-TEST_F(MainWindowTest, StoredStateAppliesAtStart) {
+// The fixture's window started on an empty key: each setting start-up reads is stored
+// with its default, so that the registry shows what the program uses. What is stored
+// applies at the next start.
+TEST_F(MainWindowTest, AFirstStartStoresTheDefaultsAndStoredStateAppliesAtStart) {
+    for (const int number : settingLoadOrder()) {
+        EXPECT_EQ(readValue(settingName(number)), settingDefault(number)) << narrow(settingName(number));
+    }
     const std::pair<const wchar_t*, const wchar_t*> stored[] = {
         {L"wordWrap", L"2"},        {L"allowTextChanges", L"0"}, {L"bgColor", L"255"},   {L"textColor", L"65280"},
         {L"showStatusBar", L"yes"}, {L"alwaysOnTop", L"1"},      {L"windowPosX", L"40"}, {L"windowPosY", L"30"},
         {L"windowWidth", L"500"},   {L"windowHeight", L"400"}};
     for (const auto& [name, value] : stored) writeValue(name, value);
-    const auto window = makeMainWindow();
-    EXPECT_TRUE(window->memo().wordWrap()) << "any number but 0 wraps";
-    EXPECT_TRUE(menuChecked(window->handle(), IDM_WORD_WRAP));
-    EXPECT_TRUE(window->memo().readOnly());
-    EXPECT_FALSE(menuChecked(window->handle(), IDM_ALLOW_CHANGES));
-    EXPECT_EQ(window->backgroundColor(), RGB(255, 0, 0));
-    EXPECT_EQ(window->textColor(), RGB(0, 255, 0));
-    EXPECT_FALSE(GetWindowLongPtrW(window->statusBar(), GWL_STYLE) & WS_VISIBLE) << "only \"1\" shows it";
-    EXPECT_TRUE(window->isWindowTopmost());
+    const auto started = makeMainWindow();
+    EXPECT_TRUE(started->memo().wordWrap()) << "any number but 0 wraps";
+    EXPECT_TRUE(menuChecked(started->handle(), IDM_WORD_WRAP));
+    EXPECT_TRUE(started->memo().readOnly());
+    EXPECT_FALSE(menuChecked(started->handle(), IDM_ALLOW_CHANGES));
+    EXPECT_EQ(started->backgroundColor(), RGB(255, 0, 0));
+    EXPECT_EQ(started->textColor(), RGB(0, 255, 0));
+    EXPECT_FALSE(GetWindowLongPtrW(started->statusBar(), GWL_STYLE) & WS_VISIBLE) << "only \"1\" shows it";
+    EXPECT_TRUE(started->isWindowTopmost());
     RECT bounds{};
-    GetWindowRect(window->handle(), &bounds);
+    GetWindowRect(started->handle(), &bounds);
     EXPECT_EQ(rectText(bounds), "40,30 500x400");
-}
-
-// The fixture's window started on an empty key: each setting start-up reads is stored
-// with its default, so that the registry shows what the program uses.
-TEST_F(MainWindowTest, AFirstStartStoresTheDefaults) {
-    for (const int number : settingLoadOrder()) {
-        EXPECT_EQ(readValue(settingName(number)), settingDefault(number)) << narrow(settingName(number));
-    }
 }
 
 TEST_F(MainWindowTest, ClosingStoresTheNormalPlacementAndWhetherItWasMaximized) {

@@ -181,19 +181,10 @@ TEST_F(OpeningTest, ReopeningInAnotherEncodingShowsItsLettersAndKeepsTheBytes) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-// A UTF-8 mark before 437 art is kept aside, not shown, and written back.
-TEST_F(OpeningTest, AMarkKeptAsideIsSavedBack) {
-    const std::string bytes = "\xEF\xBB\xBFRelease Date \xDB";
-    const std::wstring path = folder.file(L"marked.nfo", bytes);
-    ASSERT_TRUE(window->loadDocument(path, L""));
-    EXPECT_EQ(window->memo().text(), L"Release Date \x2588");
-    command(IDM_SAVE);
-    EXPECT_EQ(fileBytes(path), bytes);
-}
-
-// A SAUCE record is kept out of the text, listed in File information, and written back
-// after the text as it was (binary fields of zeros included), also after a reopening.
-TEST_F(OpeningTest, ASauceRecordIsInformationNotText) {
+// A UTF-8 mark before 437 art and a SAUCE record after it are kept out of the text and
+// written back around it as they were (the record's binary fields of zeros included); the
+// record is listed in File information.
+TEST_F(OpeningTest, AMarkAndASauceRecordAreKeptAsideAndTheRecordIsInformation) {
     std::string record = "SAUCE00" + std::string("Fire") + std::string(31, ' ') + "Artist" + std::string(14, ' ') +
                          "Group" + std::string(15, ' ') + "20220926" + std::string(14, '\0');
     record += '\x01';  // one comment line
@@ -201,7 +192,7 @@ TEST_F(OpeningTest, ASauceRecordIsInformationNotText) {
     record += "IBM VGA" + std::string(15, '\0');
     const std::string comment = "COMNT" + std::string("Made for the party") + std::string(46, ' ');
     const std::string art = "\xDB\xDB\xB0 art\r\n";
-    const std::string bytes = art + "\x1A" + comment + record;
+    const std::string bytes = "\xEF\xBB\xBF" + art + "\x1A" + comment + record;
     ASSERT_EQ(record.size(), 128u);
     const std::wstring path = folder.file(L"sauce.nfo", bytes);
     ASSERT_TRUE(window->loadDocument(path, L""));

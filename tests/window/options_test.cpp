@@ -92,17 +92,27 @@ TEST_F(OptionsTest, OpeningShowsTheStoredSettingsAndOkStoresThemBack) {
     EXPECT_EQ(window->settings().recentFileCount, L"20") << "the record follows the registry";
 }
 
-TEST_F(OptionsTest, AssociatingAnExtensionKeepsThePreviousOwnerOnce) {
+// A program's extension is refused without a question, and nothing is written; another
+// is associated after a question, its previous owner kept once.
+TEST_F(OptionsTest, AssociatingAnExtensionKeepsThePreviousOwnerOnceAndRefusesAProgramsExtension) {
     start();
+    type(IDC_EDIT1, L"*.SCR");
+    click(IDC_BTN_ADD);
+    show(IDCANCEL);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, customExtension(L"SCR").refusal.value_or(L""));
+    EXPECT_EQ(classValue(L".SCR"), L"<missing>");
+    EXPECT_EQ(classValue(L"Vantry\\Shell\\Open\\Command"), L"<missing>");
+
     writeValue(L"", L"txtfile", classesKey(L".zzz").c_str());
     type(IDC_EDIT1, L"*.zzz");
     click(IDC_BTN_ADD);
     type(IDC_EDIT1, L".zzz");
     click(IDC_BTN_ADD);
     show(IDCANCEL);
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0].text, associationQuestion(L"zzz"));
-    EXPECT_EQ(ui.messages[0].style, static_cast<UINT>(MB_OKCANCEL | MB_ICONINFORMATION));
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[1].text, associationQuestion(L"zzz"));
+    EXPECT_EQ(ui.messages[1].style, static_cast<UINT>(MB_OKCANCEL | MB_ICONINFORMATION));
     EXPECT_EQ(classValue(L".zzz"), L"Vantry") << "Cancel of the dialog does not undo it";
     EXPECT_EQ(classValue(L".zzz", L"Vantry_backup"), L"txtfile") << "the second time writes no backup of itself";
     EXPECT_EQ(classValue(L"Vantry\\DefaultIcon"), defaultIcon(testProgramPath()));
@@ -117,17 +127,6 @@ TEST_F(OptionsTest, AssociatingAnExtensionKeepsThePreviousOwnerOnce) {
     RegDeleteTreeW(HKEY_CLASSES_ROOT, L".zzy");
     RegDeleteKeyW(HKEY_CLASSES_ROOT, L".zzy");
     EXPECT_EQ(classValue(L".zzy", L"Vantry_backup"), L"machinefile");
-}
-
-TEST_F(OptionsTest, AProgramsExtensionIsRefusedAndNothingIsWritten) {
-    start();
-    type(IDC_EDIT1, L"*.SCR");
-    click(IDC_BTN_ADD);
-    show(IDCANCEL);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, customExtension(L"SCR").refusal.value_or(L"")) << "no question: a refusal";
-    EXPECT_EQ(classValue(L".SCR"), L"<missing>");
-    EXPECT_EQ(classValue(L"Vantry\\Shell\\Open\\Command"), L"<missing>");
 }
 
 }  // namespace
