@@ -22,23 +22,21 @@ const bool startedLikeTheProgram = [] {
 }();
 }  // namespace
 
-int ScriptedUi::messageBox(HWND, const std::wstring& text, const std::wstring& caption, UINT style) {
-    messages.push_back({text, caption, style});
-    if (messageAnswers.empty()) return IDOK;
-    const int answer = messageAnswers.front();
-    messageAnswers.pop_front();
-    return answer;
-}
-
 namespace {
+// The next scripted answer, `none` when the script has run out.
 template <typename Answer>
-Answer nextAnswer(std::deque<Answer>& answers) {
-    if (answers.empty()) return Answer{};
+Answer nextAnswer(std::deque<Answer>& answers, Answer none = Answer{}) {
+    if (answers.empty()) return none;
     Answer answer = std::move(answers.front());
     answers.pop_front();
     return answer;
 }
 }  // namespace
+
+int ScriptedUi::messageBox(HWND, const std::wstring& text, const std::wstring& caption, UINT style) {
+    messages.push_back({text, caption, style});
+    return nextAnswer(messageAnswers, IDOK);
+}
 
 std::optional<PrintDialogAnswer> ScriptedUi::printDialog(HWND) { return nextAnswer(printAnswers); }
 
@@ -50,10 +48,7 @@ UINT ScriptedUi::popupMenu(HWND, HMENU menu, POINT) {
         const bool checked = (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_CHECKED) != 0;
         if (text[0] != L'\0') items.push_back(std::wstring(checked ? L"* " : L"") + text);
     }
-    if (menuAnswers.empty()) return 0;
-    const UINT answer = menuAnswers.front();
-    menuAnswers.pop_front();
-    return answer;
+    return nextAnswer(menuAnswers);
 }
 
 std::optional<FileDialogAnswer> ScriptedUi::fileDialog(FileDialogRequest& request) {
