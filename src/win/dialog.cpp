@@ -70,7 +70,9 @@ void Dialog::setLayout(SIZE client96, std::vector<ControlPlace> places) {
     layout();
 }
 
-// Each control keeps its distances to the edges it is anchored to, as designed.
+// Each control keeps its distances to the edges it is anchored to, as designed. The
+// controls are drawn once, after all have moved: a check box draws on the face behind
+// it, and moved one by one, each would keep what the box that stood there before drew.
 void Dialog::layout() {
     if (places_.empty()) return;
     RECT client{};
@@ -89,9 +91,10 @@ void Dialog::layout() {
             if (!place.top) top += grownY;
         }
         if (const HWND control = item(place.id)) {
-            MoveWindow(control, left, top, right - left, bottom - top, TRUE);
+            MoveWindow(control, left, top, right - left, bottom - top, FALSE);
         }
     }
+    RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Dialog::centerOnOwner() {

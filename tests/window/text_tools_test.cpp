@@ -259,6 +259,37 @@ TEST_F(TextToolsTest, TheFindWindowsControlsLieClearOfEachOtherAndItsFieldsAreNa
     }
 }
 
+// The pixels a window shows in a rectangle of its client area, as its screen has them.
+std::vector<COLORREF> shownPixels(HWND window, const RECT& area) {
+    const HDC screen = GetDC(window);
+    const UniqueDeviceContext memory(CreateCompatibleDC(screen));
+    const GdiObject<HBITMAP> picture(CreateCompatibleBitmap(screen, area.right - area.left, area.bottom - area.top));
+    const HGDIOBJ old = SelectObject(memory.get(), picture.get());
+    BitBlt(memory.get(), 0, 0, area.right - area.left, area.bottom - area.top, screen, area.left, area.top, SRCCOPY);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < area.bottom - area.top; ++y) {
+        for (int x = 0; x < area.right - area.left; ++x) pixels.push_back(GetPixel(memory.get(), x, y));
+    }
+    SelectObject(memory.get(), old);
+    ReleaseDC(window, screen);
+    return pixels;
+}
+
+// Switching tabs moves the check boxes; each is drawn once, where it now stands, with
+// nothing of the boxes that stood there before showing through.
+TEST_F(TextToolsTest, TheFindWindowRepaintsWhatItsTabsMove) {
+    open("quick brown fox");
+    for (const int tab : {TMyFind::kReplaceTab, TMyFind::kFindTab, TMyFind::kReplaceTab}) {
+        find.showFind(L"quick", tab);
+        pumpMessages();
+        RECT boxes = clientRectOf(GetDlgItem(find.handle(), IDC_MATCH_CASE), find.handle());
+        boxes.bottom = clientRectOf(GetDlgItem(find.handle(), IDC_CLOSE_ON_SEARCH), find.handle()).bottom;
+        const std::vector<COLORREF> shown = shownPixels(find.handle(), boxes);
+        RedrawWindow(find.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        EXPECT_TRUE(shown == shownPixels(find.handle(), boxes)) << "stale pixels on tab " << tab;
+    }
+}
+
 // While the find window has the focus, F3 finds on and Ctrl+F and Ctrl+R switch its tab.
 TEST_F(TextToolsTest, TheFindKeysWorkInTheFindWindow) {
     open("beta alpha beta");
