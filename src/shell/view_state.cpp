@@ -120,18 +120,20 @@ int scrolledColumns(HWND memo, HFONT font, DWORD lineStart) {
 }  // namespace
 
 // The shown font grows or shrinks; the text at the top left of the view and the caret
-// stay where they were.
+// stay where they were, and a caret that was in view stays in view.
 void Tnfonote::zoomTo(int percent) {
     const HWND memo = Memo1.handle();
     const DWORD lineStart = Memo1.lineIndex(static_cast<DWORD>(Memo1.firstVisibleLine()));
     const bool wrapped = Memo1.wordWrap();
     const int columns = wrapped ? 0 : scrolledColumns(memo, look_.font(), lineStart);
+    const bool caretShown = Memo1.caretLineInView();
     look_.setZoom(percent);
     Memo1.scrollToLine(static_cast<int>(Memo1.lineFromChar(lineStart)));
     if (!wrapped) {
         SendMessageW(memo, EM_LINESCROLL, static_cast<WPARAM>(columns - scrolledColumns(memo, look_.font(), lineStart)),
                      0);
     }
+    if (caretShown && !Memo1.caretLineInView()) Memo1.scrollCaretIntoView();
     address_.textMayHaveScrolled();
     updateStatusBar();
 }

@@ -137,7 +137,7 @@ void EditControl::clear() {
 
 void EditControl::selectAndShow(EditSelection selection) {
     setSelection(selection);
-    SendMessageW(handle_, EM_SCROLLCARET, 0, 0);
+    scrollCaretIntoView();
 }
 
 std::wstring EditControl::selectedText() const {
@@ -263,6 +263,22 @@ int EditControl::firstVisibleLine() const {
 }
 
 void EditControl::scrollToLine(int line) { SendMessageW(handle_, EM_LINESCROLL, 0, line - firstVisibleLine()); }
+
+bool EditControl::caretLineInView() const {
+    RECT shown{};
+    SendMessageW(handle_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
+    const WindowDeviceContext dc(handle_);  // a line is as high as the font's cell, leading included
+    const ScopedSelection selected(dc.get(), font_ ? font_ : GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.get(), &metrics);
+    const int lineHeight = std::max(static_cast<int>(metrics.tmHeight), 1);
+    const int lines = std::max(1, (static_cast<int>(shown.bottom - shown.top) + lineHeight - 1) / lineHeight);
+    const int first = firstVisibleLine();
+    const auto caretLine = static_cast<int>(lineFromChar(selection().end));
+    return caretLine >= first && caretLine < first + lines;
+}
+
+void EditControl::scrollCaretIntoView() { SendMessageW(handle_, EM_SCROLLCARET, 0, 0); }
 
 // Everything asked of the control is asked before its buffer is locked.
 EditTextLock::EditTextLock(const EditControl& memo)

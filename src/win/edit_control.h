@@ -95,6 +95,10 @@ public:
     int firstVisibleLine() const;
     // Scrolls so that `line` is the first in view (as near as the text allows).
     void scrollToLine(int line);
+    // Whether the line that holds the caret shows, whole or in part.
+    bool caretLineInView() const;
+    // Scrolls as little as it takes for the caret to show.
+    void scrollCaretIntoView();
     bool hasFocus() const { return GetFocus() == handle_; }
 
 private:

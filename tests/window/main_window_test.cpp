@@ -85,6 +85,18 @@ TEST_F(MainWindowTest, ZoomScalesTheShownFaceOnlyAndKeepsTheTextInPlace) {
     EXPECT_EQ(statusPanel(window->statusBar(), 2), L"200%");
     EXPECT_EQ(topLeft(), shownFirst) << "the same text at the top left";
     EXPECT_EQ(window->memo().selection().start, 1000u);
+    // A caret in view stays in view: the text at the top gives way as little as it must.
+    command(IDM_ZOOM_RESET);
+    const auto lastShownLine = [&] {
+        RECT shown{};
+        SendMessageW(memo(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
+        return HIWORD(SendMessageW(memo(), EM_CHARFROMPOS, 0, MAKELPARAM(shown.left + 1, shown.bottom - 2)));
+    };
+    const int caretLine = lastShownLine() - 1;
+    window->memo().setSelection({window->memo().lineIndex(caretLine), window->memo().lineIndex(caretLine)});
+    command(IDM_ZOOM_IN);
+    EXPECT_GE(caretLine, window->memo().firstVisibleLine());
+    EXPECT_LE(caretLine, lastShownLine());
     wheel(WHEEL_DELTA / 2);
     EXPECT_EQ(fontHeight(), 2 * normal) << "half a notch is no step";
     wheel(WHEEL_DELTA / 2);
