@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "documents/portable/code_page_437.h"
 #include "documents/portable/text_encoder.h"
 #include "documents/portable/text_encoding.h"
 #include "tools/portable/text_search.h"

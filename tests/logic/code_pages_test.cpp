@@ -1,4 +1,4 @@
-#include "documents/portable/code_page_437.h"
+#include "documents/portable/utf8_form.h"
 #include "documents/portable/code_pages.h"
 
 #include <gtest/gtest.h>
@@ -48,9 +48,10 @@ TEST(CodePages, EveryByteComesBackAsItWasAndReadsAsItsCharacter) {
 
 TEST(CodePages, CharactersACodePageLacksAreRefusedAndRawControlsKept) {
     std::string out;
-    EXPECT_TRUE(encodeCp437(L"\x0001\t\x007F", out)) << "raw controls are their own bytes";
+    EXPECT_TRUE(encodeCodePage(L"\x0001\t\x007F", CodePage::Dos437, out)) << "raw controls are their own bytes";
     EXPECT_EQ(out, "\x01\t\x7F");
-    for (const wchar_t* lacking : {L"\x2588\x20AC", L"ab\x4E2D"}) EXPECT_FALSE(encodeCp437(lacking, out));
+    for (const wchar_t* lacking : {L"\x2588\x20AC", L"ab\x4E2D"})
+        EXPECT_FALSE(encodeCodePage(lacking, CodePage::Dos437, out));
     EXPECT_FALSE(encodeCodePage(L"\x0416", CodePage::Windows1252, out)) << "1252 has no Cyrillic";
     EXPECT_EQ(out, "\x01\t\x7F") << "nothing of a refused text is written";
 }

@@ -2,7 +2,7 @@
 // 1252 companions that draw art read with the ANSI code page.
 #include <gtest/gtest.h>
 
-#include "documents/portable/code_page_437.h"
+#include "documents/portable/code_pages.h"
 #include "base/paths.h"
 #include "settings/display_font.h"
 #include "test_support.h"
@@ -22,7 +22,7 @@ TEST(FontFiles, EveryFaceDrawsCodePage437AndTheCompanionsDrawArtAt1252sCharacter
     for (int byte = 1; byte < 256; ++byte) {
         if (byte != '\t' && byte != '\n' && byte != '\r') bytes += static_cast<char>(byte);  // kept as themselves
     }
-    const std::wstring characters = decodeCp437(bytes);
+    const std::wstring characters = decodeCodePage(bytes, CodePage::Dos437);
     struct Face {
         const wchar_t* name;
         int height;

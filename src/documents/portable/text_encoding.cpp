@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "documents/portable/art_read_as_ansi.h"
-#include "documents/portable/code_page_437.h"
+#include "documents/portable/utf8_form.h"
 #include "documents/portable/sauce_record.h"
 #include "documents/portable/text_encoder.h"
 

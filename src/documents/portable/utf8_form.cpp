@@ -1,16 +1,6 @@
-#include "documents/portable/code_page_437.h"
-
-#include "documents/portable/code_pages.h"
+#include "documents/portable/utf8_form.h"
 
 namespace vantry {
-
-wchar_t cp437Character(unsigned char byte) { return codePageCharacter(CodePage::Dos437, byte); }
-
-std::wstring decodeCp437(std::string_view bytes, size_t extraCapacity) {
-    return decodeCodePage(bytes, CodePage::Dos437, extraCapacity);
-}
-
-bool encodeCp437(std::wstring_view text, std::string& out) { return encodeCodePage(text, CodePage::Dos437, out); }
 
 Utf8Form utf8FormOf(std::string_view bytes) {
     // Each lead byte's length and the range its first continuation byte must fall in:
