@@ -106,7 +106,7 @@ unsigned userAnsiCodePage() {
 }
 
 TextEncoding unmarkedTextEncoding() {
-    if (GetACP() != CP_UTF8) return TextEncoding::None;
+    if (ansiCodePage() != CP_UTF8) return TextEncoding::None;
     switch (userAnsiCodePage()) {  // the program's own tables where it has one
         case 1250: return TextEncoding::Windows1250;
         case 1251: return TextEncoding::Windows1251;
@@ -115,7 +115,7 @@ TextEncoding unmarkedTextEncoding() {
     }
 }
 
-TextEncoding userFacingAnsi() { return GetACP() == CP_UTF8 ? TextEncoding::UserAnsi : TextEncoding::Ansi; }
+TextEncoding userFacingAnsi() { return ansiCodePage() == CP_UTF8 ? TextEncoding::UserAnsi : TextEncoding::Ansi; }
 
 DecodedDocument readDocumentFile(const std::wstring& path, TextEncoding chosen) {
     const std::string bytes = readFileBytes(path);

@@ -328,7 +328,7 @@ bool Tnfonote::textInAnsiCodePage() const { return drawnAsAnsiArt(document_.docu
 // real Unicode, which the faces draw as it is.
 void Tnfonote::setTextFont(const FontProfile& profile) {
     FontProfile shown = profile;
-    if (drawnAsAnsiArt(document_.documentEncoding, ansiCodePage())) shown.face = faceForAnsiText(shown.face);
+    if (textInAnsiCodePage()) shown.face = faceForAnsiText(shown.face);
     look_.setFont(shown, dpi_);
 }
 

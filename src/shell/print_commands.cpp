@@ -23,7 +23,7 @@ void Tnfonote::printDocument(PrintDialogAnswer& printer) {
     printJob_.nfoFont = document_.isNfoFont;
     printJob_.copies = copiesToPrint(printer.copies);
     PrintFont font = choosePrintFont(printJob_.nfoFont, look_.fontProfile(), Memo1.fontCharSet());
-    if (drawnAsAnsiArt(document_.documentEncoding, ansiCodePage())) font.face = faceForAnsiText(font.face);
+    if (textInAnsiCodePage()) font.face = faceForAnsiText(font.face);
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     const std::wstring jobName = document_.fileName == kNoFileName ? L"Untitled" : fileNameOf(document_.fileName);
     const bool printed =
