@@ -177,14 +177,13 @@ void EditControl::setFont(HFONT font) {
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     LOGFONTW description{};
     GetObjectW(font, sizeof description, &description);
+    const WindowDeviceContext dc(handle_);
+    const ScopedSelection selected(dc.get(), font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.get(), &metrics);
+    lineHeight_ = std::max(static_cast<int>(metrics.tmHeight), 1);
     fontHeight_ = description.lfHeight < 0 ? -description.lfHeight : description.lfHeight;
-    if (fontHeight_ == 0) {
-        const WindowDeviceContext dc(handle_);
-        const ScopedSelection selected(dc.get(), font);
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc.get(), &metrics);
-        fontHeight_ = metrics.tmHeight;
-    }
+    if (fontHeight_ == 0) fontHeight_ = metrics.tmHeight;
 }
 
 BYTE EditControl::fontCharSet() const {
@@ -267,12 +266,7 @@ void EditControl::scrollToLine(int line) { SendMessageW(handle_, EM_LINESCROLL, 
 bool EditControl::caretLineInView() const {
     RECT shown{};
     SendMessageW(handle_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
-    const WindowDeviceContext dc(handle_);  // a line is as high as the font's cell, leading included
-    const ScopedSelection selected(dc.get(), font_ ? font_ : GetStockObject(SYSTEM_FONT));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc.get(), &metrics);
-    const int lineHeight = std::max(static_cast<int>(metrics.tmHeight), 1);
-    const int lines = std::max(1, (static_cast<int>(shown.bottom - shown.top) + lineHeight - 1) / lineHeight);
+    const int lines = std::max(1, (static_cast<int>(shown.bottom - shown.top) + lineHeight_ - 1) / lineHeight_);
     const int first = firstVisibleLine();
     const auto caretLine = static_cast<int>(lineFromChar(selection().end));
     return caretLine >= first && caretLine < first + lines;

@@ -108,6 +108,7 @@ private:
     bool wordWrap_ = false;
     HFONT font_ = nullptr;  // owned by the main window
     int fontHeight_ = 0;
+    int lineHeight_ = 1;  // of the font set: its cell, leading included
     std::uint64_t version_ = 0;
     static LRESULT CALLBACK procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
     WNDPROC controlProcedure_ = nullptr;  // the system's, which the hook passes messages on to
