@@ -189,7 +189,8 @@ TEST(TextEncoding, ArtReadAs1252IsToldFromTextThatHasAccents) {
 
 // Bytes of every kind, read with every choice in files of both kinds: saved again in
 // what they were read with, they come back but for NUL and the line breaks, exactly
-// when the document says it is exact. The ANSI code page is a double-byte one.
+// when the document says it is exact. The ANSI code page is a double-byte one. The
+// decode fuzzer holds the same for bytes of no kind at all.
 TEST(TextEncoding, ADocumentIsExactWhenAndOnlyWhenItsBytesComeBack) {
     std::vector<std::string> samples = {
         "",
@@ -217,12 +218,6 @@ TEST(TextEncoding, ADocumentIsExactWhenAndOnlyWhenItsBytesComeBack) {
     samples.push_back("\xDB\r\x1A" + sauce);
     sauce[104] = 5;
     samples.push_back("\xFF\xFE\xDB\x1A" + sauce);
-    std::uint32_t state = 12345;  // bytes of no kind at all, the same on every run
-    for (int sample = 0; sample < 300; ++sample) {
-        std::string bytes(static_cast<size_t>(sample % 23), '\0');
-        for (char& byte : bytes) byte = static_cast<char>((state = state * 1103515245 + 12345) >> 23);
-        samples.push_back(bytes);
-    }
     const fuzz::DoubleByteCodec codec;
     for (const std::string& bytes : samples) {
         for (int choice = 0; choice < static_cast<int>(kEncodingCount); ++choice) {

@@ -1,9 +1,6 @@
 // Find, Replace All and the go-to-line number, as the text tools use them.
 #include <gtest/gtest.h>
 
-#include <random>
-
-#include "fuzz/fuzz_support.h"
 #include "tools/portable/line_numbers.h"
 #include "tools/portable/text_search.h"
 
@@ -42,31 +39,6 @@ TEST(TextSearch, FindsFromAPositionWithOrWithoutCase) {
         EXPECT_FALSE(sameText(L"word", L"words", matchCase, kLower)) << matchCase;
         EXPECT_FALSE(sameText(L"words", L"word", matchCase, kLower)) << matchCase;
         EXPECT_FALSE(sameText(L"", L"w", matchCase, kLower)) << matchCase;
-    }
-}
-
-TEST(TextSearch, ReplaceAllMatchesTheStepByStepRunOnGeneratedTexts) {
-    std::mt19937 random(12345);
-    const std::wstring alphabet = L"abAB \r\n";
-    const auto randomText = [&](size_t maxLength) {
-        std::wstring text(random() % (maxLength + 1), L' ');
-        for (wchar_t& c : text) c = alphabet[random() % alphabet.size()];
-        return text;
-    };
-    for (int round = 0; round < 3000; ++round) {
-        const std::wstring text = randomText(40);
-        const std::wstring search = randomText(3);
-        std::wstring replacement = randomText(4);
-        if (round % 5 == 0) replacement = search + L"x";  // holds the search text
-        if (round % 7 == 0) replacement.clear();
-        const bool matchCase = round % 2 == 0;
-        const std::int32_t cap = round % 3 == 0 ? 2 : kReplaceAllCap;
-        const ReplaceAllPlan plan = planReplaceAll(text, search, replacement, matchCase, kLower, cap);
-        const ReplaceAllPlan model = fuzz::steppedReplaceAll(text, search, replacement, matchCase, cap);
-        ASSERT_EQ(plan.count, model.count) << round;
-        ASSERT_EQ(plan.text, model.text) << round;
-        ASSERT_EQ(plan.lastReplacement, model.lastReplacement) << round;
-        ASSERT_EQ(plan.capped, model.capped) << round;
     }
 }
 
