@@ -7,8 +7,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <map>
-#include <set>
 #include <sstream>
 
 #include "documents/portable/image_export.h"
@@ -67,19 +65,6 @@ int runUnix(const std::string& command) {
     return -1;
 }
 
-// The PDFs in a folder, each with the time it was last written: the test printer writes
-// every job to the same file, so a new PDF is told from the one before by its time.
-std::map<std::wstring, ULONGLONG> pdfsIn(const std::wstring& folder) {
-    std::map<std::wstring, ULONGLONG> pdfs;
-    for (const std::wstring& name : folderNames(folder)) {
-        WIN32_FILE_ATTRIBUTE_DATA data{};
-        if (name.ends_with(L".pdf") && GetFileAttributesExW((folder + name).c_str(), GetFileExInfoStandard, &data)) {
-            pdfs[name] = (ULONGLONG{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
-        }
-    }
-    return pdfs;
-}
-
 // "LINE001 ..." and so on: text lines a PDF's text can be checked against.
 std::string numberedLines(int first, int count) {
     std::string text;
@@ -98,22 +83,20 @@ protected:
         const std::wstring output = environment(L"VANTRY_PRINT_OUTPUT");
         ASSERT_FALSE(printer.empty() || output.empty())
             << "the printing tests need the PDF printer that tools/printer.sh starts (./test.sh does)";
-        outputFolder = L"Z:" + output + L"\\";
-        for (wchar_t& c : outputFolder) c = c == L'/' ? L'\\' : c;
-        const auto pdfs = pdfsIn(outputFolder);
-        before.insert(pdfs.begin(), pdfs.end());
+        printedFile = L"Z:" + output + L"\\printed.pdf";  // every job goes to this one file
+        for (wchar_t& c : printedFile) c = c == L'/' ? L'\\' : c;
     }
     void TearDown() override {  // what was printed goes, once the printer has written it
         awaitIdlePrinter();
-        for (const auto& pdf : pdfsIn(outputFolder)) {
-            if (!before.contains(pdf) || printed.contains(pdf.first)) DeleteFileW((outputFolder + pdf.first).c_str());
-        }
+        DeleteFileW(printedFile.c_str());
     }
 
     // Prints the window's document as if the print dialog had been confirmed.
     void print(Tnfonote& window, int copies, bool collate) {
         UniqueDeviceContext dc(CreateDCW(L"WINSPOOL", printer.c_str(), nullptr, nullptr));
         ASSERT_TRUE(dc) << narrow(printer);
+        ASSERT_TRUE(awaitIdlePrinter());  // no earlier job writes the file once it is gone
+        DeleteFileW(printedFile.c_str());
         ui.printAnswers.push_back(PrintDialogAnswer{std::move(dc), copies, collate});
         SendMessageW(window.handle(), WM_COMMAND, IDM_PRINT, 0);  // failures end in the error report
     }
@@ -131,14 +114,9 @@ protected:
     // The PDF that printing made, once the PDF printer has finished writing it.
     std::wstring printedPdf() {
         for (const DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(100)) {
-            if (!printerIsIdle()) continue;
-            for (const auto& pdf : pdfsIn(outputFolder)) {
-                const std::wstring path = outputFolder + pdf.first;
-                if (!before.contains(pdf) && runUnix("pdfinfo '" + unixPath(path) + "' >/dev/null 2>&1") == 0) {
-                    before.insert(pdf);
-                    printed.insert(pdf.first);
-                    return path;
-                }
+            if (GetFileAttributesW(printedFile.c_str()) != INVALID_FILE_ATTRIBUTES && printerIsIdle() &&
+                runUnix("pdfinfo '" + unixPath(printedFile) + "' >/dev/null 2>&1") == 0) {
+                return printedFile;
             }
         }
         return L"";
@@ -164,9 +142,7 @@ protected:
     ScriptedUi ui;
     TempFolder folder;
     std::wstring printer;
-    std::wstring outputFolder;
-    std::set<std::pair<const std::wstring, ULONGLONG>> before;
-    std::set<std::wstring> printed;
+    std::wstring printedFile;
 };
 
 TEST_F(RealPrinterTest, NfoArtPrintsItsOwnCharactersAndItsWrappedLinesAsShownInOrderOnThreePagesWithTouchingLines) {
