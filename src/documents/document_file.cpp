@@ -107,12 +107,8 @@ unsigned userAnsiCodePage() {
 
 TextEncoding unmarkedTextEncoding() {
     if (ansiCodePage() != CP_UTF8) return TextEncoding::None;
-    switch (userAnsiCodePage()) {  // the program's own tables where it has one
-        case 1250: return TextEncoding::Windows1250;
-        case 1251: return TextEncoding::Windows1251;
-        case 1252: return TextEncoding::Windows1252;
-        default: return TextEncoding::UserAnsi;
-    }
+    // The program's own table where it has one.
+    return windowsTableEncoding(userAnsiCodePage()).value_or(TextEncoding::UserAnsi);
 }
 
 TextEncoding userFacingAnsi() { return ansiCodePage() == CP_UTF8 ? TextEncoding::UserAnsi : TextEncoding::Ansi; }

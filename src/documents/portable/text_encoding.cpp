@@ -104,16 +104,41 @@ bool contradicts(std::string_view content, TextEncoding mark, bool nfoKind) {
 
 }  // namespace
 
-std::optional<CodePage> tableCodePage(TextEncoding encoding) {
-    switch (encoding) {
-        case TextEncoding::Oem437: return CodePage::Dos437;
-        case TextEncoding::Dos850: return CodePage::Dos850;
-        case TextEncoding::Dos866: return CodePage::Dos866;
-        case TextEncoding::Windows1250: return CodePage::Windows1250;
-        case TextEncoding::Windows1251: return CodePage::Windows1251;
-        case TextEncoding::Windows1252: return CodePage::Windows1252;
-        default: return std::nullopt;
+namespace {
+// The encodings the program's own tables read, with the number each code page has.
+struct TablePage {
+    TextEncoding encoding;
+    CodePage page;
+    unsigned number;
+    bool dos;
+};
+constexpr TablePage kTablePages[] = {
+    {TextEncoding::Oem437, CodePage::Dos437, 437, true},
+    {TextEncoding::Dos850, CodePage::Dos850, 850, true},
+    {TextEncoding::Dos866, CodePage::Dos866, 866, true},
+    {TextEncoding::Windows1250, CodePage::Windows1250, 1250, false},
+    {TextEncoding::Windows1251, CodePage::Windows1251, 1251, false},
+    {TextEncoding::Windows1252, CodePage::Windows1252, 1252, false},
+};
+
+const TablePage* tablePageOf(TextEncoding encoding) {
+    for (const TablePage& row : kTablePages) {
+        if (row.encoding == encoding) return &row;
     }
+    return nullptr;
+}
+}  // namespace
+
+std::optional<CodePage> tableCodePage(TextEncoding encoding) {
+    const TablePage* row = tablePageOf(encoding);
+    return row ? std::optional<CodePage>(row->page) : std::nullopt;
+}
+
+std::optional<TextEncoding> windowsTableEncoding(unsigned codePage) {
+    for (const TablePage& row : kTablePages) {
+        if (!row.dos && row.number == codePage) return row.encoding;
+    }
+    return std::nullopt;
 }
 
 TextEncoding encodingFromName(std::wstring_view name) {
@@ -201,6 +226,8 @@ DecodedDocument decodeDocument(std::string_view bytes, TextEncoding chosen, cons
 std::wstring encodingStatusText(TextEncoding encoding, std::string_view lead, bool exact, unsigned ansiCodePage,
                                 unsigned userCodePage) {
     std::wstring name;
+    if (const TablePage* row = tablePageOf(encoding))
+        name = (row->dos ? L"DOS " : L"Windows ") + std::to_wstring(row->number);
     switch (encoding) {
         case TextEncoding::UserAnsi: name = L"ANSI " + std::to_wstring(userCodePage); break;
         case TextEncoding::None:
@@ -212,13 +239,8 @@ std::wstring encodingStatusText(TextEncoding encoding, std::string_view lead, bo
             name = encoding == TextEncoding::Utf16LE ? L"UTF-16 LE" : L"UTF-16 BE";
             if (lead != ownMark(encoding)) name += L" (no mark)";
             break;
-        case TextEncoding::Oem437: name = L"DOS 437"; break;
-        case TextEncoding::Dos850: name = L"DOS 850"; break;
-        case TextEncoding::Dos866: name = L"DOS 866"; break;
-        case TextEncoding::Windows1250: name = L"Windows 1250"; break;
-        case TextEncoding::Windows1251: name = L"Windows 1251"; break;
-        case TextEncoding::Windows1252: name = L"Windows 1252"; break;
         case TextEncoding::Oem437InUtf8: name = L"DOS 437 in UTF-8"; break;
+        default: break;  // a table's, named above
     }
     return exact ? name : name + L" (lossy)";
 }

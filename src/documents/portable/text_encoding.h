@@ -67,6 +67,8 @@ inline constexpr std::array<TextEncoding, 12> kReopenEncodings = {
 // The code page an encoding is read and written with by the program's own table; nothing
 // for the encodings the system or UTF-8 and UTF-16 convert.
 std::optional<CodePage> tableCodePage(TextEncoding encoding);
+// The encoding of the Windows code page numbered `codePage` that a table reads, if any.
+std::optional<TextEncoding> windowsTableEncoding(unsigned codePage);
 
 // Exact, case-sensitive; "Default", "" and any unknown text give None.
 TextEncoding encodingFromName(std::wstring_view name);
