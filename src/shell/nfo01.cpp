@@ -143,15 +143,14 @@ void Tnfonote::showFirstStartSize() {
     SetWindowPos(handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     keepInsideWorkArea(handle(), handle(), true);
     GetWindowRect(handle(), &bounds);
-    const std::pair<int, std::int32_t> placed[] = {{kWindowPosY, bounds.top},
-                                                   {kWindowPosX, bounds.left},
-                                                   {kWindowWidth, bounds.right - bounds.left},
-                                                   {kWindowHeight, bounds.bottom - bounds.top}};
-    for (const auto& [number, value] : placed) {
-        const std::wstring text = formatSettingInteger(value);
-        if (std::wstring* field = settings_.field(number)) *field = text;
-        store_.writeSetting(number, text);
-    }
+    storePlacement(bounds);
+}
+
+void Tnfonote::storePlacement(const RECT& bounds) {
+    store_.writeSetting(kWindowPosY, formatSettingInteger(bounds.top));
+    store_.writeSetting(kWindowPosX, formatSettingInteger(bounds.left));
+    store_.writeSetting(kWindowWidth, formatSettingInteger(bounds.right - bounds.left));
+    store_.writeSetting(kWindowHeight, formatSettingInteger(bounds.bottom - bounds.top));
 }
 
 // Moved to a monitor of another DPI: the suggested frame, the font at the new size, the
@@ -296,10 +295,7 @@ void Tnfonote::FormClose() {
     } else {
         GetWindowRect(handle(), &bounds);
     }
-    store_.writeSetting(kWindowPosY, formatSettingInteger(bounds.top));
-    store_.writeSetting(kWindowPosX, formatSettingInteger(bounds.left));
-    store_.writeSetting(kWindowWidth, formatSettingInteger(bounds.right - bounds.left));
-    store_.writeSetting(kWindowHeight, formatSettingInteger(bounds.bottom - bounds.top));
+    storePlacement(bounds);
 }
 
 // --- fonts ---------------------------------------------------------------------------

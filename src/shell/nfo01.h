@@ -118,6 +118,7 @@ private:
     // Start-up and the view.
     void loadSettings();
     void showFirstStartSize();
+    void storePlacement(const RECT& bounds);  // the window's place and size, as stored settings
     std::wstring readSetting(int number);
     struct ViewSwitch;  // a switch of the Settings and View menus: command, setting, effect
     static std::span<const ViewSwitch> viewSwitches();
