@@ -15,8 +15,9 @@
 namespace vantry {
 namespace {
 
-// The text control's messages after which its text may stand elsewhere in the view.
-bool canScroll(UINT message) {
+// The text control's messages after which its text may stand elsewhere in the view (the
+// pointer moves it only while it drags a selection).
+bool canScroll(UINT message, WPARAM wParam) {
     switch (message) {
         case WM_KEYDOWN:
         case WM_CHAR:
@@ -28,12 +29,12 @@ bool canScroll(UINT message) {
         case WM_SETTEXT:
         case WM_SETFONT:
         case WM_LBUTTONDOWN:
-        case WM_MOUSEMOVE:
         case EM_LINESCROLL:
         case EM_SCROLL:
         case EM_SCROLLCARET:
         case EM_SETSEL:
         case EM_REPLACESEL: return true;
+        case WM_MOUSEMOVE: return (wParam & MK_LBUTTON) != 0;
         default: return false;
     }
 }
@@ -124,7 +125,7 @@ LRESULT Tnfonote::memoMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default: break;
     }
     const LRESULT result = Memo1.passOn(message, wParam, lParam);
-    if (canScroll(message)) address_.textMayHaveScrolled();
+    if (canScroll(message, wParam)) address_.textMayHaveScrolled();
     switch (message) {
         case WM_KEYUP: Memo1KeyUp(wParam); break;
         case WM_LBUTTONDOWN:
