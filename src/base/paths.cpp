@@ -8,12 +8,13 @@ std::wstring extensionOf(std::wstring_view name) {
     return std::wstring(name.substr(dot + 1));
 }
 
+wchar_t lowerAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+
 bool hasExtension(std::wstring_view name, std::wstring_view extension) {
     const std::wstring actual = extensionOf(name);
     if (actual.size() != extension.size()) return false;
     for (size_t i = 0; i < actual.size(); ++i) {
-        const wchar_t c = actual[i];
-        if ((c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c) != extension[i]) return false;
+        if (lowerAscii(actual[i]) != extension[i]) return false;
     }
     return true;
 }

@@ -18,6 +18,9 @@ ExtensionKind extensionKind(std::wstring_view fileName);
 // The text after the last "."; the whole name when it holds no "." or ends with ".".
 std::wstring extensionOf(std::wstring_view name);
 
+// A-Z as a-z; every other character as it is (file names compare so in any locale).
+wchar_t lowerAscii(wchar_t c);
+
 // Whether extensionOf(name) is `extension`, without regard to case, as Windows compares
 // extensions ("README.NFO" is an NFO file). `extension` is lower-case ASCII.
 bool hasExtension(std::wstring_view name, std::wstring_view extension);

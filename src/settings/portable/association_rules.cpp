@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "base/paths.h"
+
 namespace vantry {
 namespace {
 
@@ -120,9 +122,7 @@ bool isSystemExtension(std::wstring_view extension) {
     while (!extension.empty() && (extension.front() == L'.' || extension.front() == L'*')) extension.remove_prefix(1);
     while (!extension.empty() && (extension.back() == L'.' || extension.back() == L' ')) extension.remove_suffix(1);
     std::wstring lower(extension);
-    for (wchar_t& c : lower) {
-        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-    }
+    for (wchar_t& c : lower) c = lowerAscii(c);
     return std::ranges::find(kSystemExtensions, std::wstring_view(lower)) != std::end(kSystemExtensions);
 }
 
