@@ -1,5 +1,7 @@
 #include "documents/portable/sauce_record.h"
 
+#include <chrono>
+
 #include "documents/portable/code_pages.h"
 
 namespace vantry {
@@ -49,12 +51,10 @@ std::optional<SauceDate> dateOf(std::string_view field) {
     }
     const SauceDate date{digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3], digits[4] * 10 + digits[5],
                          digits[6] * 10 + digits[7]};
-    constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (date.year == 0 || date.month < 1 || date.month > 12 || date.day < 1 || date.day > kDays[date.month - 1]) {
-        return std::nullopt;
-    }
-    const bool leap = (date.year % 4 == 0 && date.year % 100 != 0) || date.year % 400 == 0;
-    if (date.month == 2 && date.day == 29 && !leap) return std::nullopt;
+    using namespace std::chrono;
+    const year_month_day calendar{year{date.year}, month{static_cast<unsigned>(date.month)},
+                                  day{static_cast<unsigned>(date.day)}};
+    if (date.year == 0 || !calendar.ok()) return std::nullopt;
     return date;
 }
 
