@@ -13,6 +13,13 @@ namespace {
 
 constexpr int kRecordHeight = 160;  // the room a SAUCE record takes below the rest
 
+// A day as the user writes dates; empty when the system cannot write it.
+std::wstring shortDateText(const SYSTEMTIME& day) {
+    wchar_t text[128] = {};
+    GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &day, nullptr, text, 128, nullptr);
+    return text;
+}
+
 // The record's date as the user writes dates; the field as stored when it is no date.
 std::wstring shownDate(const SauceRecord& record) {
     if (!record.date) return record.dateText;
@@ -20,11 +27,8 @@ std::wstring shownDate(const SauceRecord& record) {
     day.wYear = static_cast<WORD>(record.date->year);
     day.wMonth = static_cast<WORD>(record.date->month);
     day.wDay = static_cast<WORD>(record.date->day);
-    wchar_t text[128] = {};
-    if (GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &day, nullptr, text, 128, nullptr) == 0) {
-        return record.dateText;
-    }
-    return text;
+    const std::wstring text = shortDateText(day);
+    return text.empty() ? record.dateText : text;
 }
 
 }  // namespace
@@ -95,10 +99,9 @@ std::wstring localDateTimeText(const FILETIME& time) {
     if (!FileTimeToSystemTime(&time, &universal) || !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) {
         return L"";
     }
-    wchar_t date[128] = {}, clock[128] = {};
-    GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &local, nullptr, date, 128, nullptr);
+    wchar_t clock[128] = {};
     GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &local, nullptr, clock, 128);
-    return std::wstring(date) + L" " + clock;
+    return shortDateText(local) + L" " + clock;
 }
 
 }  // namespace vantry
