@@ -2,16 +2,11 @@
 
 #include <algorithm>
 
+#include "settings/portable/settings_table.h"
 #include "win/error.h"
 
 namespace vantry {
 namespace {
-
-// "recentFileEncoding01" for the first place, beside "recentFile01".
-std::wstring recentEncodingValueName(size_t place) {
-    const std::wstring number = std::to_wstring(place + 1);
-    return L"recentFileEncoding" + std::wstring(number.size() < 2 ? 1 : 0, L'0') + number;
-}
 
 int positionOf(HMENU menu, UINT command) {
     const int count = GetMenuItemCount(menu);
@@ -92,7 +87,7 @@ void RecentFiles::loadEncodings() {
     for (size_t place = 0; place < encodings_.size(); ++place) {
         const std::wstring& path = settings_.recentFile[place];
         if (path.empty()) continue;
-        const std::optional<std::wstring> stored = store_.readValue(recentEncodingValueName(place));
+        const std::optional<std::wstring> stored = store_.readValue(recentFileEncodingName(place));
         if (stored) encodings_[place] = recentEncodingFor(*stored, path);
     }
 }
@@ -103,7 +98,7 @@ void RecentFiles::changed() {
     const SettingsStore::HeldOpen held(store_);
     store();
     for (size_t place = 0; place < encodings_.size(); ++place) {
-        store_.writeValue(recentEncodingValueName(place),
+        store_.writeValue(recentFileEncodingName(place),
                           recentEncodingText(encodings_[place], settings_.recentFile[place]));
     }
     refresh();

@@ -93,17 +93,22 @@ bool isRecentFile(int number) { return number >= kRecentFile01 && number < kRece
 
 }  // namespace
 
+namespace {
+// "recentFile01" for the first place: the stem and two digits.
+std::wstring placeName(std::wstring stem, size_t place) {
+    stem += static_cast<wchar_t>(L'0' + (place + 1) / 10);
+    stem += static_cast<wchar_t>(L'0' + (place + 1) % 10);
+    return stem;
+}
+}  // namespace
+
 std::wstring settingName(int number) {
     if (const SettingRow* row = rowOf(number)) return std::wstring(row->name);
-    if (isRecentFile(number)) {
-        const int slot = number - kRecentFile01 + 1;
-        std::wstring name = L"recentFile";
-        name += static_cast<wchar_t>(L'0' + slot / 10);
-        name += static_cast<wchar_t>(L'0' + slot % 10);
-        return name;
-    }
+    if (isRecentFile(number)) return placeName(L"recentFile", static_cast<size_t>(number - kRecentFile01));
     return std::to_wstring(number);
 }
+
+std::wstring recentFileEncodingName(size_t place) { return placeName(L"recentFileEncoding", place); }
 
 std::wstring settingDefault(int number) {
     if (const SettingRow* row = rowOf(number)) return std::wstring(row->defaultText);

@@ -52,6 +52,9 @@ inline constexpr std::wstring_view kSettingsKeyPath = L"\\Software\\Vantry";
 
 // Registry value name of a setting; a number outside 0..50 gives its decimal text.
 std::wstring settingName(int number);
+// The value beside recentFile01..20 that keeps what a recent file was read with:
+// "recentFileEncoding01" for place 0.
+std::wstring recentFileEncodingName(size_t place);
 // Default text of a setting; a number outside 0..50 gives "0".
 std::wstring settingDefault(int number);
 
